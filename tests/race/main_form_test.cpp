@@ -1,0 +1,123 @@
+#include "race/main_form.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+namespace korvane {
+namespace {
+
+TEST(MainForm, OpensWithDimLampsBlankIndicatorsAndHiddenResults) {
+    const MainForm form;
+    for (const Control* lamp :
+         {&form.Shape1, &form.Shape2, &form.Shape3, &form.Shape8, &form.Shape9, &form.Shape10}) {
+        EXPECT_EQ(lamp->fillColor, colour::kDimAmber) << lamp->name;
+    }
+    EXPECT_EQ(form.Shape4.fillColor, colour::kDimGreen);
+    EXPECT_EQ(form.Shape7.fillColor, colour::kDimGreen);
+    EXPECT_EQ(form.Shape5.fillColor, colour::kDimRed);
+    EXPECT_EQ(form.Shape6.fillColor, colour::kDimRed);
+    for (const Control* label : {&form.Label1, &form.Label2}) {
+        EXPECT_EQ(label->caption, "");
+        EXPECT_EQ(label->backColor, colour::kWhite);
+    }
+    EXPECT_EQ(form.Text2.text, "Computer");
+    EXPECT_EQ(form.Text1.text, "Player");
+    EXPECT_EQ(form.Text7.text, "0");
+    EXPECT_EQ(form.Text8.text, "0");
+    for (const Control* hidden :
+         {&form.Text3, &form.Text4, &form.Image1, &form.Image2, &form.Frame1, &form.Shape11}) {
+        EXPECT_FALSE(hidden->visible) << hidden->name;
+    }
+    EXPECT_EQ(form.Command1.caption, "Stage (Down)");
+    EXPECT_EQ(form.Command1.backColor, colour::kDarkGreen);
+    EXPECT_EQ(form.Command3.caption, "Setup");
+    EXPECT_EQ(form.Command3.backColor, colour::kBlue);
+    EXPECT_EQ(form.Command2.backColor, colour::kRed);
+}
+
+TEST(MainForm, SettingsStartAtNormalStandardTreeRollOut465AndSoundOn) {
+    const MainForm form;
+    EXPECT_EQ(form.Tree[1].caption, "Pro Tree");
+    EXPECT_EQ(form.Tree[1].value, 0);
+    EXPECT_EQ(form.Tree[2].caption, "Standard Tree");
+    EXPECT_EQ(form.Tree[2].value, 1);
+    for (int i = 1; i <= 5; ++i) EXPECT_EQ(form.Level[i].value, i == 3 ? 1 : 0);
+    EXPECT_EQ(form.Level[3].caption, "Normal");
+    EXPECT_EQ(form.RollOut.min, 455);
+    EXPECT_EQ(form.RollOut.max, 475);
+    EXPECT_EQ(form.RollOut.value, 465);
+    EXPECT_EQ(form.Check1.value, 0);
+    EXPECT_EQ(form.Label3.caption,
+              "Less" + std::string(13, ' ') + "<Rollout>" + std::string(13, ' ') + "More");
+}
+
+TEST(MainForm, TimersStartStoppedWithTheirIntervals) {
+    MainForm form;
+    const std::vector<std::pair<Timer*, int>> expected = {{&form.Timer1, 500},
+                                                          {&form.Timer2, 500},
+                                                          {&form.Timer3, 400},
+                                                          {&form.Timer5, 2},
+                                                          {&form.Timer6, 800}};
+    for (auto [timer, interval] : expected) {
+        EXPECT_FALSE(timer->enabled()) << timer->name();
+        EXPECT_EQ(timer->interval(), interval) << timer->name();
+    }
+}
+
+TEST(MainForm, LampsPostAndPicturesDoNotOverlap) {
+    const MainForm form;
+    auto overlaps = [](const Control* a, const Control* b) {
+        return a->rect.left < b->rect.left + b->rect.width &&
+               b->rect.left < a->rect.left + a->rect.width &&
+               a->rect.top < b->rect.top + b->rect.height &&
+               b->rect.top < a->rect.top + a->rect.height;
+    };
+    const std::vector<const Control*> pieces = {
+        &form.Shape1,  &form.Shape2, &form.Shape3, &form.Shape4, &form.Shape5,
+        &form.Shape6,  &form.Shape7, &form.Shape8, &form.Shape9, &form.Shape10,
+        &form.Shape13, &form.Image1, &form.Image2, &form.Text1,  &form.Text2};
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        for (std::size_t j = i + 1; j < pieces.size(); ++j) {
+            EXPECT_FALSE(overlaps(pieces[i], pieces[j]))
+                << pieces[i]->name << " " << pieces[j]->name;
+        }
+    }
+}
+
+TEST(MainForm, TabOrderLeavesOnlyButtonsOptionsCheckAndScrollBarFocusable) {
+    MainForm form;
+    std::set<int> indices;
+    const Control* firstFocus = nullptr;
+    for (const Control* c : form.controls()) {
+        if (c->tabIndex >= 0) {
+            EXPECT_TRUE(indices.insert(c->tabIndex).second) << c->name;
+        }
+        const bool focusable =
+            c->kind == ControlKind::CommandButton || c->kind == ControlKind::OptionButton ||
+            c->kind == ControlKind::CheckBox || c->kind == ControlKind::HScrollBar;
+        EXPECT_EQ(c->tabStop, focusable) << c->displayName();
+        if (c->tabStop && (!firstFocus || c->tabIndex < firstFocus->tabIndex)) firstFocus = c;
+    }
+    EXPECT_EQ(indices.size(), 25u);
+    EXPECT_EQ(firstFocus, &form.Command1);
+}
+
+TEST(MainForm, SetupControlsLieInTheirFrames) {
+    MainForm form;
+    EXPECT_EQ(form.Tree[1].container, &form.Frame2);
+    EXPECT_EQ(form.Tree[2].container, &form.Frame2);
+    EXPECT_EQ(form.Frame2.container, &form.Frame1);
+    for (int i = 1; i <= 5; ++i) EXPECT_EQ(form.Level[i].container, &form.Frame1);
+    for (const Control* c : {&form.Check1, &form.RollOut, &form.Image4, &form.Label3, &form.Line1,
+                             &form.Shape12, &form.Shape14}) {
+        EXPECT_EQ(c->container, &form.Frame1) << c->name;
+    }
+    EXPECT_EQ(form.Shape11.container, nullptr);
+    EXPECT_EQ(form.find("Level(4)"), &form.Level[4]);
+    EXPECT_EQ(form.find("Nothing"), nullptr);
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/virtual_timers.h"
+#include "race/main.h"
+
+namespace korvane::testing {
+
+// Records the wave files asked for; a sound may take virtual time, blocking the loop.
+class RecordingWavePlayer : public WavePlayer {
+  public:
+    void PlayWave(const std::string& path) override {
+        played.push_back(path);
+        if (clock) clock->block(lengthMs);
+    }
+    std::vector<std::string> played;
+    VirtualTimers* clock = nullptr;
+    std::int64_t lengthMs = 0;
+};
+
+class RecordingMessageBoxes : public MessageBoxes {
+  public:
+    void show(const std::string& text) override { shown.push_back(text); }
+    std::vector<std::string> shown;
+};
+
+class RecordingSurface : public Surface {
+  public:
+    void refresh(const Control& control) override { log.push_back(control.displayName()); }
+    void refreshWindow() override { log.push_back("window"); }
+    std::vector<std::string> log;
+};
+
+// A race window on a virtual clock, with its timers, sounds and message boxes recorded.
+class RaceTest : public ::testing::Test {
+  protected:
+    RaceTest() : main({random, sound, messages, "/data"}) {
+        for (Timer* t : main.timers()) t->setHost(&clock);
+        main.setSurface(&surface);
+        sound.clock = &clock;
+    }
+
+    // The stage press, then the walk up to the hand-over to the sequencer (2400 ms).
+    void stage() {
+        main.Command1_MouseDown(1, 0, 10, 10);
+        clock.advanceBy(2400);
+    }
+    void chooseProTree() {
+        main.Tree[1].value = 1;
+        main.Tree[2].value = 0;
+    }
+    void chooseLevel(int level) {
+        for (int i = 1; i <= 5; ++i) main.Level[i].value = i == level ? 1 : 0;
+    }
+
+    RandomSource random;
+    RecordingWavePlayer sound;
+    RecordingMessageBoxes messages;
+    RecordingSurface surface;
+    VirtualTimers clock;
+    Main main;
+};
+
+}  // namespace korvane::testing

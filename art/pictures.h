@@ -1,0 +1,18 @@
+#pragma once
+
+#include <vector>
+
+namespace korvane::art {
+
+// Resource paths of the game's pictures.
+inline constexpr const char* kBackground = ":/art/background.svg";
+inline constexpr const char* kSkull = ":/art/skull.svg";
+inline constexpr const char* kSplash = ":/art/splash.svg";
+inline constexpr const char* kTitle = ":/art/title.svg";
+inline constexpr const char* kTrafficLight = ":/art/traffic_light.svg";
+inline constexpr const char* kTrafficLight16 = ":/art/traffic_light_16.svg";
+
+// Every picture path, for checks that each one loads.
+std::vector<const char*> allPictures();
+
+}  // namespace korvane::art

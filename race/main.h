@@ -46,6 +46,19 @@ class Main : public MainForm {
     void readSkillLevel();
     bool proTreeSelected() const { return Tree[1].value != 0; }
 
+    // The light sequencer's steps.
+    void writeComputerTime();
+    bool showComputerTimeAndCheckRed(bool proTree);
+    void showComputerRedLight();
+
+    // The release's steps.
+    void lightPlayerLane(bool proTree, bool clean);
+    void blankIndicators();
+    void lightComputerLane(bool proTree, bool clean);
+    bool countWin(bool computerWins);
+    void showWinCounts();
+    void playReleaseSound(bool redLight);
+
     RaceServices services_;
 };
 

@@ -1,0 +1,20 @@
+#include "race/computer_time.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace korvane {
+
+int drawComputerTime(ShortInt mhreact, ShortInt mlreact, float r) {
+    const ShortInt k = mhreact - mlreact + ShortInt::from(1);
+    // Each factor is a single first; product and sum in double are exact for 16-bit bounds.
+    const double x = static_cast<double>(static_cast<float>(k.value())) * static_cast<double>(r) +
+                     static_cast<double>(static_cast<float>(mlreact.value()));
+    return static_cast<int>(std::floor(x));
+}
+
+std::string computerTimeText(int millis) {
+    return "." + std::to_string(std::abs(millis));
+}
+
+}  // namespace korvane

@@ -15,9 +15,11 @@ class RecordingWavePlayer : public WavePlayer {
   public:
     void PlayWave(const std::string& path) override {
         played.push_back(path);
+        if (events) events->push_back("sound " + path);
         if (clock) clock->block(lengthMs);
     }
     std::vector<std::string> played;
+    std::vector<std::string>* events = nullptr;  // shared with the surface to prove order
     VirtualTimers* clock = nullptr;
     std::int64_t lengthMs = 0;
 };
@@ -30,9 +32,16 @@ class RecordingMessageBoxes : public MessageBoxes {
 
 class RecordingSurface : public Surface {
   public:
-    void refresh(const Control& control) override { log.push_back(control.displayName()); }
-    void refreshWindow() override { log.push_back("window"); }
+    void refresh(const Control& control) override { record(control.displayName()); }
+    void refreshWindow() override { record("window"); }
     std::vector<std::string> log;
+    std::vector<std::string>* events = nullptr;
+
+  private:
+    void record(const std::string& what) {
+        log.push_back(what);
+        if (events) events->push_back("repaint " + what);
+    }
 };
 
 // A race window on a virtual clock, with its timers, sounds and message boxes recorded.
@@ -42,12 +51,32 @@ class RaceTest : public ::testing::Test {
         for (Timer* t : main.timers()) t->setHost(&clock);
         main.setSurface(&surface);
         sound.clock = &clock;
+        sound.events = &events;
+        surface.events = &events;
     }
 
     // The stage press, then the walk up to the hand-over to the sequencer (2400 ms).
     void stage() {
         main.Command1_MouseDown(1, 0, 10, 10);
         clock.advanceBy(2400);
+    }
+    // Stages and returns the virtual time of the hand-over to the sequencer.
+    std::int64_t stageAndHandOver() {
+        stage();
+        return clock.now();
+    }
+    // The number the random source will give next, without taking it.
+    float peekNextDraw() const {
+        RandomSource copy = random;
+        return copy.next();
+    }
+    // Skips draws until the next one falls below one half (or not), to steer a tie-break.
+    void arrangeNextDrawBelowHalf(bool below) {
+        while ((peekNextDraw() < 0.5f) != below) random.next();
+    }
+    void release() { main.Command1_MouseUp(1, 0, 10, 10); }
+    void setClock(int tenThousandths) {
+        main.RTVAL = DecimalSeconds::fromTenThousandths(tenThousandths);
     }
     void chooseProTree() {
         main.Tree[1].value = 1;
@@ -61,6 +90,7 @@ class RaceTest : public ::testing::Test {
     RecordingWavePlayer sound;
     RecordingMessageBoxes messages;
     RecordingSurface surface;
+    std::vector<std::string> events;  // repaints and sounds in the order they happened
     VirtualTimers clock;
     Main main;
 };

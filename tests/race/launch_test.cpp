@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "race_fixture.h"
+
+namespace korvane::testing {
+namespace {
+
+// One row of the outcome table, in Standard Tree milliseconds; the Pro Tree runs 100 lower.
+struct Outcome {
+    int number;
+    int playerMs;
+    int computerMs;
+    bool playerRed;
+    bool computerRed;
+    bool playerWins;  // for a tie: the side the arranged tie-break draw favours
+    bool tie;
+};
+
+const Outcome kOutcomes[] = {
+    {1, 503, 510, false, false, true, false}, {2, 512, 505, false, false, false, false},
+    {3, 505, 505, false, false, false, true}, {4, 497, 505, true, false, false, false},
+    {5, 503, 498, false, true, true, false},  {6, 495, 498, true, true, false, false},
+    {7, 498, 495, true, true, true, false},   {8, 497, 497, true, true, true, true},
+};
+
+std::string shown(int ms, bool leadingSpace) {
+    return (leadingSpace ? " ." : ".") + std::to_string(ms);
+}
+
+class LaunchOutcome : public RaceTest,
+                      public ::testing::WithParamInterface<std::tuple<Outcome, bool>> {
+  protected:
+    const Outcome& outcome() const { return std::get<0>(GetParam()); }
+    bool pro() const { return std::get<1>(GetParam()); }
+    int lower() const { return pro() ? 100 : 0; }
+
+    // Releases with the ambers still lit, so the lanes show what the release itself decides.
+    void raceAndRelease() {
+        if (pro()) chooseProTree();
+        const auto t0 = stageAndHandOver();
+        clock.advanceTo(t0 + (pro() ? 500 : 1600));
+        main.Text2.text = shown(outcome().computerMs - lower(), false);
+        // The Pro Tree takes 80 ms off the clock at the release.
+        setClock((outcome().playerMs - lower() + (pro() ? 80 : 0)) * 10);
+        if (outcome().tie) arrangeNextDrawBelowHalf(!outcome().playerWins);
+        beforeRelease = random;
+        events.clear();
+        release();
+    }
+
+    RandomSource beforeRelease;
+
+    void expectPlayerLane() {
+        const bool red = outcome().playerRed;
+        // Red keeps the ambers as they were (lit at this moment); clean dims the tree's ambers.
+        std::vector<Control*> dimmedWhenClean = {&main.Shape3};
+        if (pro()) dimmedWhenClean = {&main.Shape1, &main.Shape2, &main.Shape3};
+        for (Control* amber : dimmedWhenClean) {
+            EXPECT_EQ(amber->fillColor, red ? colour::kLitAmber : colour::kDimAmber) << amber->name;
+        }
+        EXPECT_EQ(main.Shape4.fillColor, red ? colour::kDimGreen : colour::kLitGreen);
+        EXPECT_EQ(main.Shape5.fillColor, red ? colour::kLitRed : colour::kDimRed);
+        EXPECT_EQ(main.Image1.visible, red);
+    }
+
+    void expectComputerLane() {
+        const bool red = outcome().computerRed;
+        std::vector<Control*> dimmedWhenClean = {&main.Shape8};
+        if (pro()) dimmedWhenClean = {&main.Shape10, &main.Shape9, &main.Shape8};
+        for (Control* amber : dimmedWhenClean) {
+            EXPECT_EQ(amber->fillColor, red ? colour::kLitAmber : colour::kDimAmber) << amber->name;
+        }
+        EXPECT_EQ(main.Shape7.fillColor, red ? colour::kDimGreen : colour::kLitGreen);
+        EXPECT_EQ(main.Shape6.fillColor, red ? colour::kLitRed : colour::kDimRed);
+        EXPECT_EQ(main.Image2.visible, red);
+        EXPECT_TRUE(main.Text2.visible);
+        EXPECT_EQ(main.Text2.text, shown(outcome().computerMs - lower(), false));
+    }
+};
+
+TEST_P(LaunchOutcome, TheReleaseLightsBothLanesNamesOneWinnerCountsItAndPlaysTheSound) {
+    raceAndRelease();
+
+    EXPECT_EQ(main.Text1.text, shown(outcome().playerMs - lower(), true));
+    expectPlayerLane();
+    expectComputerLane();
+    const bool playerWins = outcome().playerWins;
+    EXPECT_EQ(main.Text4.visible, playerWins);
+    EXPECT_EQ(main.Text3.visible, !playerWins);
+    EXPECT_EQ(main.mplayerwins.value(), playerWins ? 1 : 0);
+    EXPECT_EQ(main.mPCwins.value(), playerWins ? 0 : 1);
+    EXPECT_EQ(main.Text7.text, playerWins ? " 1" : " 0");
+    EXPECT_EQ(main.Text8.text, playerWins ? " 0" : " 1");
+    EXPECT_EQ(main.Command1.caption, " Stage (Down)");
+    EXPECT_EQ(main.Command1.backColor, colour::kDarkGreen);
+    for (const Control* indicator : {&main.Label1, &main.Label2}) {
+        EXPECT_EQ(indicator->caption, "");
+        EXPECT_EQ(indicator->backColor, colour::kWhite);
+    }
+    const std::string sound = outcome().playerRed ? "/data/redlight.wav" : "/data/launch.wav";
+    EXPECT_EQ(events.back(), "sound " + sound);
+    EXPECT_EQ(this->sound.played, std::vector<std::string>{sound});
+}
+
+TEST_P(LaunchOutcome, ATieDrawsExactlyOneNumberAndAnyOtherRaceNone) {
+    raceAndRelease();
+    RandomSource expected = beforeRelease;
+    if (outcome().tie) expected.next();
+    EXPECT_EQ(random.next(), expected.next());
+}
+
+TEST_P(LaunchOutcome, TheReleaseStopsTheClockAndTheSequencersSoTheResultStaysOnShow) {
+    raceAndRelease();
+    const auto clockValue = main.RTVAL;
+    const Colour green = main.Shape4.fillColor, computerGreen = main.Shape7.fillColor;
+    clock.advanceBy(3000);
+    EXPECT_EQ(main.RTVAL, clockValue);
+    EXPECT_EQ(main.Shape4.fillColor, green);
+    EXPECT_EQ(main.Shape7.fillColor, computerGreen);
+    for (const Timer* t : {&main.Timer1, &main.Timer2, &main.Timer3, &main.Timer5, &main.Timer6}) {
+        EXPECT_FALSE(t->enabled()) << t->name();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCaseOnBothTrees, LaunchOutcome,
+                         ::testing::Combine(::testing::ValuesIn(kOutcomes), ::testing::Bool()),
+                         [](const auto& info) {
+                             return "Case" + std::to_string(std::get<0>(info.param).number) +
+                                    (std::get<1>(info.param) ? "ProTree" : "StandardTree");
+                         });
+
+}  // namespace
+}  // namespace korvane::testing

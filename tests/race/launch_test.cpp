@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -26,6 +27,11 @@ const Outcome kOutcomes[] = {
     {5, 503, 498, false, true, true, false},  {6, 495, 498, true, true, false, false},
     {7, 498, 495, true, true, true, false},   {8, 497, 497, true, true, true, true},
 };
+
+// Readable parameters in test output.
+void PrintTo(const Outcome& o, std::ostream* os) {
+    *os << "case " << o.number << ": player " << o.playerMs << ", computer " << o.computerMs;
+}
 
 std::string shown(int ms, bool leadingSpace) {
     return (leadingSpace ? " ." : ".") + std::to_string(ms);

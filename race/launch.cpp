@@ -32,7 +32,7 @@ void Main::Command1_MouseUp(int, int, float, float) {
     blankIndicators();
     Text2.visible = true;
     const double c = readNumber(Text2.text);
-    lightComputerLane(proTree, compareTimes(rules.lampThreshold, c) <= 0);
+    lightComputerLane(proTree, !isRedLight(c, rules));
     const Winner winner = decideWinner(p, c, rules.judgingThreshold, services_.random);
     if (!countWin(winner == Winner::Computer)) return;
     showWinCounts();

@@ -44,7 +44,7 @@ void Main::writeComputerTime() {
 bool Main::showComputerTimeAndCheckRed(bool proTree) {
     Text2.visible = true;
     const double t = readNumber(Text2.text);
-    return compareTimes(rulesFor(proTree).lampThreshold, t) > 0;
+    return isRedLight(t, rulesFor(proTree));
 }
 
 void Main::showComputerRedLight() {

@@ -33,4 +33,9 @@ inline std::partial_ordering compareTimes(DecimalSeconds exact, double read) {
     return exact.toDouble() <=> read;
 }
 
+// A computer time read from its display is a red light below the tree's lamp threshold.
+inline bool isRedLight(double time, const TreeRules& rules) {
+    return compareTimes(rules.lampThreshold, time) > 0;
+}
+
 }  // namespace korvane

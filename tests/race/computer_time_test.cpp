@@ -74,7 +74,7 @@ TEST(ComputerTime, EveryLevelDrawsItsWholeRangeEvenlyWithItsShareOfRedLights) {
                 const int v = drawComputerTime(h, l, r);
                 ++seen[v];
                 const double shown = readNumber(computerTimeText(v));
-                red += compareTimes(rulesFor(pro).lampThreshold, shown) > 0;
+                red += isRedLight(shown, rulesFor(pro));
             }
             const std::string where =
                 (pro ? "Pro level " : "Standard level ") + std::to_string(w.level);

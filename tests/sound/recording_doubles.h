@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/message_boxes.h"
+#include "sound/sound_error.h"
+#include "sound/wave_output.h"
+
+namespace korvane::testing {
+
+// An output layer that records what it was asked to play instead of playing it.
+class RecordingOutput : public WaveOutput {
+  public:
+    int playSync(const std::string& path) override {
+        asked.push_back(path);
+        if (failuresToThrow > 0) {
+            --failuresToThrow;
+            throw SoundError("audio would not start");
+        }
+        return result;
+    }
+
+    std::vector<std::string> asked;
+    int result = 1;
+    int failuresToThrow = 0;
+};
+
+class RecordingMessageBoxes : public MessageBoxes {
+  public:
+    void show(const std::string& text) override { shown.push_back(text); }
+    std::vector<std::string> shown;
+};
+
+}  // namespace korvane::testing

@@ -1,5 +1,6 @@
 #include "sound/sdl_wave_loading.h"
 
+#include "sound/riff_lengths.h"
 #include "sound/wave_file_bytes.h"
 
 namespace korvane {
@@ -14,10 +15,11 @@ bool playableRate(int freq) {
 }  // namespace
 
 std::optional<LoadedWave> loadWave(const std::string& path) {
-    // SDL decodes from our bounded copy in memory, so whatever the header claims, no read or
-    // allocation can outgrow the file itself.
-    const auto bytes = readWaveFileBytes(path);
+    // SDL decodes from our bounded copy in memory.
+    auto bytes = readWaveFileBytes(path);
     if (!bytes || bytes->empty()) return std::nullopt;
+    // SDL sizes its buffers by the header's lengths, so a forged one must not reach it.
+    clampRiffLengths(*bytes);
     SDL_RWops* source = SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size()));
     if (source == nullptr) return std::nullopt;
     SDL_AudioSpec spec{};

@@ -1,0 +1,195 @@
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <future>
+#include <thread>
+
+#include "recording_doubles.h"
+#include "sound/mod_play_wave.h"
+#include "sound/sdl_wave_output.h"
+#include "sound/sound_error.h"
+#include "sound/synth/wave_writer.h"
+#include "temp_folder.h"
+#include "unprivileged.h"
+
+namespace korvane::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+// These run on SDL's dummy driver, which consumes samples in real time without a sound card.
+class SdlOutput : public ::testing::Test {
+  protected:
+    struct Outcome {
+        int result;
+        Clock::duration took;
+    };
+
+    // Plays the path; a call still blocked after ten seconds ends the whole run as hung.
+    Outcome play(const std::string& path) {
+        const auto start = Clock::now();
+        auto call = std::async(std::launch::async, [&] { return output.playSync(path); });
+        if (call.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+            ADD_FAILURE() << "playing " << path << " hung";
+            std::_Exit(1);
+        }
+        const int result = call.get();
+        return {result, Clock::now() - start};
+    }
+
+    // A wave of 300 ms whose data chunk is cut to the given share of its bytes.
+    std::string writeCut(const std::string& name, std::size_t keepBytes) {
+        auto bytes = waveFileBytes(toneSamples(300, 22050), 22050);
+        bytes.resize(keepBytes);
+        return dir.write(name, bytes);
+    }
+
+    TempFolder dir;
+    SdlWaveOutput output;
+};
+
+using std::chrono::milliseconds;
+
+TEST_F(SdlOutput, AWavePlaysToItsEndBeforeTheCallReturnsNonZero) {
+    const Outcome outcome = play(dir.writeTone("tone.wav", 300));
+    EXPECT_NE(outcome.result, 0);
+    EXPECT_GE(outcome.took, milliseconds(270));
+}
+
+TEST_F(SdlOutput, WavesOfOtherRatesPlayToo) {
+    EXPECT_NE(play(dir.writeTone("low.wav", 100, 8000)).result, 0);
+    EXPECT_NE(play(dir.writeTone("high.wav", 100, 48000)).result, 0);
+}
+
+TEST_F(SdlOutput, AFileThatIsNotAValidWaveGetsTheDefaultToneAndReturnsZero) {
+    for (const std::string& path :
+         {dir.writeText("empty.wav", ""), dir.writeText("text.wav", "not a sound at all\n"),
+          writeCut("header-cut.wav", 30)}) {
+        const Outcome outcome = play(path);
+        EXPECT_EQ(outcome.result, 0) << path;
+        EXPECT_GE(outcome.took, milliseconds(250)) << path << ": the default tone lasts 300 ms";
+    }
+}
+
+TEST_F(SdlOutput, AWaveCutShortInItsDataPlaysNoMoreThanIsThere) {
+    const Outcome outcome = play(writeCut("data-cut.wav", 44 + 6615));  // 150 of 300 ms
+    EXPECT_NE(outcome.result, 0);
+    EXPECT_LT(outcome.took, milliseconds(2000));
+}
+
+// Watches every allocation SDL makes for the largest single request.
+class LargestSdlAllocation {
+  public:
+    LargestSdlAllocation() {
+        largest_ = 0;
+        SDL_GetMemoryFunctions(&malloc_, &calloc_, &realloc_, &free_);
+        SDL_SetMemoryFunctions(&recordMalloc, &recordCalloc, &recordRealloc, free_);
+    }
+    ~LargestSdlAllocation() { SDL_SetMemoryFunctions(malloc_, calloc_, realloc_, free_); }
+    std::size_t bytes() const { return largest_; }
+
+  private:
+    static void note(std::size_t size) {
+        std::size_t seen = largest_.load();
+        while (size > seen && !largest_.compare_exchange_weak(seen, size)) {
+        }
+    }
+    static void* recordMalloc(std::size_t size) { return note(size), std::malloc(size); }
+    static void* recordCalloc(std::size_t n, std::size_t size) {
+        return note(n * size), std::calloc(n, size);
+    }
+    static void* recordRealloc(void* p, std::size_t size) {
+        return note(size), std::realloc(p, size);
+    }
+
+    static inline std::atomic<std::size_t> largest_{0};
+    SDL_malloc_func malloc_ = nullptr;
+    SDL_calloc_func calloc_ = nullptr;
+    SDL_realloc_func realloc_ = nullptr;
+    SDL_free_func free_ = nullptr;
+};
+
+void putLE32(std::vector<unsigned char>& bytes, std::size_t at, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+TEST_F(SdlOutput, AHeaderClaimingGigabytesNeverMakesTheLayerAskForThem) {
+    auto bytes = waveFileBytes(toneSamples(100, 22050), 22050);
+    putLE32(bytes, 40, 0xFFFFFF00u);  // the data chunk's length
+    const std::string dataOnly = dir.write("data-claim.wav", bytes);
+    putLE32(bytes, 4, 0xFFFFFFF0u);  // and the whole file's
+    const std::string both = dir.write("riff-claim.wav", bytes);
+
+    for (const std::string& path : {dataOnly, both}) {
+        LargestSdlAllocation largest;
+        const Outcome outcome = play(path);
+        EXPECT_NE(outcome.result, 0) << path << ": the 100 ms that are there play";
+        EXPECT_LT(outcome.took, milliseconds(3000)) << path;
+        EXPECT_LT(largest.bytes(), 1u << 20) << path;
+    }
+}
+
+// Switches SDL's audio driver for one test; SDL reads it when its audio starts.
+class AudioDriver {
+  public:
+    explicit AudioDriver(const char* name) { ::setenv("SDL_AUDIODRIVER", name, 1); }
+    ~AudioDriver() { ::setenv("SDL_AUDIODRIVER", "dummy", 1); }
+};
+
+TEST_F(SdlOutput, AudioThatWillNotStartRaisesAnErrorAndTheNextCallTriesAgain) {
+    const std::string path = dir.writeTone("launch.wav", 50);
+    SdlWaveOutput fresh;
+    {
+        AudioDriver missing("no-such-driver");
+        EXPECT_THROW(fresh.playSync(path), SoundError);
+    }
+    EXPECT_NE(fresh.playSync(path), 0);
+}
+
+TEST_F(SdlOutput, AudioThatWillNotStartShowsNoSoundCameOutThroughPlayWave) {
+    RecordingMessageBoxes messages;
+    SdlWaveOutput fresh;
+    modPlayWave player(fresh, messages);
+    AudioDriver missing("no-such-driver");
+    player.PlayWave(dir.writeTone("launch.wav", 50));
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"no sound came out!"});
+}
+
+TEST_F(SdlOutput, WithNoUsableOutputDeviceTheCallReturnsZeroAndPlayWaveStaysSilent) {
+    // The disk driver starts, but its device cannot open where there is no such folder.
+    AudioDriver disk("disk");
+    ::setenv("SDL_DISKAUDIOFILE", "/no/such/folder/out.raw", 1);
+    SdlWaveOutput fresh;
+    const std::string path = dir.writeTone("launch.wav", 50);
+    EXPECT_EQ(fresh.playSync(path), 0);
+    RecordingMessageBoxes messages;
+    modPlayWave(fresh, messages).PlayWave(path);
+    EXPECT_EQ(messages.shown, std::vector<std::string>{});
+    ::unsetenv("SDL_DISKAUDIOFILE");
+}
+
+TEST_F(SdlOutput, AFileWeMayNotReadReturnsZeroWithoutAMessage) {
+    fs::permissions(dir.path(), fs::perms::owner_all | fs::perms::others_exec);
+    const std::string path = dir.writeTone("unreadable.wav", 50);
+    fs::permissions(path, fs::perms::none);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            becomeUnprivileged();
+            SdlWaveOutput fresh;
+            RecordingMessageBoxes messages;
+            const int result = fresh.playSync(path);
+            modPlayWave(fresh, messages).PlayWave(path);
+            std::_Exit(result == 0 && messages.shown.empty() ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+}  // namespace
+}  // namespace korvane::testing

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <vector>
+
+#include "qt_app.h"
+#include "ui/race_button.h"
+
+namespace korvane::testing {
+namespace {
+
+struct MouseCall {
+    int button;
+    float x;
+    float y;
+};
+
+class RaceButtonTest : public ::testing::Test {
+  protected:
+    RaceButtonTest() {
+        qtApp();
+        button.resize(97, 41);
+        button.onMouseDown([this](int b, int, float x, float y) { downs.push_back({b, x, y}); });
+        button.onMouseUp([this](int b, int, float x, float y) { ups.push_back({b, x, y}); });
+    }
+    ui::RaceButton button;
+    std::vector<MouseCall> downs;
+    std::vector<MouseCall> ups;
+};
+
+TEST_F(RaceButtonTest, EveryMouseButtonPressAndReleaseIsAnEventWithNoClick) {
+    QSignalSpy clicks(&button, &QPushButton::clicked);
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 20));
+    QTest::mousePress(&button, Qt::RightButton, {}, QPoint(11, 21));
+    QTest::mouseRelease(&button, Qt::RightButton, {}, QPoint(11, 21));
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(12, 22));
+    QTest::mousePress(&button, Qt::MiddleButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(&button, Qt::MiddleButton, {}, QPoint(5, 5));
+
+    ASSERT_EQ(downs.size(), 3u);
+    ASSERT_EQ(ups.size(), 3u);
+    EXPECT_EQ(downs[0].button, static_cast<int>(Qt::LeftButton));
+    EXPECT_EQ(downs[1].button, static_cast<int>(Qt::RightButton));
+    EXPECT_EQ(downs[2].button, static_cast<int>(Qt::MiddleButton));
+    EXPECT_EQ(ups[1].button, static_cast<int>(Qt::LeftButton));
+    EXPECT_FLOAT_EQ(downs[0].x, 10);
+    EXPECT_FLOAT_EQ(downs[0].y, 20);
+    EXPECT_EQ(clicks.count(), 0);
+}
+
+TEST_F(RaceButtonTest, TheButtonLooksPressedUntilTheLastButtonComesUp) {
+    QTest::mousePress(&button, Qt::LeftButton);
+    QTest::mousePress(&button, Qt::RightButton);
+    EXPECT_TRUE(button.isDown());
+    QTest::mouseRelease(&button, Qt::LeftButton);
+    // QTest does not track held buttons, so the release's button state says "none held".
+    EXPECT_FALSE(button.isDown());
+}
+
+TEST_F(RaceButtonTest, TheKeyboardDoesNothing) {
+    QSignalSpy clicks(&button, &QPushButton::clicked);
+    for (auto key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        QTest::keyClick(&button, key);
+    }
+    EXPECT_TRUE(downs.empty());
+    EXPECT_TRUE(ups.empty());
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_FALSE(button.isDown());
+}
+
+TEST_F(RaceButtonTest, ItsFaceShowsTheColourItIsGiven) {
+    button.setFace(QColor(255, 255, 0));
+    button.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&button));
+    const QImage image = button.grab().toImage();
+    EXPECT_EQ(image.pixelColor(20, 8), QColor(255, 255, 0));
+    EXPECT_EQ(button.face(), QColor(255, 255, 0));
+}
+
+}  // namespace
+}  // namespace korvane::testing

@@ -1,0 +1,272 @@
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "race_window_fixture.h"
+#include "ui/coloured_button.h"
+#include "ui/font_choice.h"
+#include "ui/qt_colour.h"
+
+namespace korvane::testing {
+namespace {
+
+using ui::pixelRect;
+using ui::toQColor;
+
+// ---- The window and where everything sits
+
+using RaceWindowLayout = RaceWindowTest;
+
+TEST_F(RaceWindowLayout, TheWindowIsAFixed637By455ClientAreaWithItsCaptionAndNoMinOrMaxBox) {
+    EXPECT_EQ(window.size(), QSize(637, 455));
+    EXPECT_EQ(window.minimumSize(), QSize(637, 455));
+    EXPECT_EQ(window.maximumSize(), QSize(637, 455));
+    EXPECT_EQ(window.windowTitle(), "Korvane - By Vantrel");
+    const Qt::WindowFlags flags = window.windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+}
+
+TEST_F(RaceWindowLayout, TheWindowOpensCentredOnTheScreen) {
+    const QRect screen = window.screen()->availableGeometry();
+    EXPECT_LE(std::abs(window.geometry().center().x() - screen.center().x()), 1);
+    EXPECT_LE(std::abs(window.geometry().center().y() - screen.center().y()), 1);
+}
+
+TEST_F(RaceWindowLayout, EveryWidgetSitsAtItsTwipsOverFifteenInsideItsContainer) {
+    int widgets = 0;
+    for (const Control* c : std::as_const(main).controls()) {
+        QWidget* w = widget(*c);
+        if (!c->isWidget()) {
+            EXPECT_EQ(w, nullptr) << c->displayName() << " is painted, not a widget";
+            continue;
+        }
+        ASSERT_NE(w, nullptr) << c->displayName();
+        ++widgets;
+        const QRect expected(c->rect.left / 15, c->rect.top / 15, c->rect.width / 15,
+                             c->rect.height / 15);
+        EXPECT_EQ(w->geometry(), expected) << c->displayName();
+        QWidget* container = c->container ? widget(*c->container) : &window;
+        EXPECT_EQ(w->parentWidget(), container) << c->displayName();
+    }
+    EXPECT_EQ(widgets, 24);
+}
+
+TEST_F(RaceWindowLayout, WidgetsOfOneContainerStackInTheModelsOrder) {
+    for (const Control* a : std::as_const(main).controls()) {
+        for (const Control* b : std::as_const(main).controls()) {
+            if (!a->isWidget() || !b->isWidget() || a->container != b->container) continue;
+            if (a->zOrder >= b->zOrder) continue;
+            // a is in front of b: Qt keeps the topmost sibling last among the children.
+            const QObjectList& siblings = widget(*a)->parentWidget()->children();
+            EXPECT_GT(siblings.indexOf(widget(*a)), siblings.indexOf(widget(*b)))
+                << a->displayName() << " should lie over " << b->displayName();
+        }
+    }
+}
+
+TEST_F(RaceWindowLayout, WhereWidgetsOverlapTheFrontOneIsHit) {
+    main.Text3.visible = true;
+    window.mirror();
+    // Text3 covers the bottom seven pixels of Text2.
+    EXPECT_EQ(window.childAt(130, 64), widget(main.Text3));
+    // Text8 covers the last pixel column of Text5.
+    EXPECT_EQ(window.childAt(544, 345), widget(main.Text8));
+    // Each level option covers the bottom pixel of the one above it.
+    QWidget* frame = widget(main.Frame1);
+    EXPECT_EQ(frame->childAt(20, 173), widget(main.Level[2]));
+}
+
+TEST_F(RaceWindowLayout, TextBoxesTakeTheFocusOnlyByClickAndTheRaceButtonHoldsItAtOpening) {
+    for (const Control* box : {&main.Text1, &main.Text2, &main.Text3, &main.Text4, &main.Text5,
+                               &main.Text6, &main.Text7, &main.Text8}) {
+        EXPECT_EQ(widget(*box)->focusPolicy(), Qt::ClickFocus) << box->name;
+        EXPECT_EQ(static_cast<QLineEdit*>(widget(*box))->alignment() & Qt::AlignHorizontal_Mask,
+                  Qt::AlignRight);
+    }
+    EXPECT_EQ(window.focusWidget(), widget(main.Command1));
+}
+
+// ---- Painting
+
+using RaceWindowPainting = RaceWindowTest;
+
+TEST_F(RaceWindowPainting, TheLampsStartDimAndTheIndicatorsBlankWhite) {
+    const QImage image = window.grab().toImage();
+    for (const Control* lamp :
+         {&main.Shape1, &main.Shape2, &main.Shape3, &main.Shape4, &main.Shape5, &main.Shape6,
+          &main.Shape7, &main.Shape8, &main.Shape9, &main.Shape10}) {
+        EXPECT_EQ(image.pixelColor(centreOf(*lamp)), toQColor(lamp->fillColor)) << lamp->name;
+    }
+    EXPECT_EQ(image.pixelColor(centreOf(main.Label1)), QColor(255, 255, 255));
+    EXPECT_EQ(image.pixelColor(centreOf(main.Label2)), QColor(255, 255, 255));
+    // The centre post between the columns.
+    EXPECT_EQ(image.pixelColor(centreOf(main.Shape13)), QColor(128, 128, 128));
+}
+
+TEST_F(RaceWindowPainting, TheIndicatorsLieOverTheTopOfTheCentrePost) {
+    const QImage image = window.grab().toImage();
+    // Row 107 belongs to Label1 and the post; row 115 to Label2 and the post.
+    EXPECT_EQ(image.pixelColor(215, 107), QColor(255, 255, 255));
+    EXPECT_EQ(image.pixelColor(215, 115), QColor(255, 255, 255));
+    EXPECT_EQ(image.pixelColor(215, 125), QColor(128, 128, 128));
+}
+
+TEST_F(RaceWindowPainting, TheDividerShowsBetweenTheBoardsTimeDisplays) {
+    const QImage image = window.grab().toImage();
+    EXPECT_EQ(image.pixelColor(216, 70), QColor(255, 255, 255));
+}
+
+TEST_F(RaceWindowPainting, OpeningTheSetupPanelShowsTheBlueBackdropAndTheFramesOwnGraphics) {
+    QTest::mouseClick(widget(main.Command3), Qt::LeftButton);
+    EXPECT_TRUE(main.Frame1.visible);
+    EXPECT_FALSE(widget(main.Frame1)->isHidden());
+    EXPECT_FALSE(widget(main.Level[3])->isHidden());
+    const QImage image = window.grab().toImage();
+    // The blue margin left of the frame, with its cyan outline at the backdrop's edge.
+    EXPECT_EQ(image.pixelColor(425, 150), QColor(0, 0, 255));
+    EXPECT_EQ(image.pixelColor(420, 150), QColor(0, 255, 255));
+    // Line1 in the frame, in the window text colour, in a gap of Label3's caption.
+    const QPoint frame = pixelRect(main.Frame1.rect).topLeft();
+    EXPECT_EQ(image.pixelColor(frame + QPoint(60, 126)), ui::windowTextColour());
+    // The rest of the frame shows the face colour, not the backdrop.
+    EXPECT_EQ(image.pixelColor(frame + QPoint(120, 60)), ui::buttonFaceColour());
+}
+
+TEST_F(RaceWindowPainting, AModelChangeShowsOnceTheSurfaceIsRefreshed) {
+    main.Shape4.fillColor = colour::kLitGreen;
+    main.refresh(main.Shape4);
+    EXPECT_EQ(pixelAt(centreOf(main.Shape4)), QColor(0, 255, 0));
+
+    main.Text2.visible = false;
+    main.Text1.text = " .512";
+    main.Command3.caption = "Done";
+    main.refreshWindow();
+    EXPECT_TRUE(widget(main.Text2)->isHidden());
+    EXPECT_EQ(static_cast<QLineEdit*>(widget(main.Text1))->text(), " .512");
+    EXPECT_EQ(static_cast<QPushButton*>(widget(main.Command3))->text(), "Done");
+}
+
+// ---- Fonts
+
+using RaceWindowFonts = RaceWindowTest;
+
+TEST_F(RaceWindowFonts, TheBoardUsesDseg7AndTheRestLiberationSansAtPixelSizesFor96Dpi) {
+    if (QFontDatabase::families().contains("Digital SF")) GTEST_SKIP() << "Digital SF installed";
+    const QFontInfo time(widget(main.Text1)->font());
+    EXPECT_EQ(time.family(), "DSEG7 Classic");
+    EXPECT_EQ(time.pixelSize(), 37);
+    const QFontInfo flag(widget(main.Text3)->font());
+    EXPECT_EQ(flag.family(), "DSEG7 Classic");
+    EXPECT_EQ(flag.pixelSize(), 29);
+
+    const QFontInfo counter(widget(main.Text7)->font());
+    EXPECT_EQ(counter.family(), "Liberation Sans");
+    EXPECT_EQ(counter.pixelSize(), 18);
+    const QFontInfo button(widget(main.Command1)->font());
+    EXPECT_EQ(button.family(), "Liberation Sans");
+    EXPECT_TRUE(button.bold());
+    EXPECT_EQ(button.pixelSize(), 16);
+    const QFontInfo option(widget(main.Level[1])->font());
+    EXPECT_EQ(option.family(), "Liberation Sans");
+    EXPECT_EQ(option.pixelSize(), 11);
+}
+
+// ---- Input written back into the model
+
+using RaceWindowInput = RaceWindowTest;
+
+TEST_F(RaceWindowInput, TheTreeAndLevelOptionsAreSeparateGroups) {
+    QTest::mouseClick(widget(main.Command3), Qt::LeftButton);
+    QTest::mouseClick(widget(main.Tree[1]), Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_EQ(main.Tree[1].value, 1);
+    EXPECT_EQ(main.Tree[2].value, 0);
+    EXPECT_EQ(main.Level[3].value, 1);
+
+    QTest::mouseClick(widget(main.Level[5]), Qt::LeftButton, {}, QPoint(5, 8));
+    for (int i = 1; i <= 5; ++i) EXPECT_EQ(main.Level[i].value, i == 5 ? 1 : 0) << i;
+    EXPECT_EQ(main.Tree[1].value, 1);
+    EXPECT_EQ(main.Tree[2].value, 0);
+}
+
+TEST_F(RaceWindowInput, TheRollOutStepsByOneAndStaysWithin455And475) {
+    auto* bar = static_cast<QScrollBar*>(widget(main.RollOut));
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(main.RollOut.value, 466);
+    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(main.RollOut.value, 465);
+    for (int i = 0; i < 30; ++i) bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(main.RollOut.value, 475);
+    for (int i = 0; i < 30; ++i) bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(main.RollOut.value, 455);
+}
+
+TEST_F(RaceWindowInput, TickingTheMuteBoxAndTypingIntoATextBoxReachTheModel) {
+    QTest::mouseClick(widget(main.Command3), Qt::LeftButton);
+    QTest::mouseClick(widget(main.Check1), Qt::LeftButton, {}, QPoint(5, 10));
+    EXPECT_EQ(main.Check1.value, 1);
+
+    auto* text2 = static_cast<QLineEdit*>(widget(main.Text2));
+    text2->selectAll();
+    QTest::keyClicks(text2, ".3");
+    EXPECT_EQ(main.Text2.text, ".3");
+}
+
+// ---- The race button
+
+using RaceWindowStaging = RaceWindowTest;
+
+TEST_F(RaceWindowStaging, ARightButtonPressOnTheRaceButtonStagesAndShowsIt) {
+    auto* button = static_cast<ui::ColouredButton*>(widget(main.Command1));
+    QTest::mousePress(button, Qt::RightButton, {}, QPoint(30, 20));
+    EXPECT_EQ(main.Command1.caption, "Launch (Up)");
+    EXPECT_TRUE(main.Timer6.enabled());
+    EXPECT_EQ(button->text(), "Launch (Up)");
+    EXPECT_EQ(pixelAt(pixelRect(main.Command1.rect).topLeft() + QPoint(6, 6)), QColor(255, 255, 0));
+
+    advance(800);
+    EXPECT_EQ(pixelAt(pixelRect(main.Label1.rect).topLeft() + QPoint(1, 1)), QColor(255, 255, 128));
+    EXPECT_EQ(pixelAt(pixelRect(main.Label2.rect).topLeft() + QPoint(1, 1)), QColor(255, 255, 255));
+    advance(800);
+    EXPECT_EQ(pixelAt(pixelRect(main.Label2.rect).topLeft() + QPoint(1, 1)), QColor(255, 255, 128));
+    QTest::mouseRelease(button, Qt::RightButton, {}, QPoint(30, 20));
+}
+
+TEST_F(RaceWindowStaging, SpaceOrEnterOnTheRaceButtonDoesNothing) {
+    QWidget* button = widget(main.Command1);
+    button->setFocus();
+    for (auto key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(button, key);
+    EXPECT_EQ(main.Command1.caption, "Stage (Down)");
+    EXPECT_FALSE(main.Timer6.enabled());
+}
+
+TEST_F(RaceWindowStaging, TheSetupButtonTogglesThePanelAndTheQuitButtonCallsItsHook) {
+    int quits = 0;
+    window.onQuit([&] { ++quits; });
+    QTest::mouseClick(widget(main.Command2), Qt::LeftButton);
+    EXPECT_EQ(quits, 1);
+    QTest::mouseClick(widget(main.Command3), Qt::LeftButton);
+    QTest::mouseClick(widget(main.Command3), Qt::LeftButton);
+    EXPECT_FALSE(main.Frame1.visible);
+    EXPECT_TRUE(widget(main.Frame1)->isHidden());
+}
+
+TEST_F(RaceWindowStaging, AnErrorInAHandlerIsReportedAndTheWindowGoesOn) {
+    std::string reported;
+    window.setErrorReport([&](const std::exception& e) { reported = e.what(); });
+    int quits = 0;
+    window.onQuit([&] {
+        ++quits;
+        throw OverflowError("16-bit overflow: 32768");
+    });
+    QTest::mouseClick(widget(main.Command2), Qt::LeftButton);
+    EXPECT_EQ(reported, "16-bit overflow: 32768");
+    QTest::mouseClick(widget(main.Command2), Qt::LeftButton);
+    EXPECT_EQ(quits, 2);
+}
+
+}  // namespace
+}  // namespace korvane::testing

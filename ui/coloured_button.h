@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QColor>
+#include <QPushButton>
+
+namespace korvane::ui {
+
+// A push button that shows its background colour (the style alone would draw its own face).
+class ColouredButton : public QPushButton {
+    Q_OBJECT
+
+  public:
+    explicit ColouredButton(QWidget* parent = nullptr);
+    void setFace(const QColor& colour);
+    QColor face() const { return face_; }
+
+  private:
+    QColor face_;
+};
+
+}  // namespace korvane::ui

@@ -1,0 +1,86 @@
+#include "control_widgets.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "ui/control_geometry.h"
+#include "ui/font_choice.h"
+
+namespace korvane::ui {
+
+namespace {
+
+Qt::Alignment textAlignment(Alignment alignment) {
+    switch (alignment) {
+        case Alignment::Right:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case Alignment::Center:
+            return Qt::AlignHCenter | Qt::AlignVCenter;
+        case Alignment::Left:
+            break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// Editable by clicking into it, but never reached by tabbing.
+QWidget* makeTextBox(Control& control, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setFocusPolicy(Qt::ClickFocus);
+    box->setAlignment(textAlignment(control.alignment));
+    QObject::connect(box, &QLineEdit::textEdited,
+                     [&control](const QString& text) { control.text = text.toStdString(); });
+    return box;
+}
+
+QWidget* makeOption(Control& control, QWidget* parent) {
+    auto* option = new QRadioButton(parent);
+    QObject::connect(option, &QRadioButton::toggled,
+                     [&control](bool checked) { control.value = checked ? 1 : 0; });
+    return option;
+}
+
+QWidget* makeCheckBox(Control& control, QWidget* parent) {
+    auto* box = new QCheckBox(parent);
+    QObject::connect(box, &QCheckBox::stateChanged, [&control](int state) {
+        control.value = state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
+    });
+    return box;
+}
+
+QWidget* makeScrollBar(Control& control, QWidget* parent) {
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setRange(control.min, control.max);
+    bar->setSingleStep(control.smallChange);
+    bar->setPageStep(control.largeChange);
+    bar->setValue(control.value);
+    QObject::connect(bar, &QScrollBar::valueChanged,
+                     [&control](int value) { control.value = value; });
+    return bar;
+}
+
+}  // namespace
+
+QWidget* makeInputWidget(Control& control, QWidget* parent) {
+    switch (control.kind) {
+        case ControlKind::TextBox:
+            return makeTextBox(control, parent);
+        case ControlKind::OptionButton:
+            return makeOption(control, parent);
+        case ControlKind::CheckBox:
+            return makeCheckBox(control, parent);
+        case ControlKind::HScrollBar:
+            return makeScrollBar(control, parent);
+        default:
+            return nullptr;
+    }
+}
+
+void placeWidget(const Control& control, QWidget& widget, const Font& windowFont) {
+    widget.setGeometry(pixelRect(control.rect));
+    widget.setFont(chooseFont(control.font, windowFont));
+    widget.setObjectName(QString::fromStdString(control.displayName()));
+}
+
+}  // namespace korvane::ui

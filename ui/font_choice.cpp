@@ -1,0 +1,38 @@
+#include "font_choice.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+#include <cmath>
+#include <map>
+
+namespace korvane::ui {
+
+namespace {
+
+const std::map<std::string, QString> kStandIns = {
+    {"Digital SF", "DSEG7 Classic"},
+    {"MS Sans Serif", "Liberation Sans"},
+};
+
+int pixelsFor(double points) {
+    return static_cast<int>(std::lround(points * 96.0 / 72.0));
+}
+
+}  // namespace
+
+QString chooseFamily(const std::string& face) {
+    const QString wanted = QString::fromStdString(face);
+    if (QFontDatabase::families().contains(wanted)) return wanted;
+    const auto standIn = kStandIns.find(face);
+    return standIn == kStandIns.end() ? wanted : standIn->second;
+}
+
+QFont chooseFont(const Font& font, const Font& windowFont) {
+    const Font& chosen = font.face.empty() ? windowFont : font;
+    QFont qfont(chooseFamily(chosen.face));
+    qfont.setPixelSize(pixelsFor(chosen.points));
+    qfont.setBold(chosen.bold);
+    return qfont;
+}
+
+}  // namespace korvane::ui

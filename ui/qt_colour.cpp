@@ -1,0 +1,28 @@
+#include "qt_colour.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+
+namespace korvane::ui {
+
+QColor toQColor(Colour colour) {
+    return QColor(colour::red(colour), colour::green(colour), colour::blue(colour));
+}
+
+QColor buttonFaceColour() {
+    return QGuiApplication::palette().color(QPalette::Button);
+}
+
+QColor windowTextColour() {
+    return QGuiApplication::palette().color(QPalette::WindowText);
+}
+
+QColor backOrFace(const std::optional<Colour>& colour) {
+    return colour ? toQColor(*colour) : buttonFaceColour();
+}
+
+QColor foreOrText(const std::optional<Colour>& colour) {
+    return colour ? toQColor(*colour) : windowTextColour();
+}
+
+}  // namespace korvane::ui

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <functional>
+
+#include "ui/coloured_button.h"
+
+namespace korvane::ui {
+
+// The race button: every press and every release of any mouse button is an event of its own.
+// It has no click, and the keyboard does nothing to it.
+class RaceButton : public ColouredButton {
+    Q_OBJECT
+
+  public:
+    // Qt's mouse button, keyboard modifiers and the pointer position in the button.
+    using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
+
+    explicit RaceButton(QWidget* parent = nullptr);
+    void onMouseDown(MouseHandler handler) { down_ = std::move(handler); }
+    void onMouseUp(MouseHandler handler) { up_ = std::move(handler); }
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+  private:
+    static void call(const MouseHandler& handler, QMouseEvent* event);
+
+    MouseHandler down_;
+    MouseHandler up_;
+};
+
+}  // namespace korvane::ui

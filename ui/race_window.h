@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "race/main.h"
+#include "race/surface.h"
+#include "ui/graphics_painter.h"
+#include "ui/handler_guard.h"
+#include "ui/picture_book.h"
+
+namespace korvane::ui {
+
+class FrameWidget;
+class RaceButton;
+
+// The race window on screen: paints the background picture and the window's graphics, holds a
+// widget for every text box, button, frame, option, check box and scroll bar, passes the
+// player's input to the handlers and copies the model back onto the screen after each one.
+class RaceWindow : public QWidget, public Surface {
+    Q_OBJECT
+
+  public:
+    explicit RaceWindow(Main& main, QWidget* parent = nullptr);
+
+    // Copies the whole model onto the widgets and schedules a repaint.
+    void mirror();
+    void refresh(const Control& control) override;
+    void refreshWindow() override;
+
+    // The quit button's click belongs to the program's life, not to the race.
+    void onQuit(std::function<void()> quit) { quit_ = std::move(quit); }
+    void setErrorReport(ErrorReport report) { report_ = std::move(report); }
+
+    // The widget that shows a control; nullptr for the painted ones.
+    QWidget* widgetFor(const Control& control) const;
+    void centreOnScreen();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void buildWidgets(const Control* container, QWidget* parent);
+    QWidget* makeWidget(Control& control, QWidget* parent);
+    RaceButton* makeRaceButton(QWidget* parent);
+    QWidget* makeButton(Control& control, QWidget* parent);
+    FrameWidget* makeFrame(Control& control, QWidget* parent);
+    void stackWidgets(const std::vector<Control*>& controls);
+    void setTabOrder();
+    void runHandler(const std::function<void()>& handler);
+
+    Main& main_;
+    PictureBook pictures_;
+    GraphicsPainter graphics_;
+    std::map<const Control*, QWidget*> widgets_;
+    std::vector<QWidget*> frames_;
+    std::function<void()> quit_;
+    ErrorReport report_;
+};
+
+}  // namespace korvane::ui

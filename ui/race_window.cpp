@@ -35,12 +35,21 @@ QWidget* RaceWindow::widgetFor(const Control& control) const {
     return found == widgets_.end() ? nullptr : found->second;
 }
 
+// Centres the window with its frame, once the frame is known; before that, the client area.
 void RaceWindow::centreOnScreen() {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
-    QRect placed = rect();
+    QRect placed = frameGeometry();
     placed.moveCenter(screen->availableGeometry().center());
     move(placed.topLeft());
+}
+
+void RaceWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!centredWithFrame_) {
+        centredWithFrame_ = true;
+        centreOnScreen();
+    }
 }
 
 // Containers come before what they hold, so each child has its parent widget to go in.

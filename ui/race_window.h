@@ -40,6 +40,7 @@ class RaceWindow : public QWidget, public Surface {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void buildWidgets(const Control* container, QWidget* parent);
@@ -58,6 +59,7 @@ class RaceWindow : public QWidget, public Surface {
     std::vector<QWidget*> frames_;
     std::function<void()> quit_;
     ErrorReport report_;
+    bool centredWithFrame_ = false;
 };
 
 }  // namespace korvane::ui

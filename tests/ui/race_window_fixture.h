@@ -11,10 +11,6 @@
 
 namespace korvane::testing {
 
-struct QtAppFirst {
-    QtAppFirst() { qtApp(); }
-};
-
 // The race window on screen (offscreen platform) over a model on a virtual clock.
 class RaceWindowTest : public ::testing::Test, private QtAppFirst {
   protected:

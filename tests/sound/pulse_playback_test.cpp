@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "recording_doubles.h"
+#include "sound/mod_play_wave.h"
+#include "sound/sdl_wave_output.h"
+#include "sound/sound_folder.h"
+#include "sound/testing/pulse_null_sink.h"
+#include "temp_folder.h"
+
+namespace korvane::testing {
+namespace {
+
+// Plays through a real sound server: a private PulseAudio with a null sink whose monitor is
+// recorded, so what came out can be measured.
+class PulsePlayback : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!PulseNullSink::installed())
+            GTEST_SKIP() << "pulseaudio or pulseaudio-utils is not installed";
+        sink = std::make_unique<PulseNullSink>();
+        sink->routeSdlAudioHere();
+    }
+
+    // Plays the path through PlayWave with the recorder running, and stops the recorder the
+    // moment PlayWave returns: the recording holds what had come out by then.
+    std::vector<std::int16_t> recordPlayWave(const std::string& path) {
+        MonitorRecording recording(*sink);
+        player.PlayWave(path);
+        return recording.stop();
+    }
+
+    std::unique_ptr<PulseNullSink> sink;
+    TempFolder dir;
+    SdlWaveOutput output;
+    RecordingMessageBoxes messages;
+    modPlayWave player{output, messages};
+};
+
+TEST_F(PulsePlayback, AWaveHasComeOutInFullByTheTimePlayWaveReturns) {
+    const auto recorded = recordPlayWave(dir.writeTone("tone.wav", 300));
+    // Of its 300 ms, the two 10 ms windows at the edges may be partly filled.
+    EXPECT_GE(audibleMs(recorded, MonitorRecording::kRate), 280);
+    EXPECT_LE(audibleMs(recorded, MonitorRecording::kRate), 320);
+    EXPECT_EQ(messages.shown, std::vector<std::string>{});
+}
+
+TEST_F(PulsePlayback, TheStartUpSoundComesOutWhole) {
+    const auto recorded = recordPlayWave(soundFile(kFiredUpWave));
+    EXPECT_GE(audibleMs(recorded, MonitorRecording::kRate), 1300);
+}
+
+TEST_F(PulsePlayback, AFileThatIsNotAValidWavePlaysTheDefaultToneWithoutAMessage) {
+    const auto recorded = recordPlayWave(dir.writeText("text.wav", "not a sound\n"));
+    EXPECT_GE(audibleMs(recorded, MonitorRecording::kRate), 100);
+    EXPECT_EQ(messages.shown, std::vector<std::string>{});
+}
+
+TEST_F(PulsePlayback, AMissingFilePlaysNothing) {
+    const auto recorded = recordPlayWave(dir / "missing.wav");
+    EXPECT_EQ(audibleMs(recorded, MonitorRecording::kRate), 0);
+}
+
+}  // namespace
+}  // namespace korvane::testing

@@ -4,7 +4,7 @@ namespace korvane {
 
 namespace {
 
-constexpr Uint16 kDeviceBufferFrames = 1024;
+constexpr Uint16 kDeviceBufferFrames = 512;
 // Time allowed beyond the device buffers for the last samples to leave the sound server.
 constexpr Uint32 kDrainMarginMs = 30;
 // A device that stops taking samples for this long past the sound's length has stalled.

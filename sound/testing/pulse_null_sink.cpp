@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -100,17 +101,35 @@ std::vector<std::int16_t> MonitorRecording::stop() {
     return samples;
 }
 
-int audibleMs(const std::vector<std::int16_t>& samples, int rate) {
+namespace {
+
+// For each 10 ms window: is its level above a whisper?
+std::vector<bool> audibleWindows(const std::vector<std::int16_t>& samples, int rate) {
     const std::size_t window = static_cast<std::size_t>(rate) / 100;
-    int audible = 0;
+    std::vector<bool> audible;
     for (std::size_t start = 0; start + window <= samples.size(); start += window) {
         double sumSquares = 0;
         for (std::size_t i = start; i < start + window; ++i) {
             sumSquares += static_cast<double>(samples[i]) * samples[i];
         }
-        if (std::sqrt(sumSquares / static_cast<double>(window)) > 1000) audible += 10;
+        audible.push_back(std::sqrt(sumSquares / static_cast<double>(window)) > 1000);
     }
     return audible;
+}
+
+}  // namespace
+
+int audibleMs(const std::vector<std::int16_t>& samples, int rate) {
+    const std::vector<bool> windows = audibleWindows(samples, rate);
+    return 10 * static_cast<int>(std::count(windows.begin(), windows.end(), true));
+}
+
+int audibleSpanMs(const std::vector<std::int16_t>& samples, int rate) {
+    const std::vector<bool> windows = audibleWindows(samples, rate);
+    const auto first = std::find(windows.begin(), windows.end(), true);
+    if (first == windows.end()) return 0;
+    const auto last = std::find(windows.rbegin(), windows.rend(), true);
+    return 10 * static_cast<int>(last.base() - first);
 }
 
 }  // namespace korvane::testing

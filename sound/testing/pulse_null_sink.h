@@ -54,5 +54,8 @@ class MonitorRecording {
 
 // Milliseconds of audible sound in a recording: 10 ms windows whose level is above a whisper.
 int audibleMs(const std::vector<std::int16_t>& samples, int rate);
+// Milliseconds from the first audible window to the end of the last; more than audibleMs when
+// the sound broke up.
+int audibleSpanMs(const std::vector<std::int16_t>& samples, int rate);
 
 }  // namespace korvane::testing

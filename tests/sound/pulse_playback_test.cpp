@@ -43,6 +43,9 @@ TEST_F(PulsePlayback, AWaveHasComeOutInFullByTheTimePlayWaveReturns) {
     // Of its 300 ms, the two 10 ms windows at the edges may be partly filled.
     EXPECT_GE(audibleMs(recorded, MonitorRecording::kRate), 280);
     EXPECT_LE(audibleMs(recorded, MonitorRecording::kRate), 320);
+    EXPECT_EQ(audibleSpanMs(recorded, MonitorRecording::kRate),
+              audibleMs(recorded, MonitorRecording::kRate))
+        << "the sound broke up";
     EXPECT_EQ(messages.shown, std::vector<std::string>{});
 }
 

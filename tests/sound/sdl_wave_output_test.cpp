@@ -1,5 +1,6 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <algorithm>
 #include <atomic>
@@ -132,6 +133,15 @@ TEST_F(SdlOutput, AHeaderClaimingGigabytesNeverMakesTheLayerAskForThem) {
         EXPECT_NE(outcome.result, 0) << path << ": the 100 ms that are there play";
         EXPECT_LT(outcome.took, milliseconds(3000)) << path;
         EXPECT_LT(largest.bytes(), 1u << 20) << path;
+    }
+}
+
+TEST_F(SdlOutput, PlayingLeavesCtrlCAndTerminationToEndTheGame) {
+    play(dir.writeTone("tone.wav", 50));
+    for (int signal : {SIGINT, SIGTERM}) {
+        struct sigaction action {};
+        ASSERT_EQ(::sigaction(signal, nullptr, &action), 0);
+        EXPECT_EQ(action.sa_handler, SIG_DFL) << signal;
     }
 }
 

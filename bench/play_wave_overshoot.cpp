@@ -1,0 +1,74 @@
+// How long PlayWave blocks past a wave's own length when it plays through a real sound server
+// (a private PulseAudio with a null sink). Prints min/median/max over a number of plays.
+//   build/default/bench/play_wave_overshoot [plays]
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "sound/mod_play_wave.h"
+#include "sound/sdl_wave_output.h"
+#include "sound/synth/wave_writer.h"
+#include "sound/testing/pulse_null_sink.h"
+
+namespace {
+
+constexpr int kRate = 22050;
+constexpr int kWaveMs = 300;
+
+class PrintedMessages : public korvane::MessageBoxes {
+  public:
+    void show(const std::string& text) override { std::cerr << "message: " << text << "\n"; }
+};
+
+std::vector<std::int16_t> tone() {
+    std::vector<std::int16_t> samples(kRate * kWaveMs / 1000);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const double t = static_cast<double>(i) / kRate;
+        samples[i] = static_cast<std::int16_t>(16000 * std::sin(2 * std::numbers::pi * 440 * t));
+    }
+    return samples;
+}
+
+double overshootMs(korvane::WavePlayer& player, const std::string& path) {
+    const auto start = std::chrono::steady_clock::now();
+    player.PlayWave(path);
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    return took.count() - kWaveMs;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int plays = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+    if (!korvane::testing::PulseNullSink::installed()) {
+        std::cerr << "pulseaudio and pulseaudio-utils are needed\n";
+        return 1;
+    }
+    korvane::testing::PulseNullSink sink;
+    sink.routeSdlAudioHere();
+    const std::string path = sink.folder() + "/tone.wav";
+    korvane::writeWaveFile(path, tone(), kRate);
+
+    // An idle null sink renders in two-second blocks and takes that long to start a new
+    // stream; a listener on its monitor keeps it running with low latency, like a sound card.
+    korvane::testing::MonitorRecording listener(sink);
+    korvane::SdlWaveOutput output;
+    PrintedMessages messages;
+    korvane::modPlayWave player(output, messages);
+    overshootMs(player, path);  // the first call also starts SDL's audio: not counted
+    std::vector<double> overshoot;
+    for (int i = 0; i < plays; ++i) overshoot.push_back(overshootMs(player, path));
+    std::sort(overshoot.begin(), overshoot.end());
+    std::printf("PlayWave of a %d ms wave on a PulseAudio null sink, %d plays\n", kWaveMs, plays);
+    std::printf("blocked past the wave's end: min %.1f ms, median %.1f ms, max %.1f ms\n",
+                overshoot.front(), overshoot[overshoot.size() / 2], overshoot.back());
+    return 0;
+}

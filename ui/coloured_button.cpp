@@ -1,5 +1,7 @@
 #include "coloured_button.h"
 
+#include "ui/font_choice.h"
+
 namespace korvane::ui {
 
 ColouredButton::ColouredButton(QWidget* parent) : QPushButton(parent) {}
@@ -17,6 +19,13 @@ void ColouredButton::setFace(const QColor& colour) {
                                  "QPushButton:focus { border-color: black; }"
                                  "QPushButton:pressed { border-color: %3 %2 %2 %3; }")
                       .arg(face, light, dark));
+}
+
+void ColouredButton::setCaption(const QString& caption) {
+    if (caption == text()) return;
+    constexpr int kBevels = 2 * 2 + 2;  // both borders and a pixel of air each side
+    setFont(fitToWidth(font(), caption, width() - kBevels));
+    setText(caption);
 }
 
 }  // namespace korvane::ui

@@ -12,6 +12,8 @@ class ColouredButton : public QPushButton {
   public:
     explicit ColouredButton(QWidget* parent = nullptr);
     void setFace(const QColor& colour);
+    // Sets the caption, narrowing the button's font if the caption would not fit otherwise.
+    void setCaption(const QString& caption);
     QColor face() const { return face_; }
 
   private:

@@ -1,7 +1,9 @@
 #include "font_choice.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -33,6 +35,16 @@ QFont chooseFont(const Font& font, const Font& windowFont) {
     qfont.setPixelSize(pixelsFor(chosen.points));
     qfont.setBold(chosen.bold);
     return qfont;
+}
+
+QFont fitToWidth(QFont font, const QString& text, int width) {
+    constexpr int kNarrowest = 75;  // percent; any narrower and the caption becomes hard to read
+    font.setStretch(QFont::Unstretched);
+    const int advance = QFontMetrics(font).horizontalAdvance(text);
+    if (advance > width && width > 0) {
+        font.setStretch(std::max(kNarrowest, width * QFont::Unstretched / advance));
+    }
+    return font;
 }
 
 }  // namespace korvane::ui

@@ -15,4 +15,8 @@ QString chooseFamily(const std::string& face);
 // at 96 dpi (px = pt * 96 / 72), so the screen's own dpi does not change them.
 QFont chooseFont(const Font& font, const Font& windowFont);
 
+// The font narrowed just enough for a one-line caption to fit the width, at the same height.
+// The stand-in faces run wider than the ones the captions were laid out for.
+QFont fitToWidth(QFont font, const QString& text, int width);
+
 }  // namespace korvane::ui

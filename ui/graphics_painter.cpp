@@ -67,9 +67,10 @@ void GraphicsPainter::paintLabel(QPainter& painter, const Control& label) const 
     const QRect rect = pixelRect(label.rect);
     painter.fillRect(rect, backOrFace(label.backColor));
     painter.setPen(foreOrText(label.foreColor));
-    painter.setFont(chooseFont(label.font, windowFont_));
+    const QString caption = QString::fromStdString(label.caption);
+    painter.setFont(fitToWidth(chooseFont(label.font, windowFont_), caption, rect.width()));
     painter.setClipRect(rect);
-    painter.drawText(rect, labelAlignment(label.alignment), QString::fromStdString(label.caption));
+    painter.drawText(rect, labelAlignment(label.alignment), caption);
 }
 
 void GraphicsPainter::paintShape(QPainter& painter, const Control& shape) const {

@@ -29,7 +29,7 @@ void mirrorTextBox(const Control& control, QLineEdit& box) {
 }
 
 void mirrorButton(const Control& control, ColouredButton& button) {
-    if (button.text() != qtext(control.caption)) button.setText(qtext(control.caption));
+    button.setCaption(qtext(control.caption));
     button.setFace(backOrFace(control.backColor));
 }
 

@@ -181,6 +181,21 @@ TEST_F(RaceWindowFonts, TheBoardUsesDseg7AndTheRestLiberationSansAtPixelSizesFor
     EXPECT_EQ(option.pixelSize(), 11);
 }
 
+TEST_F(RaceWindowFonts, ACaptionTooWideForTheStandInFaceIsNarrowedToFitAtTheSameHeight) {
+    const QFont wide = ui::chooseFont(main.Label3.font, main.font);
+    const QString caption = QString::fromStdString(main.Label3.caption);
+    const int width = pixelRect(main.Label3.rect).width();
+    const QFont fitted = ui::fitToWidth(wide, caption, width);
+    EXPECT_LE(QFontMetrics(fitted).horizontalAdvance(caption), width);
+    EXPECT_EQ(fitted.pixelSize(), wide.pixelSize());
+    // A caption that fits keeps the face as it is.
+    EXPECT_EQ(ui::fitToWidth(wide, "Less", width).stretch(), QFont::Unstretched);
+
+    auto* button = static_cast<QPushButton*>(widget(main.Command1));
+    EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()), button->width() - 6);
+    EXPECT_EQ(QFontInfo(button->font()).pixelSize(), 16);
+}
+
 // ---- Input written back into the model
 
 using RaceWindowInput = RaceWindowTest;

@@ -14,9 +14,9 @@ inline constexpr std::string_view kRedLightWave = "redlight.wav";  // a red ligh
 // The data folder that belongs to an executable: share/korvane beside its bin/ folder.
 std::filesystem::path soundFolderFor(const std::filesystem::path& executable);
 
-// The folder that holds the game's wave files, found from this executable's own location,
-// never from the working directory or the environment. Empty when the location cannot be
-// read; the sounds are then simply missing.
+// The game's fixed sound folder (its install folder on the old platform), mapped to the data
+// folder of this executable: found from its own location, never from the working directory or
+// the environment. Empty when the location cannot be read; the sounds are then simply missing.
 std::string soundFolder();
 
 // The full path of one of the game's wave files, or empty when the folder is unknown.

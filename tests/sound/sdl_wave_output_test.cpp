@@ -171,6 +171,13 @@ class AudioDriver {
     ~AudioDriver() { ::setenv("SDL_AUDIODRIVER", "dummy", 1); }
 };
 
+TEST_F(SdlOutput, AudioStartsAtTheFirstCallAndNotBefore) {
+    SdlWaveOutput fresh;
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    fresh.playSync(dir.writeTone("tone.wav", 20));
+    EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+}
+
 TEST_F(SdlOutput, AudioThatWillNotStartRaisesAnErrorAndTheNextCallTriesAgain) {
     const std::string path = dir.writeTone("launch.wav", 50);
     SdlWaveOutput fresh;

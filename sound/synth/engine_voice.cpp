@@ -25,7 +25,8 @@ double EngineVoice::step(double rpm, double throttle) {
     const double firingHz = rpm / 60.0 * 4.0;  // eight cylinders, each firing every second turn
     phase_ += firingHz / rate_;
     const double sinceFiring = phase_ - std::floor(phase_);
-    const double pulse = std::exp(-sinceFiring * 6.0);
+    // Each firing swells in a few milliseconds and dies away: a hard edge would only click.
+    const double pulse = (1.0 - std::exp(-sinceFiring * 40.0)) * std::exp(-sinceFiring * 6.0);
     const double puff = exhaust_.step(noise_.next(), 600 + 2400 * throttle, rate_) * pulse;
     const double raw = tone(firingHz, throttle) * (0.55 + 0.45 * pulse) + 2.5 * puff;
     const double drive = 1.2 + 1.8 * throttle;

@@ -23,7 +23,7 @@ class Tyres {
         const double wander = wobble_.step(noise_.next(), 8, kSoundRate) * 400;
         const double squeal =
             squealBand_.step(noise_.next(), 1900 + wander + 300 * t, 18, kSoundRate);
-        return 0.6 * hiss + 3.5 * squeal;
+        return 0.6 * hiss + 9.0 * squeal;
     }
 
   private:

@@ -1,6 +1,8 @@
 // How long PlayWave blocks past a wave's own length when it plays through a real sound server
 // (a private PulseAudio with a null sink). Prints min/median/max over a number of plays.
-//   build/default/bench/play_wave_overshoot [plays]
+//   build/default/bench/play_wave_overshoot [plays] [idle]
+// With "idle" nothing listens on the sink's monitor, and the null sink starts each new stream
+// only at the end of its two-second idle block: that shows up as overshoot.
 #include <unistd.h>
 
 #include <algorithm>
@@ -9,6 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -59,7 +62,9 @@ int main(int argc, char** argv) {
 
     // An idle null sink renders in two-second blocks and takes that long to start a new
     // stream; a listener on its monitor keeps it running with low latency, like a sound card.
-    korvane::testing::MonitorRecording listener(sink);
+    const bool idle = argc > 2 && std::string(argv[2]) == "idle";
+    std::unique_ptr<korvane::testing::MonitorRecording> listener;
+    if (!idle) listener = std::make_unique<korvane::testing::MonitorRecording>(sink);
     korvane::SdlWaveOutput output;
     PrintedMessages messages;
     korvane::modPlayWave player(output, messages);
@@ -67,7 +72,8 @@ int main(int argc, char** argv) {
     std::vector<double> overshoot;
     for (int i = 0; i < plays; ++i) overshoot.push_back(overshootMs(player, path));
     std::sort(overshoot.begin(), overshoot.end());
-    std::printf("PlayWave of a %d ms wave on a PulseAudio null sink, %d plays\n", kWaveMs, plays);
+    std::printf("PlayWave of a %d ms wave on a PulseAudio null sink%s, %d plays\n", kWaveMs,
+                idle ? " (idle, nothing listening)" : "", plays);
     std::printf("blocked past the wave's end: min %.1f ms, median %.1f ms, max %.1f ms\n",
                 overshoot.front(), overshoot[overshoot.size() / 2], overshoot.back());
     return 0;

@@ -1,39 +1,42 @@
 #include <QApplication>
-#include <QDir>
+#include <QIcon>
 
-#include "race/main.h"
+#include "app/lifecycle.h"
+#include "art/pictures.h"
+#include "sound/mod_play_wave.h"
+#include "sound/sdl_wave_output.h"
+#include "sound/sound_folder.h"
 #include "ui/qt_message_boxes.h"
 #include "ui/qt_timer_service.h"
-#include "ui/race_window.h"
-#include "ui/silent_wave_player.h"
+#include "ui/qt_window_system.h"
 
 namespace {
 
-// The wave files are installed in share/korvane beside the bin folder the game runs from.
-std::string soundFolder() {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/korvane")
-        .toStdString();
+QIcon trafficLightIcon() {
+    QIcon icon;
+    icon.addFile(QString::fromLatin1(korvane::art::kTrafficLight16), QSize(16, 16));
+    icon.addFile(QString::fromLatin1(korvane::art::kTrafficLight), QSize(32, 32));
+    return icon;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Korvane"));
+    QApplication::setWindowIcon(trafficLightIcon());
+
     korvane::RandomSource random;
-    korvane::ui::SilentWavePlayer sound;
     korvane::ui::QtMessageBoxes messages;
+    korvane::SdlWaveOutput output;
+    korvane::modPlayWave sound(output, messages);
     korvane::ui::QtTimerService timers;
-
-    korvane::Main race({random, sound, messages, soundFolder()});
-    for (korvane::Timer* timer : race.timers()) timer->setHost(&timers);
-    korvane::ui::RaceWindow window(race);
-    race.setSurface(&window);
-
     const auto report = [&messages](const std::exception& error) { messages.show(error.what()); };
-    timers.setAfterTick([&window] { window.mirror(); });
     timers.setErrorReport(report);
-    window.setErrorReport(report);
-    window.onQuit([&window] { window.close(); });
-    window.show();
+
+    korvane::ui::QtWindowSystem windows(timers, report);
+    korvane::Lifecycle life({random, sound, messages, korvane::soundFolder()}, windows, timers);
+    windows.onQuit([&life] { life.Command2_Click(); });
+    life.start();
     return app.exec();
 }

@@ -19,7 +19,12 @@ void PictureBook::draw(QPainter& painter, Picture picture, QPoint topLeft) const
     const auto found = renderers_.find(picture);
     if (found == renderers_.end() || !found->second->isValid()) return;
     QSvgRenderer& renderer = *found->second;
-    renderer.render(&painter, QRectF(topLeft, renderer.defaultSize()));
+    const QRectF bounds(topLeft, renderer.defaultSize());
+    // Shapes that run past a picture's edge must not paint beyond its size.
+    painter.save();
+    painter.setClipRect(bounds, Qt::IntersectClip);
+    renderer.render(&painter, bounds);
+    painter.restore();
 }
 
 }  // namespace korvane::ui

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Drives the real game from start to quit on the X display in $DISPLAY, with the PulseAudio
+# null sink of scripts/with-pulse-null-sink: the splash must come first and stay until the
+# start-up sound has played, then the race window shows; Quit shows a box titled "Korvane",
+# and dismissing it ends the game with status 0.
+# Usage: lifecycle_test.sh GAME
+set -uo pipefail
+game="$1"
+
+game_pid=""
+cleanup() {
+    if [[ -n "$game_pid" ]]; then
+        kill "$game_pid" 2>/dev/null || true
+        wait "$game_pid" 2>/dev/null || true
+    fi
+}
+trap cleanup EXIT
+trap 'exit 143' TERM INT
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+race_window() { xdotool search --onlyvisible --name '^Korvane - By Vantrel$' 2>/dev/null | head -n1; }
+# The screen is black where no window is; the splash's sky lies at the centre of the screen.
+splash_showing() {
+    local size colour
+    size=$(xdpyinfo | awk '/dimensions:/ {print $2}')
+    colour=$(import -window root -crop "1x1+$((${size%x*} / 2 - 28))+$((${size#*x} / 2 - 96))" \
+        -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -n1)
+    [[ -n "$colour" && "$colour" != "#000000" ]]
+}
+
+started=$(now_ms)
+"$game" >/dev/null 2>&1 &
+game_pid=$!
+
+splash_at="" race_at="" window=""
+while (($(now_ms) - started < 15000)); do
+    window=$(race_window)
+    t=$(($(now_ms) - started))
+    if [[ -n "$window" ]]; then
+        race_at=$t
+        break
+    fi
+    if splash_showing; then
+        [[ -z "$splash_at" ]] && splash_at=$t
+    elif [[ -n "$splash_at" ]]; then
+        fail "the splash window went away at $t ms before the race window showed"
+    fi
+    sleep 0.05
+done
+echo "splash first seen at ${splash_at:-never} ms, race window at ${race_at:-never} ms"
+[[ -n "$splash_at" ]] || fail "the splash window never showed"
+[[ -n "$race_at" ]] || fail "the race window never showed"
+# FiredUp.wav lasts 1.5 s: the race window must not come before most of it has played.
+((race_at - splash_at >= 1300)) || fail "the race window came $((race_at - splash_at)) ms after the splash"
+
+if [[ -n "${KORVANE_SINK_RECORDING:-}" ]]; then
+    rms=$(sox -t raw -r 44100 -e signed -b 16 -c 1 "$KORVANE_SINK_RECORDING" -n stat 2>&1 |
+        awk '/RMS +amplitude/ {print $3}')
+    echo "start-up sound on the sink: RMS amplitude $rms"
+    awk -v r="${rms:-0}" 'BEGIN { exit !(r > 0.01) }' || fail "no start-up sound reached the sink"
+fi
+
+sleep 0.3
+# Quit: the button at the lower right of the race window.
+xdotool mousemove --window "$window" 604 428 click 1
+box=$(timeout 5 xdotool search --sync --onlyvisible --name '^Korvane$' | head -n1)
+[[ -n "$box" ]] || fail "no message box titled Korvane appeared"
+kill -0 "$game_pid" 2>/dev/null || fail "the game ended before the farewell was dismissed"
+xdotool windowactivate --sync "$box" 2>/dev/null || true
+xdotool key --window "$box" Return 2>/dev/null
+
+for _ in $(seq 100); do
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.05
+done
+kill -0 "$game_pid" 2>/dev/null && fail "the game still runs after the farewell was dismissed"
+wait "$game_pid"
+status=$?
+game_pid=""
+echo "exit status $status"
+((status == 0)) || fail "the game ended with status $status"
+echo "PASS"

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "app/window_system.h"
+#include "ui/handler_guard.h"
+
+namespace korvane::ui {
+
+class QtTimerService;
+class RaceWindow;
+class SplashWindow;
+
+// Creates, shows and destroys the two windows on screen as the program's life asks.
+class QtWindowSystem : public WindowSystem {
+  public:
+    QtWindowSystem(QtTimerService& timers, ErrorReport report);
+    ~QtWindowSystem() override;
+
+    // The quit button's click, which the program's life handles.
+    void onQuit(std::function<void()> quit) { quit_ = std::move(quit); }
+
+    void showSplash(SplashForm& splash) override;
+    void unloadSplash() override;
+    void loadMain(Main& main) override;
+    void showMain() override;
+    void endProgram(int status) override;
+
+    SplashWindow* splashWindow() const { return splash_.get(); }
+    RaceWindow* raceWindow() const { return race_.get(); }
+
+  private:
+    QtTimerService& timers_;
+    ErrorReport report_;
+    std::function<void()> quit_;
+    std::unique_ptr<SplashWindow> splash_;
+    std::unique_ptr<RaceWindow> race_;
+};
+
+}  // namespace korvane::ui

@@ -1,0 +1,37 @@
+#include "splash_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+#include "app/splash_form.h"
+#include "ui/control_geometry.h"
+
+namespace korvane::ui {
+
+SplashWindow::SplashWindow()
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    setFixedSize(toPixels(SplashForm::kClientWidth), toPixels(SplashForm::kClientHeight));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect placed = rect();
+        placed.moveCenter(screen->availableGeometry().center());
+        move(placed.topLeft());
+    }
+}
+
+// Drawn once at its own size: the one column it leaves shows the window's own colour.
+void SplashWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    pictures_.draw(painter, Picture::Splash, QPoint(0, 0));
+}
+
+// Only the program closes the splash window.
+void SplashWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
+void SplashWindow::keyPressEvent(QKeyEvent*) {}
+void SplashWindow::mousePressEvent(QMouseEvent*) {}
+
+}  // namespace korvane::ui

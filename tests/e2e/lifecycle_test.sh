@@ -6,23 +6,7 @@
 # Usage: lifecycle_test.sh GAME
 set -uo pipefail
 game="$1"
-
-game_pid=""
-cleanup() {
-    if [[ -n "$game_pid" ]]; then
-        kill "$game_pid" 2>/dev/null || true
-        wait "$game_pid" 2>/dev/null || true
-    fi
-}
-trap cleanup EXIT
-trap 'exit 143' TERM INT
-
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
-race_window() { xdotool search --onlyvisible --name '^Korvane - By Vantrel$' 2>/dev/null | head -n1; }
+source "$(dirname "$0")/e2e_lib.sh"
 # The screen is black where no window is; the splash's sky lies at the centre of the screen.
 splash_showing() {
     local size colour
@@ -33,8 +17,7 @@ splash_showing() {
 }
 
 started=$(now_ms)
-"$game" >/dev/null 2>&1 &
-game_pid=$!
+launch_game "$game"
 
 splash_at="" race_at="" window=""
 while (($(now_ms) - started < 15000)); do
@@ -47,29 +30,29 @@ while (($(now_ms) - started < 15000)); do
     if splash_showing; then
         [[ -z "$splash_at" ]] && splash_at=$t
     elif [[ -n "$splash_at" ]]; then
-        fail "the splash window went away at $t ms before the race window showed"
+        die "the splash window went away at $t ms before the race window showed"
     fi
     sleep 0.05
 done
 echo "splash first seen at ${splash_at:-never} ms, race window at ${race_at:-never} ms"
-[[ -n "$splash_at" ]] || fail "the splash window never showed"
-[[ -n "$race_at" ]] || fail "the race window never showed"
+[[ -n "$splash_at" ]] || die "the splash window never showed"
+[[ -n "$race_at" ]] || die "the race window never showed"
 # FiredUp.wav lasts 1.5 s: the race window must not come before most of it has played.
-((race_at - splash_at >= 1300)) || fail "the race window came $((race_at - splash_at)) ms after the splash"
+((race_at - splash_at >= 1300)) || die "the race window came $((race_at - splash_at)) ms after the splash"
 
 if [[ -n "${KORVANE_SINK_RECORDING:-}" ]]; then
     rms=$(sox -t raw -r 44100 -e signed -b 16 -c 1 "$KORVANE_SINK_RECORDING" -n stat 2>&1 |
         awk '/RMS +amplitude/ {print $3}')
     echo "start-up sound on the sink: RMS amplitude $rms"
-    awk -v r="${rms:-0}" 'BEGIN { exit !(r > 0.01) }' || fail "no start-up sound reached the sink"
+    awk -v r="${rms:-0}" 'BEGIN { exit !(r > 0.01) }' || die "no start-up sound reached the sink"
 fi
 
 sleep 0.3
 # Quit: the button at the lower right of the race window.
 xdotool mousemove --window "$window" 604 428 click 1
 box=$(timeout 5 xdotool search --sync --onlyvisible --name '^Korvane$' | head -n1)
-[[ -n "$box" ]] || fail "no message box titled Korvane appeared"
-kill -0 "$game_pid" 2>/dev/null || fail "the game ended before the farewell was dismissed"
+[[ -n "$box" ]] || die "no message box titled Korvane appeared"
+kill -0 "$game_pid" 2>/dev/null || die "the game ended before the farewell was dismissed"
 xdotool windowactivate --sync "$box" 2>/dev/null || true
 xdotool key --window "$box" Return 2>/dev/null
 
@@ -77,10 +60,10 @@ for _ in $(seq 100); do
     kill -0 "$game_pid" 2>/dev/null || break
     sleep 0.05
 done
-kill -0 "$game_pid" 2>/dev/null && fail "the game still runs after the farewell was dismissed"
+kill -0 "$game_pid" 2>/dev/null && die "the game still runs after the farewell was dismissed"
 wait "$game_pid"
 status=$?
 game_pid=""
 echo "exit status $status"
-((status == 0)) || fail "the game ended with status $status"
+((status == 0)) || die "the game ended with status $status"
 echo "PASS"

@@ -1,32 +1,34 @@
 #include "control_widgets.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 
 #include "ui/control_geometry.h"
 #include "ui/font_choice.h"
+#include "ui/text_box.h"
 
 namespace korvane::ui {
 
 namespace {
 
+// Text sits at the top of its box: the board's winner flags cover the bottom strip of the time
+// displays, and a centred time would run into them.
 Qt::Alignment textAlignment(Alignment alignment) {
     switch (alignment) {
         case Alignment::Right:
-            return Qt::AlignRight | Qt::AlignVCenter;
+            return Qt::AlignRight | Qt::AlignTop;
         case Alignment::Center:
-            return Qt::AlignHCenter | Qt::AlignVCenter;
+            return Qt::AlignHCenter | Qt::AlignTop;
         case Alignment::Left:
             break;
     }
-    return Qt::AlignLeft | Qt::AlignVCenter;
+    return Qt::AlignLeft | Qt::AlignTop;
 }
 
 // Editable by clicking into it, but never reached by tabbing.
 QWidget* makeTextBox(Control& control, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
+    auto* box = new TextBox(parent);
     box->setFocusPolicy(Qt::ClickFocus);
     box->setAlignment(textAlignment(control.alignment));
     QObject::connect(box, &QLineEdit::textEdited,

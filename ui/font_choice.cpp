@@ -37,12 +37,16 @@ QFont chooseFont(const Font& font, const Font& windowFont) {
     return qfont;
 }
 
-QFont fitToWidth(QFont font, const QString& text, int width) {
-    constexpr int kNarrowest = 75;  // percent; any narrower and the caption becomes hard to read
+// Starts from the proportional guess and steps on while the glyphs' rounded advances still
+// overflow.
+QFont fitToWidth(QFont font, const QString& text, int width, int narrowest) {
     font.setStretch(QFont::Unstretched);
     const int advance = QFontMetrics(font).horizontalAdvance(text);
-    if (advance > width && width > 0) {
-        font.setStretch(std::max(kNarrowest, width * QFont::Unstretched / advance));
+    if (advance <= width || width <= 0) return font;
+    int stretch = std::max(narrowest, width * QFont::Unstretched / advance);
+    font.setStretch(stretch);
+    while (stretch > narrowest && QFontMetrics(font).horizontalAdvance(text) > width) {
+        font.setStretch(--stretch);
     }
     return font;
 }

@@ -15,8 +15,12 @@ QString chooseFamily(const std::string& face);
 // at 96 dpi (px = pt * 96 / 72), so the screen's own dpi does not change them.
 QFont chooseFont(const Font& font, const Font& windowFont);
 
-// The font narrowed just enough for a one-line caption to fit the width, at the same height.
-// The stand-in faces run wider than the ones the captions were laid out for.
-QFont fitToWidth(QFont font, const QString& text, int width);
+// Any narrower and a caption becomes hard to read.
+inline constexpr int kNarrowestCaption = 75;  // percent of the face's own width
+
+// The font narrowed just enough for a one-line text to fit the width, at the same height, but
+// never below `narrowest` percent. The stand-in faces run wider than the ones the window was
+// laid out for.
+QFont fitToWidth(QFont font, const QString& text, int width, int narrowest = kNarrowestCaption);
 
 }  // namespace korvane::ui

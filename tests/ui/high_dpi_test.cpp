@@ -32,5 +32,11 @@ TEST_F(HighDensityScreen, FontsKeepTheirSizeInDeviceIndependentPixels) {
     EXPECT_EQ(QFontInfo(widget(main.Text7)->font()).pixelSize(), 18);
 }
 
+TEST_F(HighDensityScreen, TheBoardsWordsStillShowWhole) {
+    for (const Control* box : {&main.Text2, &main.Text1}) {
+        expectWholeTextShows(*static_cast<QLineEdit*>(widget(*box)));
+    }
+}
+
 }  // namespace
 }  // namespace korvane::testing

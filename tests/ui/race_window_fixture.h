@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QImage>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include "qt_app.h"
 #include "tests/race/race_fixture.h"
@@ -10,6 +14,22 @@
 #include "ui/race_window.h"
 
 namespace korvane::testing {
+
+// Checks that a text box shows its whole text. A line edit scrolls a text too wide for its
+// contents, and then a click at its left edge no longer lands before the first character.
+inline void expectWholeTextShows(QLineEdit& box) {
+    SCOPED_TRACE(box.objectName().toStdString() + " \"" + box.text().toStdString() + "\"");
+    box.grab();  // the line edit settles how far it scrolls while painting
+    const int middle = box.height() / 2;
+    EXPECT_EQ(box.cursorPositionAt(QPoint(0, middle)), 0);
+    EXPECT_EQ(box.cursorPositionAt(QPoint(box.width() - 1, middle)), box.text().size());
+
+    QStyleOptionFrame panel;
+    panel.initFrom(&box);
+    panel.lineWidth = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, &box);
+    const QRect contents = box.style()->subElementRect(QStyle::SE_LineEditContents, &panel, &box);
+    EXPECT_LE(QFontMetrics(box.font()).horizontalAdvance(box.text()), contents.width());
+}
 
 // The race window on screen (offscreen platform) over a model on a virtual clock.
 class RaceWindowTest : public ::testing::Test, private QtAppFirst {

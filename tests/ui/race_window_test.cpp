@@ -196,6 +196,52 @@ TEST_F(RaceWindowFonts, ACaptionTooWideForTheStandInFaceIsNarrowedToFitAtTheSame
     EXPECT_EQ(QFontInfo(button->font()).pixelSize(), 16);
 }
 
+TEST_F(RaceWindowFonts, TheBoardsWordsShowWholeNarrowedAtTheirOwnHeight) {
+    main.Text3.visible = true;
+    main.Text4.visible = true;
+    window.mirror();
+    for (const Control* box : {&main.Text2, &main.Text1, &main.Text3, &main.Text4}) {
+        auto& edit = *static_cast<QLineEdit*>(widget(*box));
+        expectWholeTextShows(edit);
+        EXPECT_EQ(QFontInfo(edit.font()).pixelSize(),
+                  ui::chooseFont(box->font, main.font).pixelSize())
+            << box->displayName();
+    }
+}
+
+TEST_F(RaceWindowFonts, ATimeThatFitsKeepsTheFacesOwnWidthEvenAfterAWideWord) {
+    main.Text2.text = " .503";
+    main.Text1.text = " .512";
+    window.mirror();
+    for (const Control* box : {&main.Text2, &main.Text1}) {
+        auto& edit = *static_cast<QLineEdit*>(widget(*box));
+        expectWholeTextShows(edit);
+        EXPECT_EQ(edit.font().stretch(), QFont::Unstretched) << box->displayName();
+    }
+}
+
+TEST_F(RaceWindowFonts, ATimeStaysClearOfTheWinnerFlagThatCoversTheFootOfItsBox) {
+    main.Text2.text = " .499";
+    main.Text3.visible = true;
+    window.mirror();
+    const QImage board = window.grab().toImage();
+    const QRect flag = pixelRect(main.Text3.rect);
+    // The two rows just above the flag, across its width, stay as dark as the box.
+    for (int y = flag.top() - 2; y < flag.top(); ++y) {
+        for (int x = flag.left() + 2; x < flag.right() - 1; ++x) {
+            EXPECT_LT(board.pixelColor(x, y).value(), 64) << "lit at " << x << "," << y;
+        }
+    }
+}
+
+TEST_F(RaceWindowFonts, TheCountersAndTheirCaptionsShowWhole) {
+    main.Text8.text = " 32767";
+    window.mirror();
+    for (const Control* box : {&main.Text5, &main.Text6, &main.Text7, &main.Text8}) {
+        expectWholeTextShows(*static_cast<QLineEdit*>(widget(*box)));
+    }
+}
+
 // ---- Input written back into the model
 
 using RaceWindowInput = RaceWindowTest;

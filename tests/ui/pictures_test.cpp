@@ -144,6 +144,18 @@ TEST_F(Pictures, TheOverheadBoardIsDarkExactlyWhereTheTimeDisplaysSit) {
     expectDarkExactly(render(kBackground), QRect(QPoint(72, 14), QPoint(353, 91)), 5);
 }
 
+TEST_F(Pictures, TheBoardStaysDarkRoundTheCornersOfTheDisplaysNearItsOwnCorners) {
+    // The one-pixel margins beside the top corners of the time displays (73..352 x 16..) and
+    // the bottom corner of the player's winner flag (..352 x ..90), where the board's own
+    // rounding comes closest.
+    const QImage background = render(kBackground);
+    for (const QPoint& p :
+         {QPoint(72, 16), QPoint(72, 17), QPoint(73, 15), QPoint(353, 16), QPoint(353, 17),
+          QPoint(352, 15), QPoint(353, 89), QPoint(353, 90), QPoint(352, 91), QPoint(351, 91)}) {
+        EXPECT_LE(brightest(background.pixel(p)), 16) << "at " << p.x() << "," << p.y();
+    }
+}
+
 TEST_F(Pictures, TheCounterPanelsAreDarkExactlyWhereTheWinCountersSit) {
     const QImage background = render(kBackground);
     expectDarkExactly(background, QRect(QPoint(456, 332), QPoint(610, 363)), 0);

@@ -2,11 +2,11 @@
 # Drives the real game on the X display in $DISPLAY (run it through scripts/with-xvfb): finds
 # the race window, checks its size and its lamps on screen, holds a real mouse button on the
 # race button through the staging walk, lets go, and ends the game.
-# Last, it saves a picture of the window as it opens through scripts/screenshot-race.
-# Usage: race_window_test.sh GAME [SCREENSHOT.png]
+# Last, it takes the game's screenshots with scripts/screenshots into a folder.
+# Usage: race_window_test.sh GAME [SCREENSHOT-DIR]
 set -uo pipefail
 game="$1"
-screenshot="${2:-}"
+screenshots="${2:-}"
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 source "$(dirname "$0")/e2e_lib.sh"
 
@@ -62,7 +62,7 @@ expect_pixel "Command1 after the release" 422 414 "#00C000"
 
 stop_game
 
-if [[ -n "$screenshot" ]]; then
-    "$root/scripts/screenshot-race" "$screenshot" "$game" || fail "no screenshot taken"
+if [[ -n "$screenshots" ]]; then
+    "$root/scripts/screenshots" "$screenshots" "$game" || fail "the screenshots were not all taken"
 fi
 finish

@@ -19,7 +19,7 @@ splash_showing() {
 started=$(now_ms)
 launch_game "$game"
 
-splash_at="" race_at="" window=""
+splash_at="" splash_gone_at="" race_at="" window=""
 while (($(now_ms) - started < 15000)); do
     window=$(race_window)
     t=$(($(now_ms) - started))
@@ -27,18 +27,25 @@ while (($(now_ms) - started < 15000)); do
         race_at=$t
         break
     fi
+    # The splash goes when the sound has ended; the race window maps a moment later.
     if splash_showing; then
         [[ -z "$splash_at" ]] && splash_at=$t
-    elif [[ -n "$splash_at" ]]; then
-        die "the splash window went away at $t ms before the race window showed"
+    elif [[ -n "$splash_at" && -z "$splash_gone_at" ]]; then
+        splash_gone_at=$t
     fi
     sleep 0.05
 done
 echo "splash first seen at ${splash_at:-never} ms, race window at ${race_at:-never} ms"
 [[ -n "$splash_at" ]] || die "the splash window never showed"
 [[ -n "$race_at" ]] || die "the race window never showed"
-# FiredUp.wav lasts 1.5 s: the race window must not come before most of it has played.
+# FiredUp.wav lasts 1.5 s: neither may the splash go nor the race window come before most of
+# it has played.
+echo "splash gone at ${splash_gone_at:-never} ms"
 ((race_at - splash_at >= 1300)) || die "the race window came $((race_at - splash_at)) ms after the splash"
+if [[ -n "$splash_gone_at" ]]; then
+    ((splash_gone_at - splash_at >= 1300)) ||
+        die "the splash went $((splash_gone_at - splash_at)) ms after it showed"
+fi
 
 if [[ -n "${KORVANE_SINK_RECORDING:-}" ]]; then
     rms=$(sox -t raw -r 44100 -e signed -b 16 -c 1 "$KORVANE_SINK_RECORDING" -n stat 2>&1 |

@@ -24,11 +24,17 @@ void QtTimerService::timerDisabled(Timer& timer) {
 // One tick per wake-up: when several are overdue the next one waits for the following pass
 // of the event loop, so input queued meanwhile is handled between them.
 void QtTimerService::deliverOne() {
+    if (held_) return;
     if (Timer* timer = schedule_.takeDue(now())) {
         runGuarded([timer] { timer->tick(); }, report_);
         if (afterTick_) afterTick_();
     }
     arm();
+}
+
+void QtTimerService::setHeld(bool held) {
+    held_ = held;
+    if (!held_) arm();
 }
 
 void QtTimerService::arm() {

@@ -28,6 +28,9 @@ class QtTimerService : public QObject, public TimerHost {
     void setErrorReport(ErrorReport report) { report_ = std::move(report); }
     // Milliseconds since the service started: the clock the deadlines are counted on.
     std::int64_t now() const { return clock_.elapsed(); }
+    // While held, due ticks wait; they come once the hold ends. Qt runs the event loop inside
+    // a few calls, and no handler may run in the middle of another step.
+    void setHeld(bool held);
 
   private:
     void deliverOne();
@@ -38,6 +41,7 @@ class QtTimerService : public QObject, public TimerHost {
     FixedRateSchedule schedule_;
     std::function<void()> afterTick_;
     ErrorReport report_;
+    bool held_ = false;
 };
 
 }  // namespace korvane::ui

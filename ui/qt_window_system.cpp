@@ -17,10 +17,14 @@ QtWindowSystem::~QtWindowSystem() {
 }
 
 // Painted at once, so the picture is up before the start-up sound holds the event loop.
+// Showing a splash screen before the event loop starts runs pending events inside show(); the
+// splash's first tick, due already on a slow machine, must not unload it there.
 void QtWindowSystem::showSplash(SplashForm&) {
     splash_ = std::make_unique<SplashWindow>();
+    timers_.setHeld(true);
     splash_->show();
     splash_->repaint();
+    timers_.setHeld(false);
 }
 
 // Hidden now and deleted by the event loop, as the unload may run inside the splash's own tick.

@@ -7,7 +7,7 @@
 
 namespace korvane {
 
-// Decoded samples of a wave file, in the format its spec gives; owns SDL's buffer.
+// Decoded samples of a wave file, in the format its header gives; owns SDL's buffer.
 class LoadedWave {
   public:
     LoadedWave(const SDL_AudioSpec& spec, Uint8* data, Uint32 length)

@@ -6,31 +6,18 @@
 
 #include "ui/control_geometry.h"
 #include "ui/font_choice.h"
+#include "ui/qt_alignment.h"
 #include "ui/text_box.h"
 
 namespace korvane::ui {
 
 namespace {
 
-// Text sits at the top of its box: the board's winner flags cover the bottom strip of the time
-// displays, and a centred time would run into them.
-Qt::Alignment textAlignment(Alignment alignment) {
-    switch (alignment) {
-        case Alignment::Right:
-            return Qt::AlignRight | Qt::AlignTop;
-        case Alignment::Center:
-            return Qt::AlignHCenter | Qt::AlignTop;
-        case Alignment::Left:
-            break;
-    }
-    return Qt::AlignLeft | Qt::AlignTop;
-}
-
 // Editable by clicking into it, but never reached by tabbing.
 QWidget* makeTextBox(Control& control, QWidget* parent) {
     auto* box = new TextBox(parent);
     box->setFocusPolicy(Qt::ClickFocus);
-    box->setAlignment(textAlignment(control.alignment));
+    box->setAlignment(toQtAlignment(control.alignment));
     QObject::connect(box, &QLineEdit::textEdited,
                      [&control](const QString& text) { control.text = text.toStdString(); });
     return box;

@@ -4,23 +4,12 @@
 
 #include "ui/control_geometry.h"
 #include "ui/font_choice.h"
+#include "ui/qt_alignment.h"
 #include "ui/qt_colour.h"
 
 namespace korvane::ui {
 
 namespace {
-
-Qt::Alignment labelAlignment(Alignment alignment) {
-    switch (alignment) {
-        case Alignment::Right:
-            return Qt::AlignRight | Qt::AlignTop;
-        case Alignment::Center:
-            return Qt::AlignHCenter | Qt::AlignTop;
-        case Alignment::Left:
-            break;
-    }
-    return Qt::AlignLeft | Qt::AlignTop;
-}
 
 // An antialiased one-pixel outline runs through the centres of the edge pixels.
 QRectF outlineRect(const QRect& rect) {
@@ -70,7 +59,7 @@ void GraphicsPainter::paintLabel(QPainter& painter, const Control& label) const 
     const QString caption = QString::fromStdString(label.caption);
     painter.setFont(fitToWidth(chooseFont(label.font, windowFont_), caption, rect.width()));
     painter.setClipRect(rect);
-    painter.drawText(rect, labelAlignment(label.alignment), caption);
+    painter.drawText(rect, toQtAlignment(label.alignment), caption);
 }
 
 void GraphicsPainter::paintShape(QPainter& painter, const Control& shape) const {

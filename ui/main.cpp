@@ -38,5 +38,8 @@ int main(int argc, char* argv[]) {
     korvane::Lifecycle life({random, sound, messages, korvane::soundFolder()}, windows, timers);
     windows.onQuit([&life] { life.Command2_Click(); });
     life.start();
-    return app.exec();
+    const int status = app.exec();
+    // The windows show the race window's model, so they go before it does.
+    windows.destroyWindows();
+    return status;
 }

@@ -13,7 +13,7 @@ QtWindowSystem::QtWindowSystem(QtTimerService& timers, ErrorReport report)
     : timers_(timers), report_(std::move(report)) {}
 
 QtWindowSystem::~QtWindowSystem() {
-    timers_.setAfterTick(nullptr);
+    destroyWindows();
 }
 
 // Painted at once, so the picture is up before the start-up sound holds the event loop.
@@ -50,6 +50,12 @@ void QtWindowSystem::showMain() {
 
 void QtWindowSystem::endProgram(int status) {
     QCoreApplication::exit(status);
+}
+
+void QtWindowSystem::destroyWindows() {
+    timers_.setAfterTick(nullptr);
+    race_.reset();
+    splash_.reset();
 }
 
 }  // namespace korvane::ui

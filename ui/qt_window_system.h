@@ -27,6 +27,9 @@ class QtWindowSystem : public WindowSystem {
     void showMain() override;
     void endProgram(int status) override;
 
+    // Destroys both windows; called before the race window's model goes.
+    void destroyWindows();
+
     SplashWindow* splashWindow() const { return splash_.get(); }
     RaceWindow* raceWindow() const { return race_.get(); }
 

@@ -125,3 +125,15 @@ sample() {
     capture
     t=$(((before + $(now_ms)) / 2 - pressed))
 }
+
+# Samples until LAMP shows COLOUR or LIMIT ms have passed since the press; prints the time
+# (ms after the press) it was first seen, or nothing.
+wait_for_lamp() {  # LAMP COLOUR LIMIT
+    while (($(now_ms) - pressed < $3)); do
+        sample
+        if [[ $(lamp "$1") == "$2" ]]; then
+            echo "$t"
+            return
+        fi
+    done
+}

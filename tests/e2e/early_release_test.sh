@@ -15,14 +15,7 @@ capture
 skull_before=$(green_pixels $skull_area)
 
 press_race_button
-amber_at=""
-while (($(now_ms) - pressed < 5000)); do
-    sample
-    if [[ $(lamp Shape1) == "$lit_amber" ]]; then
-        amber_at=$t
-        break
-    fi
-done
+amber_at=$(wait_for_lamp Shape1 "$lit_amber" 5000)
 release_race_button
 echo "first amber seen ${amber_at:-never} ms after the press; released at $((released - pressed)) ms"
 [[ -n "$amber_at" ]] || die "the first amber never lit"

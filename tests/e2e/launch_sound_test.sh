@@ -26,14 +26,7 @@ capture "$before_race"
 backdrop_closed=$(pixel "$backdrop_x" "$backdrop_y" "$before_race")
 
 press_race_button
-green_at=""
-while (($(now_ms) - pressed < 7000)); do
-    sample
-    if [[ $(lamp Shape4) == "$lit_green" ]]; then
-        green_at=$t
-        break
-    fi
-done
+green_at=$(wait_for_lamp Shape4 "$lit_green" 7000)
 [[ -n "$green_at" ]] || die "the player's green never lit"
 sleep 0.5
 release_race_button

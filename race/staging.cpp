@@ -47,6 +47,9 @@ void Main::Command1_MouseDown(int, int, float, float) {
     for (Control* amber : {&Shape10, &Shape9, &Shape8}) amber->fillColor = colour::kDimAmber;
     Shape7.fillColor = colour::kDimGreen;
     Shape6.fillColor = colour::kDimRed;
+    // A tap's walk hands over by itself, so its clock and lamps may still run: every race starts
+    // from a stopped clock.
+    for (Timer* running : {&Timer5, &Timer1, &Timer2, &Timer3}) running->setEnabled(false);
     Timer6.setEnabled(true);
 }
 

@@ -122,6 +122,53 @@ TEST_F(Staging, ASecondPressDuringTheWalkResetsTheRaceButNotTheWalk) {
     EXPECT_TRUE(main.Timer1.enabled());
 }
 
+// A tap's walk goes on and hands over by itself, leaving the clock and the lamps running and
+// both indicators lit. The next press stops them: its race reads as a clean start from lit
+// indicators (whose walk hands over at the first tick), not a clock carried over.
+TEST_F(Staging, EveryPressStartsFromAStoppedClockSoAHoldAfterATapReadsAsACleanStart) {
+    struct Start {
+        const char* what;
+        bool pro;
+        bool indicatorsLit;   // for a clean start: as a finished walk leaves them
+        int tapHeldMs;        // 0: no tap before the press
+        int pressAfterTapMs;  // when the real press comes, after the tap went down
+        const char* shown;    // after a 5 s hold
+    };
+    const Start starts[] = {
+        {"clean start", false, false, 0, 0, " .512"},
+        {"clean start, indicators lit", false, true, 0, 0, " .541"},
+        {"press once the tap's sequencers run", false, false, 100, 3000, " .541"},
+        {"press with the tap's ambers lit", false, false, 100, 3500, " .541"},
+        {"clean Pro start", true, false, 0, 0, " .432"},
+        {"clean Pro start, indicators lit", true, true, 0, 0, " .461"},
+        {"Pro press once the tap's sequencer runs", true, false, 300, 2700, " .461"},
+    };
+    for (const Start& s : starts) {
+        if (s.pro) chooseProTree();
+        if (s.indicatorsLit) {
+            main.Label1.caption = "Pre Stage";
+            main.Label2.caption = "Staged";
+        }
+        if (s.tapHeldMs > 0) {
+            const auto tap = clock.now();
+            main.Command1_MouseDown(1, 0, 0, 0);
+            clock.advanceTo(tap + s.tapHeldMs);
+            release();
+            clock.advanceTo(tap + s.pressAfterTapMs);
+            ASSERT_TRUE(main.Timer5.enabled()) << s.what << ": the tap's clock runs";
+        }
+        const auto pressed = clock.now();
+        main.Command1_MouseDown(1, 0, 0, 0);
+        for (const Timer* t : {&main.Timer1, &main.Timer2, &main.Timer3, &main.Timer5}) {
+            EXPECT_FALSE(t->enabled()) << s.what << ": " << t->name();
+        }
+        EXPECT_TRUE(main.Timer6.enabled()) << s.what;
+        clock.advanceTo(pressed + 5000);
+        release();
+        EXPECT_EQ(main.Text1.text, s.shown) << s.what;
+    }
+}
+
 TEST_F(Staging, IndicatorsAlreadyLitHandOverAtTheFirstTick) {
     main.Label1.caption = "Pre Stage";
     main.Label2.caption = "Staged";

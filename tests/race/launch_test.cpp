@@ -19,13 +19,22 @@ struct Outcome {
     bool computerRed;
     bool playerWins;  // for a tie: the side the arranged tie-break draw favours
     bool tie;
+    bool atTheLine;  // the player's time right at the red-light line
 };
 
 const Outcome kOutcomes[] = {
-    {1, 503, 510, false, false, true, false}, {2, 512, 505, false, false, false, false},
-    {3, 505, 505, false, false, false, true}, {4, 497, 505, true, false, false, false},
-    {5, 503, 498, false, true, true, false},  {6, 495, 498, true, true, false, false},
-    {7, 498, 495, true, true, true, false},   {8, 497, 497, true, true, true, true},
+    {1, 503, 510, false, false, true, false, false},
+    {2, 512, 505, false, false, false, false, false},
+    {3, 505, 505, false, false, false, true, false},
+    {4, 497, 505, true, false, false, false, false},
+    {5, 503, 498, false, true, true, false, false},
+    {6, 495, 498, true, true, false, false, false},
+    {7, 498, 495, true, true, true, false, false},
+    {8, 497, 497, true, true, true, true, false},
+    // One thousandth under the line is a red light that loses to a slower clean launch; on the
+    // line is a clean launch that wins.
+    {4, 499, 505, true, false, false, false, true},
+    {1, 500, 505, false, false, true, false, true},
 };
 
 // Readable parameters in test output.
@@ -33,8 +42,11 @@ void PrintTo(const Outcome& o, std::ostream* os) {
     *os << "case " << o.number << ": player " << o.playerMs << ", computer " << o.computerMs;
 }
 
-std::string shown(int ms, bool leadingSpace) {
-    return (leadingSpace ? " ." : ".") + std::to_string(ms);
+// Three-digit milliseconds as a display shows them; the player's drops trailing zeros.
+std::string shown(int ms, bool playersDisplay) {
+    std::string digits = std::to_string(ms);
+    if (playersDisplay) digits.erase(digits.find_last_not_of('0') + 1);
+    return (playersDisplay ? " ." : ".") + digits;
 }
 
 class LaunchOutcome : public RaceTest,
@@ -135,7 +147,9 @@ TEST_P(LaunchOutcome, TheReleaseStopsTheClockAndTheSequencersSoTheResultStaysOnS
 INSTANTIATE_TEST_SUITE_P(EveryCaseOnBothTrees, LaunchOutcome,
                          ::testing::Combine(::testing::ValuesIn(kOutcomes), ::testing::Bool()),
                          [](const auto& info) {
-                             return "Case" + std::to_string(std::get<0>(info.param).number) +
+                             const Outcome& o = std::get<0>(info.param);
+                             return "Case" + std::to_string(o.number) +
+                                    (o.atTheLine ? "AtTheLine" : "") +
                                     (std::get<1>(info.param) ? "ProTree" : "StandardTree");
                          });
 

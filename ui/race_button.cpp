@@ -20,9 +20,10 @@ void RaceButton::mousePressEvent(QMouseEvent* event) {
     call(down_, event);
 }
 
-// Qt delivers a quick second press as a press and then a double click; the press has staged.
+// Qt delivers a second press soon after a release as a double click alone, with no press before
+// it: it is a press like any other.
 void RaceButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    event->accept();
+    mousePressEvent(event);
 }
 
 void RaceButton::mouseReleaseEvent(QMouseEvent* event) {

@@ -47,6 +47,27 @@ TEST_F(RaceButtonTest, EveryMouseButtonPressAndReleaseIsAnEventWithNoClick) {
     EXPECT_EQ(clicks.count(), 0);
 }
 
+// Qt turns a press that comes soon after a release into a double click alone, with no press.
+TEST_F(RaceButtonTest, APressSoonAfterAReleaseIsAPressEvenWhenQtMakesItADoubleClick) {
+    button.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&button));
+    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        downs.clear();
+        ups.clear();
+        // Press, release and press again at once, through the window system as real input.
+        QTest::mouseDClick(button.windowHandle(), b, {}, QPoint(30, 20));
+        ASSERT_EQ(downs.size(), 2u) << b;
+        EXPECT_EQ(downs[1].button, static_cast<int>(b));
+        EXPECT_FLOAT_EQ(downs[1].x, 30);
+        EXPECT_EQ(ups.size(), 2u) << b;
+    }
+    // Held after such a press, the button looks pressed.
+    QTest::mouseDClick(&button, Qt::LeftButton);
+    EXPECT_TRUE(button.isDown());
+    QTest::mouseRelease(&button, Qt::LeftButton);
+    EXPECT_FALSE(button.isDown());
+}
+
 TEST_F(RaceButtonTest, TheButtonLooksPressedUntilTheLastButtonComesUp) {
     QTest::mousePress(&button, Qt::LeftButton);
     QTest::mousePress(&button, Qt::RightButton);

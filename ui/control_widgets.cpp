@@ -1,12 +1,13 @@
 #include "control_widgets.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QRadioButton>
-#include <QScrollBar>
 
 #include "ui/control_geometry.h"
 #include "ui/font_choice.h"
 #include "ui/qt_alignment.h"
+#include "ui/scroll_bar.h"
 #include "ui/text_box.h"
 
 namespace korvane::ui {
@@ -23,10 +24,28 @@ QWidget* makeTextBox(Control& control, QWidget* parent) {
     return box;
 }
 
+// Each option array is one exclusive group, held by its container. Qt's own grouping by parent
+// would also take in the options of a frame inside that container.
+QButtonGroup& optionGroup(const Control& control, QWidget& container) {
+    const QString name = QString::fromStdString(control.name);
+    auto* group = container.findChild<QButtonGroup*>(name, Qt::FindDirectChildrenOnly);
+    if (!group) {
+        group = new QButtonGroup(&container);
+        group->setObjectName(name);
+    }
+    return *group;
+}
+
+// Only the selected option of a group is a tab stop, so tabbing enters the group there; the
+// arrow keys move within the group.
 QWidget* makeOption(Control& control, QWidget* parent) {
     auto* option = new QRadioButton(parent);
-    QObject::connect(option, &QRadioButton::toggled,
-                     [&control](bool checked) { control.value = checked ? 1 : 0; });
+    optionGroup(control, *parent).addButton(option);
+    QObject::connect(option, &QRadioButton::toggled, [&control, option](bool checked) {
+        control.value = checked ? 1 : 0;
+        option->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+    });
+    option->setFocusPolicy(Qt::ClickFocus);
     return option;
 }
 
@@ -39,7 +58,9 @@ QWidget* makeCheckBox(Control& control, QWidget* parent) {
 }
 
 QWidget* makeScrollBar(Control& control, QWidget* parent) {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    auto* bar = new ScrollBar(Qt::Horizontal, parent);
+    // Qt's scroll bars take no focus of their own; this one is a tab stop, moved by the arrows.
+    if (control.tabStop) bar->setFocusPolicy(Qt::StrongFocus);
     bar->setRange(control.min, control.max);
     bar->setSingleStep(control.smallChange);
     bar->setPageStep(control.largeChange);

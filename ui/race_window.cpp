@@ -86,6 +86,8 @@ RaceButton* RaceWindow::makeRaceButton(QWidget* parent) {
 
 QWidget* RaceWindow::makeButton(Control& control, QWidget* parent) {
     auto* button = new ColouredButton(parent);
+    // Return and Enter press a focused button as Space does, as on the desktop.
+    button->setAutoDefault(true);
     if (&control == &main_.Command3) {
         connect(button, &QPushButton::clicked, this,
                 [this] { runHandler([this] { main_.Command3_Click(); }); });

@@ -1,5 +1,6 @@
 #include "widget_mirror.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -38,9 +39,10 @@ void mirrorOption(const Control& control, QRadioButton& option) {
     if (option.text() != qtext(control.caption)) option.setText(qtext(control.caption));
     const bool selected = control.value != 0;
     if (option.isChecked() == selected) return;
-    option.setAutoExclusive(selected);
+    QButtonGroup* group = option.group();
+    if (group) group->setExclusive(selected);
     option.setChecked(selected);
-    option.setAutoExclusive(true);
+    if (group) group->setExclusive(true);
 }
 
 void mirrorCheckBox(const Control& control, QCheckBox& box) {

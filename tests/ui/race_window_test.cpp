@@ -1,9 +1,12 @@
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <functional>
+#include <iostream>
 
 #include "common/overflow_error.h"
 #include "race_window_fixture.h"
@@ -310,15 +313,29 @@ TEST_F(RaceWindowStaging, SpaceOrEnterOnTheRaceButtonDoesNothing) {
     EXPECT_FALSE(main.Timer6.enabled());
 }
 
+// A click, Space, Return or keypad Enter on a focused button: each is a click.
 TEST_F(RaceWindowStaging, TheSetupButtonTogglesThePanelAndTheQuitButtonCallsItsHook) {
+    const std::function<void(QWidget*)> activations[] = {
+        [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); },
+        [](QWidget* w) { QTest::keyClick(w, Qt::Key_Space); },
+        [](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); },
+        [](QWidget* w) { QTest::keyClick(w, Qt::Key_Enter, Qt::KeypadModifier); },
+    };
     int quits = 0;
     window.onQuit([&] { ++quits; });
-    QTest::mouseClick(widget(main.Command2), Qt::LeftButton);
-    EXPECT_EQ(quits, 1);
-    QTest::mouseClick(widget(main.Command3), Qt::LeftButton);
-    QTest::mouseClick(widget(main.Command3), Qt::LeftButton);
-    EXPECT_FALSE(main.Frame1.visible);
-    EXPECT_TRUE(widget(main.Frame1)->isHidden());
+    for (const auto& activate : activations) {
+        const int before = quits;
+        widget(main.Command2)->setFocus();
+        activate(widget(main.Command2));
+        EXPECT_EQ(quits, before + 1);
+        widget(main.Command3)->setFocus();
+        activate(widget(main.Command3));
+        EXPECT_TRUE(main.Frame1.visible);
+        EXPECT_TRUE(widget(main.Frame1)->isVisible());
+        activate(widget(main.Command3));
+        EXPECT_FALSE(main.Frame1.visible);
+        EXPECT_TRUE(widget(main.Frame1)->isHidden());
+    }
 }
 
 TEST_F(RaceWindowStaging, AnErrorInAHandlerIsReportedAndTheWindowGoesOn) {

@@ -17,6 +17,9 @@ class SetupPanelOnScreen : public RaceWindowTest {
   protected:
     void clickSetupButton() { QTest::mouseClick(widget(main.Command3), Qt::LeftButton); }
     QPushButton* setupButton() { return static_cast<QPushButton*>(widget(main.Command3)); }
+    void clickOption(const Control& option) {
+        QTest::mouseClick(widget(option), Qt::LeftButton, {}, QPoint(5, 8));
+    }
     QColor setupButtonFace() {
         return pixelAt(pixelRect(main.Command3.rect).topLeft() + QPoint(6, 6));
     }
@@ -65,9 +68,6 @@ class SettingsThroughThePanel : public SetupPanelOnScreen {
   protected:
     SettingsThroughThePanel() { clickSetupButton(); }
 
-    void clickOption(const Control& option) {
-        QTest::mouseClick(widget(option), Qt::LeftButton, {}, QPoint(5, 8));
-    }
     // A click on one of the roll-out bar's arrows, wherever the style draws it.
     void clickRollOutArrow(QStyle::SubControl arrow) {
         auto* bar = static_cast<QScrollBar*>(widget(main.RollOut));
@@ -161,6 +161,114 @@ TEST_F(SettingsThroughThePanel, TickingMuteSoundEffectsSilencesTheReleaseButJudg
     releaseRaceButton();
     EXPECT_EQ(sound.played.size(), 1u) << "a muted release played " << sound.played.back();
     EXPECT_EQ(pixelAt(centreOf(main.Shape4)), QColor(0, 255, 0)) << "the race is judged as usual";
+}
+
+// ---- The panel by keyboard
+
+class PanelByKeyboard : public SetupPanelOnScreen {
+  protected:
+    PanelByKeyboard() {
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    QWidget* focused() const { return window.focusWidget(); }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(focused(), key, modifiers);
+    }
+    // Tabs once round from the race button and names each control the focus lands on.
+    std::vector<std::string> tabRound(Qt::KeyboardModifiers modifiers = {}) {
+        std::vector<std::string> stops;
+        widget(main.Command1)->setFocus(Qt::TabFocusReason);
+        do {
+            press(Qt::Key_Tab, modifiers);
+            stops.push_back(focused() ? focused()->objectName().toStdString() : "nothing");
+        } while (focused() != widget(main.Command1) && stops.size() < 20);
+        return stops;
+    }
+    void tabTo(const Control& control) {
+        for (int i = 0; i < 20 && focused() != widget(control); ++i) press(Qt::Key_Tab);
+        ASSERT_EQ(focused(), widget(control));
+    }
+    // The member of an option array that is selected, counting from 1; 0 for none.
+    template <std::size_t N>
+    static int selectedOf(const std::array<Control, N>& options) {
+        for (int i = 1; i < static_cast<int>(N); ++i) {
+            if (options[i].value != 0) return i;
+        }
+        return 0;
+    }
+};
+
+TEST_F(PanelByKeyboard, TabFollowsTheTabIndicesAndEntersEachGroupAtItsSelectedOption) {
+    using Stops = std::vector<std::string>;
+    EXPECT_EQ(tabRound(), (Stops{"Command2", "Command3", "Command1"}));
+
+    // Return on the focused "Setup" opens the panel.
+    tabTo(main.Command3);
+    press(Qt::Key_Return);
+    ASSERT_TRUE(main.Frame1.visible);
+    EXPECT_EQ(tabRound(), (Stops{"Command2", "RollOut", "Command3", "Level(3)", "Tree(2)", "Check1",
+                                 "Command1"}));
+    EXPECT_EQ(tabRound(Qt::ShiftModifier), (Stops{"Check1", "Tree(2)", "Level(3)", "Command3",
+                                                  "RollOut", "Command2", "Command1"}));
+    clickOption(main.Level[5]);
+    clickOption(main.Tree[1]);
+    EXPECT_EQ(tabRound(), (Stops{"Command2", "RollOut", "Command3", "Level(5)", "Tree(1)", "Check1",
+                                 "Command1"}));
+}
+
+TEST_F(PanelByKeyboard, TheArrowKeysStepTheRollOutOneAtATimeBetween455And475) {
+    clickSetupButton();
+    tabTo(main.RollOut);
+    std::vector<int> seen;
+    for (int i = 0; i < 12; ++i) {
+        press(Qt::Key_Left);
+        seen.push_back(main.RollOut.value);
+    }
+    EXPECT_EQ(seen, (std::vector<int>{464, 463, 462, 461, 460, 459, 458, 457, 456, 455, 455, 455}));
+    for (int i = 0; i < 22; ++i) press(Qt::Key_Right);
+    EXPECT_EQ(main.RollOut.value, 475);
+    press(Qt::Key_Left);
+    EXPECT_EQ(main.RollOut.value, 474);
+}
+
+TEST_F(PanelByKeyboard, ArrowKeysChangeTheLevelAndTheTreeEachWithinItsOwnGroup) {
+    clickSetupButton();
+    struct Step {
+        Qt::Key key;
+        int level;
+        int tree;
+    };
+    // Up from the top level stays put: it must not reach the trees above it, and Down from the
+    // bottom tree must not reach the check box or the levels.
+    const Step levelSteps[] = {{Qt::Key_Down, 4, 2}, {Qt::Key_Down, 5, 2}, {Qt::Key_Down, 5, 2},
+                               {Qt::Key_Up, 4, 2},   {Qt::Key_Up, 3, 2},   {Qt::Key_Up, 2, 2},
+                               {Qt::Key_Up, 1, 2},   {Qt::Key_Up, 1, 2}};
+    const Step treeSteps[] = {
+        {Qt::Key_Up, 1, 1}, {Qt::Key_Up, 1, 1}, {Qt::Key_Down, 1, 2}, {Qt::Key_Down, 1, 2}};
+    tabTo(main.Level[3]);
+    for (const Step& step : levelSteps) {
+        press(step.key);
+        EXPECT_EQ(selectedOf(main.Level), step.level);
+        EXPECT_EQ(selectedOf(main.Tree), step.tree);
+        EXPECT_EQ(focused(), widget(main.Level[step.level]));
+    }
+    tabTo(main.Tree[2]);
+    for (const Step& step : treeSteps) {
+        press(step.key);
+        EXPECT_EQ(selectedOf(main.Level), step.level);
+        EXPECT_EQ(selectedOf(main.Tree), step.tree);
+        EXPECT_EQ(focused(), widget(main.Tree[step.tree]));
+    }
+}
+
+TEST_F(PanelByKeyboard, SpaceTicksAndClearsMuteSoundEffects) {
+    clickSetupButton();
+    tabTo(main.Check1);
+    press(Qt::Key_Space);
+    EXPECT_EQ(main.Check1.value, 1);
+    press(Qt::Key_Space);
+    EXPECT_EQ(main.Check1.value, 0);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/assistive_names.h"
 #include "ui/control_geometry.h"
 #include "ui/control_widgets.h"
 #include "ui/font_choice.h"
@@ -59,6 +60,7 @@ void RaceWindow::buildWidgets(const Control* container, QWidget* parent) {
         if (c->container != container || !c->isWidget()) continue;
         QWidget* widget = makeWidget(*c, parent);
         placeWidget(*c, *widget, main_.font);
+        nameForAssistiveTools(*c, *widget);
         widgets_[c] = widget;
         here.push_back(c);
         if (c->kind == ControlKind::Frame) buildWidgets(c, widget);

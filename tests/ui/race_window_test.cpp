@@ -96,6 +96,45 @@ TEST_F(RaceWindowLayout, TextBoxesTakeTheFocusOnlyByClickAndTheRaceButtonHoldsIt
     EXPECT_EQ(window.focusWidget(), widget(main.Command1));
 }
 
+TEST_F(RaceWindowLayout, EveryWidgetHasANameForAssistiveToolsFromItsRole) {
+    struct Named {
+        const Control* control;
+        const char* name;
+    };
+    const Named named[] = {
+        {&main.Text1, "Player time"},
+        {&main.Text2, "Computer time"},
+        {&main.Text3, "Computer winner"},
+        {&main.Text4, "Player winner"},
+        {&main.Text7, "Player wins"},
+        {&main.Text8, "Computer wins"},
+        {&main.RollOut, "Rollout, 455 to 475"},
+        {&main.Command1, "Stage (Down)"},
+        {&main.Command3, "Setup"},
+        {&main.Frame1, "Korvane Setup"},
+        {&main.Frame2, "Timing Options"},
+        {&main.Level[1], "Novice Powder Puff Trophy"},
+        {&main.Tree[2], "Standard Tree"},
+        {&main.Check1, "Mute Sound Effects"},
+    };
+    auto nameOf = [](QWidget* w) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w);
+        return accessible ? accessible->text(QAccessible::Name).toStdString() : std::string();
+    };
+    for (const Named& n : named) EXPECT_EQ(nameOf(widget(*n.control)), n.name);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(widget(main.Text1))
+                     ->text(QAccessible::Description)
+                     .isEmpty());
+
+    const auto widgets = window.findChildren<QWidget*>();
+    EXPECT_EQ(widgets.size(), 22);
+    for (QWidget* w : widgets) {
+        const std::string name = nameOf(w);
+        EXPECT_FALSE(name.empty()) << w->objectName().toStdString() << " has no name";
+        std::cout << "  " << w->objectName().toStdString() << ": \"" << name << "\"\n";
+    }
+}
+
 // ---- Painting
 
 using RaceWindowPainting = RaceWindowTest;

@@ -238,27 +238,24 @@ TEST_F(PanelByKeyboard, ArrowKeysChangeTheLevelAndTheTreeEachWithinItsOwnGroup) 
         Qt::Key key;
         int level;
         int tree;
+        bool onTree;  // where the focus is afterwards: the selected tree or the selected level
     };
     // Up from the top level stays put: it must not reach the trees above it, and Down from the
     // bottom tree must not reach the check box or the levels.
-    const Step levelSteps[] = {{Qt::Key_Down, 4, 2}, {Qt::Key_Down, 5, 2}, {Qt::Key_Down, 5, 2},
-                               {Qt::Key_Up, 4, 2},   {Qt::Key_Up, 3, 2},   {Qt::Key_Up, 2, 2},
-                               {Qt::Key_Up, 1, 2},   {Qt::Key_Up, 1, 2}};
-    const Step treeSteps[] = {
-        {Qt::Key_Up, 1, 1}, {Qt::Key_Up, 1, 1}, {Qt::Key_Down, 1, 2}, {Qt::Key_Down, 1, 2}};
+    const Step steps[] = {
+        {Qt::Key_Down, 4, 2, false}, {Qt::Key_Down, 5, 2, false}, {Qt::Key_Down, 5, 2, false},
+        {Qt::Key_Up, 4, 2, false},   {Qt::Key_Up, 3, 2, false},   {Qt::Key_Up, 2, 2, false},
+        {Qt::Key_Up, 1, 2, false},   {Qt::Key_Up, 1, 2, false},   {Qt::Key_Tab, 1, 2, true},
+        {Qt::Key_Up, 1, 1, true},    {Qt::Key_Up, 1, 1, true},    {Qt::Key_Down, 1, 2, true},
+        {Qt::Key_Down, 1, 2, true},
+    };
     tabTo(main.Level[3]);
-    for (const Step& step : levelSteps) {
+    for (const Step& step : steps) {
         press(step.key);
         EXPECT_EQ(selectedOf(main.Level), step.level);
         EXPECT_EQ(selectedOf(main.Tree), step.tree);
-        EXPECT_EQ(focused(), widget(main.Level[step.level]));
-    }
-    tabTo(main.Tree[2]);
-    for (const Step& step : treeSteps) {
-        press(step.key);
-        EXPECT_EQ(selectedOf(main.Level), step.level);
-        EXPECT_EQ(selectedOf(main.Tree), step.tree);
-        EXPECT_EQ(focused(), widget(main.Tree[step.tree]));
+        const Control& focus = step.onTree ? main.Tree[step.tree] : main.Level[step.level];
+        EXPECT_EQ(focused(), widget(focus)) << focus.displayName();
     }
 }
 

@@ -43,7 +43,7 @@ QWidget* makeOption(Control& control, QWidget* parent) {
     optionGroup(control, *parent).addButton(option);
     QObject::connect(option, &QRadioButton::toggled, [&control, option](bool checked) {
         control.value = checked ? 1 : 0;
-        option->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+        option->setFocusPolicy(checked && control.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
     });
     option->setFocusPolicy(Qt::ClickFocus);
     return option;

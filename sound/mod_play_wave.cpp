@@ -1,6 +1,9 @@
 #include "sound/mod_play_wave.h"
 
+#include <exception>
+
 #include "sound/file_lookup.h"
+#include "sound/sound_report.h"
 #include "sound/wave_name.h"
 
 namespace korvane {
@@ -8,8 +11,12 @@ namespace korvane {
 void modPlayWave::PlayWave(const std::string& path) {
     try {
         playChecked(path);
-    } catch (...) {
+    } catch (const std::exception& error) {
         // Whatever went wrong, the caller carries on once the player has seen the message.
+        reportSoundProblem(path, error.what());
+        messages_.show("no sound came out!");
+    } catch (...) {
+        reportSoundProblem(path, "an unknown error");
         messages_.show("no sound came out!");
     }
 }

@@ -2,50 +2,115 @@
 
 #include <SDL.h>
 
-#include "sound/default_tone.h"
+#include <future>
+
+#include "sound/audio_drivers.h"
+#include "sound/playable.h"
 #include "sound/sdl_device_playback.h"
-#include "sound/sdl_wave_loading.h"
 #include "sound/sound_error.h"
+#include "sound/sound_report.h"
 
 namespace korvane {
 
 namespace {
 
-bool playDefaultTone() {
-    SDL_AudioSpec spec{};
-    spec.freq = kDefaultToneRate;
-    spec.format = AUDIO_S16SYS;
-    spec.channels = 1;
-    const auto& tone = defaultTone();
-    return playOnNewDevice(spec, reinterpret_cast<const Uint8*>(tone.data()),
-                           static_cast<Uint32>(tone.size() * sizeof(tone[0])));
+using Clock = DeadlineWorker::Clock;
+
+// How long past a sound's own length the game waits on the sound server before giving up.
+constexpr auto kServerAllowance = std::chrono::seconds(2);
+// How long a sound waits for the device of the sound before it to finish closing.
+constexpr auto kClosingPatience = std::chrono::milliseconds(500);
+constexpr const char* kServerStillStuck =
+    "the sound server has not answered since an earlier sound";
+
+void startSdlAudio(std::atomic<bool>& started, std::promise<AudioJobResult>& reply) {
+    // SDL would otherwise take over SIGINT and SIGTERM, and Ctrl-C would no longer end the game.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, preferredAudioDrivers().c_str(),
+                            SDL_HINT_DEFAULT);
+    started = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    reply.set_value({started, started ? std::string() : SDL_GetError()});
 }
 
 }  // namespace
 
+SdlWaveOutput::SdlWaveOutput() : started_(std::make_shared<std::atomic<bool>>(false)) {}
+
 SdlWaveOutput::~SdlWaveOutput() {
-    if (started_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (!*started_) return;
+    auto reply = std::make_shared<std::promise<void>>();
+    std::future<void> done = reply->get_future();
+    if (worker_.post([reply] { SDL_QuitSubSystem(SDL_INIT_AUDIO), reply->set_value(); },
+                     kClosingPatience)) {
+        done.wait_for(kServerAllowance);
+    }
 }
 
-void SdlWaveOutput::startAudio() {
-    if (started_) return;
-    // SDL would otherwise take over SIGINT and SIGTERM, and Ctrl-C would no longer end the game.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        throw SoundError(std::string("audio would not start: ") + SDL_GetError());
+// Runs the job on the worker and waits for its reply until the deadline. Nothing when the
+// worker is still stuck in an earlier job or the reply did not come in time.
+std::optional<AudioJobResult> SdlWaveOutput::ask(
+    const std::function<void(std::promise<AudioJobResult>&)>& job, Clock::time_point deadline,
+    std::string& problem) {
+    auto reply = std::make_shared<std::promise<AudioJobResult>>();
+    std::future<AudioJobResult> answer = reply->get_future();
+    if (!worker_.post([job, reply] { job(*reply); }, kClosingPatience)) {
+        problem = kServerStillStuck;
+        return std::nullopt;
     }
-    started_ = true;
+    if (answer.wait_until(deadline) != std::future_status::ready) {
+        problem = "the sound server stopped answering; the sound was given up";
+        return std::nullopt;
+    }
+    return answer.get();
+}
+
+// True once SDL's audio runs. False, after a line on stderr, when there is nothing to play on
+// (no sound server, no sound card: silent, as a missing device always was) or the worker is
+// still stuck; throws SoundError when the audio would not start.
+bool SdlWaveOutput::startAudio(const std::string& path) {
+    if (*started_) return true;
+    std::string problem;
+    const auto job = [started = started_](std::promise<AudioJobResult>& reply) {
+        startSdlAudio(*started, reply);
+    };
+    const std::optional<AudioJobResult> result = ask(job, Clock::now() + kServerAllowance, problem);
+    if (result && result->succeeded) return true;
+    if (!result && problem == kServerStillStuck) {
+        reportSoundProblem(path, problem);
+        return false;
+    }
+    if (result && !audioDriverChosenByPlayer()) {
+        reportSoundProblem(path, "no sound server or sound card to play on: " + result->problem);
+        return false;
+    }
+    throw SoundError("audio would not start: " + (result ? result->problem : problem));
+}
+
+bool SdlWaveOutput::play(const std::shared_ptr<Playable>& sound, const std::string& path) {
+    const Clock::time_point deadline = Clock::now() + sound->length + kServerAllowance;
+    const auto job = [sound, deadline](std::promise<AudioJobResult>& reply) {
+        playOnNewDevice(sound->format, *sound->samples, deadline,
+                        [&reply](bool played, const std::string& problem) {
+                            reply.set_value({played, problem});
+                        });
+    };
+    std::string problem;
+    const std::optional<AudioJobResult> result = ask(job, deadline, problem);
+    if (!result || !result->succeeded) reportSoundProblem(path, result ? result->problem : problem);
+    return result && result->succeeded;
 }
 
 int SdlWaveOutput::playSync(const std::string& path) {
-    startAudio();
-    const std::optional<LoadedWave> wave = loadWave(path);
-    if (!wave) {
+    if (!startAudio(path)) return 0;
+    std::string problem;
+    const std::shared_ptr<Playable> sound = openWave(path, problem);
+    if (!sound) {
         // Like the platform call it replaces: a file that will not play gets the default sound.
-        playDefaultTone();
+        reportSoundProblem(path, problem + "; played the default sound instead");
+        play(defaultChime(), path);
         return 0;
     }
-    return playOnNewDevice(wave->spec(), wave->data(), wave->length()) ? 1 : 0;
+    return play(sound, path) ? 1 : 0;
 }
 
 }  // namespace korvane

@@ -1,17 +1,34 @@
 #pragma once
 
+#include <atomic>
+#include <functional>
+#include <future>
+#include <memory>
+#include <optional>
 #include <string>
 
+#include "sound/deadline_worker.h"
 #include "sound/wave_output.h"
 
 namespace korvane {
 
+struct Playable;
+
+// What a job on the audio worker found.
+struct AudioJobResult {
+    bool succeeded = false;
+    std::string problem;
+};
+
 // Plays wave files through SDL's audio. SDL's audio is started at the first call, not when
 // the game starts; if it will not start, that call throws SoundError and the next one tries
 // again. Each call opens its own output device and closes it once the last sample was heard.
+// Every call into SDL's audio runs on a worker that the game waits for only as long as the
+// sound lasts plus a short allowance, so a sound server that stops answering cannot freeze the
+// game: the sound is given up, and later ones stay silent until the server answers again.
 class SdlWaveOutput : public WaveOutput {
   public:
-    SdlWaveOutput() = default;
+    SdlWaveOutput();
     ~SdlWaveOutput() override;
     SdlWaveOutput(const SdlWaveOutput&) = delete;
     SdlWaveOutput& operator=(const SdlWaveOutput&) = delete;
@@ -19,9 +36,14 @@ class SdlWaveOutput : public WaveOutput {
     int playSync(const std::string& path) override;
 
   private:
-    void startAudio();
+    std::optional<AudioJobResult> ask(const std::function<void(std::promise<AudioJobResult>&)>& job,
+                                      DeadlineWorker::Clock::time_point deadline,
+                                      std::string& problem);
+    bool startAudio(const std::string& path);
+    bool play(const std::shared_ptr<Playable>& sound, const std::string& path);
 
-    bool started_ = false;
+    DeadlineWorker worker_;
+    std::shared_ptr<std::atomic<bool>> started_;
 };
 
 }  // namespace korvane

@@ -1,0 +1,193 @@
+// How soon the launch sound reaches the sound server once the game asks for it, how close to the
+// sound's end PlayWave returns, and how often the game's threads wake while it plays. Plays
+// launch.wav through PlayWave on a private PulseAudio null sink whose monitor a recorder reads,
+// timing PlayWave's call against the first sample the recorder receives (this measures the sound
+// layer alone: the release handler's repaints before the sound are not included).
+//   build/default/bench/release_to_sound [plays]
+#include <dirent.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <mutex>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "sound/mod_play_wave.h"
+#include "sound/sdl_wave_output.h"
+#include "sound/sound_folder.h"
+#include "sound/testing/pulse_null_sink.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int kRate = 44100;
+
+class PrintedMessages : public korvane::MessageBoxes {
+  public:
+    void show(const std::string& text) override { std::cerr << "message: " << text << "\n"; }
+};
+
+// Reads the sink's monitor as it arrives and notes when each audible sample was received.
+class MonitorTimes {
+  public:
+    explicit MonitorTimes(const korvane::testing::PulseNullSink& sink) {
+        for (const auto& [name, value] : sink.clientEnvironment())
+            ::setenv(name.c_str(), value.c_str(), 1);
+        int pipeEnds[2];
+        if (::pipe(pipeEnds) != 0) throw std::runtime_error("pipe failed");
+        recorder_ = ::fork();
+        if (recorder_ == 0) {
+            ::dup2(pipeEnds[1], STDOUT_FILENO);
+            ::execlp("parecord", "parecord", "--device=korvane.monitor", "--raw", "--format=s16le",
+                     "--rate=44100", "--channels=1", "--latency-msec=10",
+                     static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(pipeEnds[1]);
+        samples_ = pipeEnds[0];
+        reader_ = std::thread([this] { readAll(); });
+    }
+    ~MonitorTimes() {
+        ::kill(recorder_, SIGTERM);
+        ::waitpid(recorder_, nullptr, 0);
+        reader_.join();
+        ::close(samples_);
+    }
+
+    // The receive times of the audible samples between two moments.
+    std::vector<Clock::time_point> audibleBetween(Clock::time_point from, Clock::time_point to) {
+        const std::lock_guard lock(mutex_);
+        std::vector<Clock::time_point> found;
+        for (Clock::time_point t : audible_) {
+            if (t >= from && t <= to) found.push_back(t);
+        }
+        return found;
+    }
+
+  private:
+    void readAll() {
+        readerThread = ::gettid();
+        std::vector<std::int16_t> chunk(512);
+        while (true) {
+            const ssize_t n = ::read(samples_, chunk.data(), chunk.size() * 2);
+            if (n <= 0) break;
+            const Clock::time_point now = Clock::now();
+            const std::size_t samples = static_cast<std::size_t>(n) / 2;
+            const std::lock_guard lock(mutex_);
+            for (std::size_t i = 0; i < samples; ++i) {
+                // The null sink's silence is exact zero.
+                if (std::abs(chunk[i]) >= 64) audible_.push_back(now);
+            }
+        }
+    }
+
+    pid_t recorder_ = -1;
+    int samples_ = -1;
+    std::thread reader_;
+    std::mutex mutex_;
+    std::vector<Clock::time_point> audible_;
+
+  public:
+    static inline std::atomic<pid_t> readerThread{0};
+};
+
+// Context switches so far of each of this process's threads but the recorder's reader.
+std::map<int, long> contextSwitches() {
+    std::map<int, long> switches;
+    DIR* tasks = ::opendir("/proc/self/task");
+    while (dirent* entry = tasks != nullptr ? ::readdir(tasks) : nullptr) {
+        const int thread = std::atoi(entry->d_name);
+        if (thread == 0 || thread == MonitorTimes::readerThread) continue;
+        std::ifstream status(std::string("/proc/self/task/") + entry->d_name + "/status");
+        std::string line;
+        while (std::getline(status, line)) {
+            if (line.find("ctxt_switches:") != std::string::npos) {
+                switches[thread] += std::atol(line.substr(line.find(':') + 1).c_str());
+            }
+        }
+    }
+    if (tasks != nullptr) ::closedir(tasks);
+    return switches;
+}
+
+// Switches made between two counts by the threads alive at the second (new ones from zero).
+long switchesBetween(const std::map<int, long>& before, const std::map<int, long>& after) {
+    long total = 0;
+    for (const auto& [thread, count] : after) {
+        const auto earlier = before.find(thread);
+        total += count - (earlier != before.end() ? earlier->second : 0);
+    }
+    return total;
+}
+
+double ms(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+void printFigures(const char* what, std::vector<double> values, const char* target) {
+    std::sort(values.begin(), values.end());
+    const auto at = [&](double share) {
+        return values[std::min(values.size() - 1, static_cast<std::size_t>(share * values.size()))];
+    };
+    std::printf("%-44s p50 %7.1f  p95 %7.1f  max %7.1f   target %s\n", what, at(0.5), at(0.95),
+                values.back(), target);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int plays = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+    if (!korvane::testing::PulseNullSink::installed()) {
+        std::cerr << "pulseaudio and pulseaudio-utils are needed\n";
+        return 1;
+    }
+    korvane::testing::PulseNullSink sink;
+    sink.routeSdlAudioHere();
+    MonitorTimes monitor(sink);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));  // the recorder gets going
+    korvane::SdlWaveOutput output;
+    PrintedMessages messages;
+    korvane::modPlayWave player(output, messages);
+    const std::string launch = korvane::soundFile(korvane::kLaunchWave);
+    player.PlayWave(launch);  // the first call also starts SDL's audio: not counted
+
+    std::vector<double> firstSample, returnAfterLast, switchesPerSecond;
+    for (int i = 0; i < plays; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));  // a player's pace
+        const std::map<int, long> switchesBefore = contextSwitches();
+        const Clock::time_point called = Clock::now();
+        player.PlayWave(launch);
+        const Clock::time_point returned = Clock::now();
+        switchesPerSecond.push_back(switchesBetween(switchesBefore, contextSwitches()) * 1000.0 /
+                                    ms(returned - called));
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));  // the recorder catches up
+        const auto heard = monitor.audibleBetween(called, returned + std::chrono::seconds(1));
+        if (heard.empty()) {
+            std::cerr << "play " << i << ": nothing reached the sink\n";
+            continue;
+        }
+        firstSample.push_back(ms(heard.front() - called));
+        returnAfterLast.push_back(ms(returned - heard.back()));
+    }
+    if (firstSample.empty()) return 1;
+    std::printf(
+        "launch.wav through PlayWave on a PulseAudio null sink, %d plays (ms; times are\n"
+        "when a recorder on the sink's monitor received the samples)\n",
+        plays);
+    printFigures("PlayWave called -> first sample at the sink", firstSample, "p50 <= 15");
+    printFigures("last sample at the sink -> PlayWave returned", returnAfterLast,
+                 ">= 0, p50 <= 40");
+    printFigures("context switches a second while it plays", switchesPerSecond, "<= 60");
+    return 0;
+}

@@ -1,12 +1,16 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <future>
 #include <thread>
@@ -127,8 +131,11 @@ TEST_F(SdlOutput, AHeaderClaimingGigabytesNeverMakesTheLayerAskForThem) {
     const std::string dataOnly = dir.write("data-claim.wav", bytes);
     putLE32(bytes, 4, 0xFFFFFFF0u);  // and the whole file's
     const std::string both = dir.write("riff-claim.wav", bytes);
+    // SDL also takes a file that starts with the form type "WAVE" and has no RIFF header.
+    const std::string noRiff =
+        dir.write("no-riff.wav", std::vector<unsigned char>(bytes.begin() + 8, bytes.end()));
 
-    for (const std::string& path : {dataOnly, both}) {
+    for (const std::string& path : {dataOnly, both, noRiff}) {
         LargestSdlAllocation largest;
         const Outcome outcome = play(path);
         EXPECT_NE(outcome.result, 0) << path << ": the 100 ms that are there play";
@@ -164,6 +171,71 @@ TEST_F(SdlOutput, PlayingLeavesCtrlCAndTerminationToEndTheGame) {
     }
 }
 
+// The header of a wave file of 32-bit PCM samples.
+std::vector<unsigned char> pcm32Header(int rate, int channels, std::uint32_t dataBytes) {
+    std::vector<unsigned char> bytes(44);
+    const auto tag = [&](std::size_t at, const char* text) { std::memcpy(&bytes[at], text, 4); };
+    const auto le16 = [&](std::size_t at, unsigned value) {
+        bytes[at] = static_cast<unsigned char>(value);
+        bytes[at + 1] = static_cast<unsigned char>(value >> 8);
+    };
+    tag(0, "RIFF");
+    putLE32(bytes, 4, 36 + dataBytes);
+    tag(8, "WAVE");
+    tag(12, "fmt ");
+    putLE32(bytes, 16, 16);
+    le16(20, 1);  // PCM
+    le16(22, static_cast<unsigned>(channels));
+    putLE32(bytes, 24, static_cast<std::uint32_t>(rate));
+    putLE32(bytes, 28, static_cast<std::uint32_t>(rate * channels * 4));
+    le16(32, static_cast<unsigned>(channels * 4));
+    le16(34, 32);
+    tag(36, "data");
+    putLE32(bytes, 40, dataBytes);
+    return bytes;
+}
+
+TEST_F(SdlOutput, AValidWaveOfFortyMegabytesPlaysItselfInPiecesNotTheDefaultTone) {
+    // Eight channels of 32-bit samples at 384 kHz: 40 MiB last about 3.4 s.
+    constexpr std::uint32_t kDataBytes = 40u << 20;
+    std::vector<unsigned char> bytes = pcm32Header(384000, 8, kDataBytes);
+    bytes.resize(bytes.size() + kDataBytes, 0x10);
+    const std::string path = dir.write("long.wav", bytes);
+    bytes = {};
+
+    LargestSdlAllocation largest;
+    const Outcome outcome = play(path);
+    EXPECT_NE(outcome.result, 0) << "the default tone played instead";
+    EXPECT_GE(outcome.took, milliseconds(3000)) << "it did not play to its end";
+    EXPECT_LT(largest.bytes(), 4u << 20) << "the samples were not read in pieces";
+}
+
+TEST_F(SdlOutput, WhateverKeepsASoundFromPlayingSaysWhyInOneLineOnStderr) {
+    struct Row {
+        std::string path;
+        std::string reason;  // empty: nothing on stderr
+    };
+    ASSERT_EQ(::mkfifo((dir / "pipe.wav").c_str(), 0644), 0);
+    const Row rows[] = {
+        {dir.writeTone("tone.wav", 50), ""},
+        {dir.writeText("text.wav", "not a sound\n"), "not a RIFF WAVE file"},
+        {writeCut("header-cut.wav", 30), "no data chunk"},
+        {dir / "pipe.wav", "not a regular file"},
+    };
+    for (const Row& row : rows) {
+        ::testing::internal::CaptureStderr();
+        play(row.path);
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        if (row.reason.empty()) {
+            EXPECT_EQ(said, "") << row.path;
+            continue;
+        }
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_NE(said.find(row.path), std::string::npos) << said;
+        EXPECT_NE(said.find(row.reason), std::string::npos) << said;
+    }
+}
+
 // Switches SDL's audio driver for one test; SDL reads it when its audio starts.
 class AudioDriver {
   public:
@@ -193,8 +265,47 @@ TEST_F(SdlOutput, AudioThatWillNotStartShowsNoSoundCameOutThroughPlayWave) {
     SdlWaveOutput fresh;
     modPlayWave player(fresh, messages);
     AudioDriver missing("no-such-driver");
-    player.PlayWave(dir.writeTone("launch.wav", 50));
+    const std::string path = dir.writeTone("launch.wav", 50);
+    ::testing::internal::CaptureStderr();
+    player.PlayWave(path);
+    const std::string said = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(messages.shown, std::vector<std::string>{"no sound came out!"});
+    EXPECT_NE(said.find(path + ": audio would not start"), std::string::npos) << said;
+}
+
+// A sound server socket that takes the connection and never says a word: the start-up sound
+// gives up after the allowance rather than after the client library's own half minute, and
+// while the worker is still stuck the next sound is silent and quick.
+TEST_F(SdlOutput, ASoundServerThatNeverAnswersCostsTheAllowanceNotHalfAMinute) {
+    const std::string socketPath = dir / "native";
+    const int server = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, socketPath.c_str(), sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(server, 8), 0);  // connections wait in the backlog, never answered
+    const std::string path = dir.writeTone("FiredUp.wav", 50);
+    EXPECT_EXIT(
+        {
+            ::setenv("PULSE_SERVER", ("unix:" + socketPath).c_str(), 1);
+            AudioDriver pulse("pulseaudio");
+            SdlWaveOutput fresh;
+            RecordingMessageBoxes messages;
+            modPlayWave player(fresh, messages);
+            const auto start = Clock::now();
+            player.PlayWave(path);
+            const bool toldOnce = messages.shown == std::vector<std::string>{"no sound came out!"};
+            const auto firstTook = Clock::now() - start;
+            player.PlayWave(path);
+            const bool secondSilent = messages.shown.size() == 1;
+            const auto bothTook = Clock::now() - start;
+            // Generous: the client library alone would wait 30 s.
+            const bool quick = firstTook < std::chrono::seconds(10) &&
+                               bothTook - firstTook < std::chrono::seconds(5);
+            std::_Exit(toldOnce && secondSilent && quick ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    ::close(server);
 }
 
 TEST_F(SdlOutput, WithNoUsableOutputDeviceTheCallReturnsZeroAndPlayWaveStaysSilent) {

@@ -31,7 +31,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr int kRate = 44100;
 
 class PrintedMessages : public korvane::MessageBoxes {
   public:

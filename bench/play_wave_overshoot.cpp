@@ -14,6 +14,7 @@
 #include <memory>
 #include <numbers>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "sound/mod_play_wave.h"
@@ -69,12 +70,22 @@ int main(int argc, char** argv) {
     PrintedMessages messages;
     korvane::modPlayWave player(output, messages);
     overshootMs(player, path);  // the first call also starts SDL's audio: not counted
-    std::vector<double> overshoot;
-    for (int i = 0; i < plays; ++i) overshoot.push_back(overshootMs(player, path));
-    std::sort(overshoot.begin(), overshoot.end());
     std::printf("PlayWave of a %d ms wave on a PulseAudio null sink%s, %d plays\n", kWaveMs,
                 idle ? " (idle, nothing listening)" : "", plays);
-    std::printf("blocked past the wave's end: min %.1f ms, median %.1f ms, max %.1f ms\n",
-                overshoot.front(), overshoot[overshoot.size() / 2], overshoot.back());
+    // The game's sounds come seconds apart; played back to back, a call also waits for the
+    // device of the one before to close.
+    for (const int gapMs : {400, 0}) {
+        std::vector<double> overshoot;
+        for (int i = 0; i < plays; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(gapMs));
+            overshoot.push_back(overshootMs(player, path));
+        }
+        std::sort(overshoot.begin(), overshoot.end());
+        std::printf(
+            "blocked past the wave's end, %s: min %.1f ms, median %.1f ms, max %.1f ms"
+            "   target median <= 40\n",
+            gapMs > 0 ? "400 ms apart " : "back to back", overshoot.front(),
+            overshoot[overshoot.size() / 2], overshoot.back());
+    }
     return 0;
 }

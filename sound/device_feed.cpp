@@ -5,6 +5,14 @@
 
 namespace korvane {
 
+namespace {
+
+// What the sound server still holds after the device: its render block or two. Waiting this
+// much longer than the sound lasts lets the last sample reach the speaker before we return.
+constexpr auto kServerLatency = std::chrono::milliseconds(20);
+
+}  // namespace
+
 DeviceFeed::DeviceFeed(SampleSource& source, const SDL_AudioSpec& format)
     : source_(source),
       silence_(format.format == AUDIO_U8 ? 0x80 : 0),  // the only unsigned wave format
@@ -35,7 +43,8 @@ bool DeviceFeed::waitUntilPlayedOut(Clock::time_point deadline) {
     std::unique_lock lock(mutex_);
     if (!playedOutChanged_.wait_until(lock, deadline, [this] { return playedOut_; })) return false;
     const auto length = std::chrono::duration<double>(bytesGiven_ / bytesPerSecond_);
-    const Clock::time_point end = firstFill_ + std::chrono::duration_cast<Clock::duration>(length);
+    const Clock::time_point end =
+        firstFill_ + std::chrono::duration_cast<Clock::duration>(length) + kServerLatency;
     lock.unlock();
     if (end > deadline) return false;
     std::this_thread::sleep_until(end);

@@ -58,7 +58,7 @@ std::optional<AudioJobResult> SdlWaveOutput::ask(
         return std::nullopt;
     }
     if (answer.wait_until(deadline) != std::future_status::ready) {
-        problem = "the sound server stopped answering; the sound was given up";
+        problem = "the sound server did not answer in time; the sound was given up";
         return std::nullopt;
     }
     return answer.get();
@@ -80,7 +80,8 @@ bool SdlWaveOutput::startAudio(const std::string& path) {
         return false;
     }
     if (result && !audioDriverChosenByPlayer()) {
-        reportSoundProblem(path, "no sound server or sound card to play on: " + result->problem);
+        reportSoundProblem(path, "no sound server or sound card to play on (tried " +
+                                     preferredAudioDrivers() + "): " + result->problem);
         return false;
     }
     throw SoundError("audio would not start: " + (result ? result->problem : problem));

@@ -18,8 +18,6 @@ using Clock = DeadlineWorker::Clock;
 
 // How long past a sound's own length the game waits on the sound server before giving up.
 constexpr auto kServerAllowance = std::chrono::seconds(2);
-// How long a sound waits for the device of the sound before it to finish closing.
-constexpr auto kClosingPatience = std::chrono::milliseconds(500);
 constexpr const char* kServerStillStuck =
     "the sound server has not answered since an earlier sound";
 
@@ -41,9 +39,16 @@ SdlWaveOutput::~SdlWaveOutput() {
     auto reply = std::make_shared<std::promise<void>>();
     std::future<void> done = reply->get_future();
     if (worker_.post([reply] { SDL_QuitSubSystem(SDL_INIT_AUDIO), reply->set_value(); },
-                     kClosingPatience)) {
+                     patience())) {
         done.wait_for(kServerAllowance);
     }
+}
+
+// A worker still closing the device of the sound before may take its time (SDL sleeps out the
+// device's last buffers there); one stuck since a sound was given up, or since it was last
+// found stuck, gets no wait at all.
+DeadlineWorker::Clock::duration SdlWaveOutput::patience() const {
+    return gaveUp_ ? Clock::duration::zero() : Clock::duration(kServerAllowance);
 }
 
 // Runs the job on the worker and waits for its reply until the deadline. Nothing when the
@@ -53,11 +58,13 @@ std::optional<AudioJobResult> SdlWaveOutput::ask(
     std::string& problem) {
     auto reply = std::make_shared<std::promise<AudioJobResult>>();
     std::future<AudioJobResult> answer = reply->get_future();
-    if (!worker_.post([job, reply] { job(*reply); }, kClosingPatience)) {
+    if (!worker_.post([job, reply] { job(*reply); }, patience())) {
+        gaveUp_ = true;
         problem = kServerStillStuck;
         return std::nullopt;
     }
-    if (answer.wait_until(deadline) != std::future_status::ready) {
+    gaveUp_ = answer.wait_until(deadline) != std::future_status::ready;
+    if (gaveUp_) {
         problem = "the sound server did not answer in time; the sound was given up";
         return std::nullopt;
     }

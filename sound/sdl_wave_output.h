@@ -39,11 +39,13 @@ class SdlWaveOutput : public WaveOutput {
     std::optional<AudioJobResult> ask(const std::function<void(std::promise<AudioJobResult>&)>& job,
                                       DeadlineWorker::Clock::time_point deadline,
                                       std::string& problem);
+    DeadlineWorker::Clock::duration patience() const;
     bool startAudio(const std::string& path);
     bool play(const std::shared_ptr<Playable>& sound, const std::string& path);
 
     DeadlineWorker worker_;
     std::shared_ptr<std::atomic<bool>> started_;
+    bool gaveUp_ = false;  // the worker was last left stuck in a job
 };
 
 }  // namespace korvane

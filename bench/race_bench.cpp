@@ -35,8 +35,8 @@ struct Bench {
 void ReactionClockTick(benchmark::State& state) {
     Bench b;
     for (auto _ : state) {
-        b.main.Timer5_Timer();
-        benchmark::DoNotOptimize(b.main.RTVAL);
+        b.main.reactionClockTick();
+        benchmark::DoNotOptimize(b.main.reactionClock);
     }
 }
 BENCHMARK(ReactionClockTick);
@@ -45,12 +45,12 @@ BENCHMARK(ReactionClockTick);
 void WholeRace(benchmark::State& state) {
     Bench b;
     const bool pro = state.range(0) != 0;
-    b.main.Tree[1].value = pro ? 1 : 0;
-    b.main.Tree[2].value = pro ? 0 : 1;
+    b.main.proTreeOption.value = pro ? 1 : 0;
+    b.main.standardTreeOption.value = pro ? 0 : 1;
     for (auto _ : state) {
-        b.main.Command1_MouseDown(1, 0, 0, 0);
+        b.main.stagePressed();
         b.clock.advanceBy(2400 + (pro ? 1000 : 2200));
-        b.main.Command1_MouseUp(1, 0, 0, 0);
+        b.main.launched();
     }
     state.counters["races"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);

@@ -5,11 +5,11 @@
 
 namespace korvane {
 
-int drawComputerTime(ShortInt mhreact, ShortInt mlreact, float r) {
-    const ShortInt k = mhreact - mlreact + ShortInt::from(1);
+int drawComputerTime(ShortInt fastest, ShortInt slowest, float r) {
+    const ShortInt k = fastest - slowest + ShortInt::from(1);
     // Each factor is a single first; product and sum in double are exact for 16-bit bounds.
     const double x = static_cast<double>(static_cast<float>(k.value())) * static_cast<double>(r) +
-                     static_cast<double>(static_cast<float>(mlreact.value()));
+                     static_cast<double>(static_cast<float>(slowest.value()));
     return static_cast<int>(std::floor(x));
 }
 

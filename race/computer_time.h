@@ -7,10 +7,10 @@
 namespace korvane {
 
 // The computer's reaction time in whole milliseconds for the random number r in [0, 1):
-// floor(k * r + mlreact) with k = mhreact - mlreact + 1, so with mhreact the smaller bound
-// it runs from mhreact + 1 up to mlreact, and mlreact itself comes only from r = 0.
+// floor(k * r + slowest) with k = fastest - slowest + 1, so it runs from fastest + 1 up to
+// slowest, and slowest itself comes only from r = 0.
 // Throws OverflowError if k does not fit in 16 bits.
-int drawComputerTime(ShortInt mhreact, ShortInt mlreact, float r);
+int drawComputerTime(ShortInt fastest, ShortInt slowest, float r);
 
 // The time as the computer's display shows it: 505 ms reads ".505".
 std::string computerTimeText(int millis);

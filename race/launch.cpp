@@ -16,83 +16,70 @@ constexpr const char* kCounterFull = "The win counter is full: no more wins can 
 
 // The release judges the race from what the lamps, the clock and the computer's display hold
 // now; it keeps no record of a running race, so a second release is judged again.
-void Main::Command1_MouseUp(int, int, float, float) {
+void Main::launched() {
     const bool proTree = proTreeSelected();
     const TreeRules& rules = rulesFor(proTree);
-    RTVAL -= rules.correction;
-    const DecimalSeconds p = RTVAL;
-    Text1.text = formatNumber(p);
-    Timer5.setEnabled(false);
-    (proTree ? Timer3 : Timer1).setEnabled(false);
-    Command1.backColor = colour::kDarkGreen;
-    Command1.caption = " Stage (Down)";
+    reactionClock -= rules.correction;
+    const DecimalSeconds p = reactionClock;
+    player.timeDisplay.text = formatNumber(p);
+    reactionClockTicker.setEnabled(false);
+    (proTree ? proSequencer : playerSequencer).setEnabled(false);
+    raceButton.backColor = colour::kDarkGreen;
+    raceButton.caption = " Stage (Down)";
     const bool playerRed = p < rules.lampThreshold;
-    lightPlayerLane(proTree, !playerRed);
-    refresh(Shape4);
+    finishPlayerLane(proTree, !playerRed);
+    refresh(player.green);
     blankIndicators();
-    Text2.visible = true;
-    const double c = readNumber(Text2.text);
-    lightComputerLane(proTree, !isRedLight(c, rules));
+    computer.timeDisplay.visible = true;
+    const double c = readNumber(computer.timeDisplay.text);
+    finishComputerLane(proTree, !isRedLight(c, rules));
     const Winner winner = decideWinner(p, c, rules.judgingThreshold, services_.random);
-    if (!countWin(winner == Winner::Computer)) return;
-    showWinCounts();
+    if (!countWin(winner == Winner::Computer ? computer : player)) return;
+    computer.winCountDisplay.text = formatNumber(computerWins);
+    player.winCountDisplay.text = formatNumber(playerWins);
     refreshWindow();
-    if (Check1.value == 0) playReleaseSound(playerRed);
+    if (muteSound.value == 0) playReleaseSound(playerRed);
 }
 
-void Main::lightPlayerLane(bool proTree, bool clean) {
+// The red lamp is on screen before the skull shows.
+void Main::finishPlayerLane(bool proTree, bool clean) {
     if (clean) {
-        if (proTree) {
-            for (Control* amber : {&Shape1, &Shape2}) amber->fillColor = colour::kDimAmber;
-        }
-        Shape3.fillColor = colour::kDimAmber;
-        Shape4.fillColor = colour::kLitGreen;
+        player.lightGreen(proTree);
         return;
     }
-    Shape4.fillColor = colour::kDimGreen;
-    Shape5.fillColor = colour::kLitRed;
-    refresh(Shape5);
-    Image1.visible = true;
+    player.lightRed();
+    refresh(player.red);
+    player.redLightPicture.visible = true;
 }
 
 void Main::blankIndicators() {
-    for (Control* indicator : {&Label1, &Label2}) {
+    for (Control* indicator : {&preStage, &staged}) {
         indicator->backColor = colour::kWhite;
         indicator->caption = "";
     }
 }
 
 // Finishes the computer lane at once if it has not launched by itself yet.
-void Main::lightComputerLane(bool proTree, bool clean) {
-    if (!clean) {
-        showComputerRedLight();
+void Main::finishComputerLane(bool proTree, bool clean) {
+    if (clean) {
+        computer.lightGreen(proTree);
     } else {
-        if (proTree) {
-            for (Control* amber : {&Shape10, &Shape9}) amber->fillColor = colour::kDimAmber;
-        }
-        Shape8.fillColor = colour::kDimAmber;
-        Shape7.fillColor = colour::kLitGreen;
+        showComputerRedLight();
     }
-    if (!proTree) Timer2.setEnabled(false);
+    if (!proTree) computerSequencer.setEnabled(false);
 }
 
 // The flag goes up before the count grows. A full count stays full: the player is told and the
 // rest of this release is left undone rather than wrapping the count.
-bool Main::countWin(bool computerWins) {
-    (computerWins ? Text3 : Text4).visible = true;
-    ShortInt& count = computerWins ? mPCwins : mplayerwins;
+bool Main::countWin(Lane& winner) {
+    winner.winnerFlag.visible = true;
     try {
-        count = count + ShortInt::from(1);
+        winner.wins = winner.wins + ShortInt::from(1);
     } catch (const OverflowError&) {
         services_.messages.show(kCounterFull);
         return false;
     }
     return true;
-}
-
-void Main::showWinCounts() {
-    Text8.text = formatNumber(mPCwins);
-    Text7.text = formatNumber(mplayerwins);
 }
 
 void Main::playReleaseSound(bool redLight) {

@@ -7,6 +7,7 @@
 #include "common/random_source.h"
 #include "common/short_int.h"
 #include "common/wave_player.h"
+#include "race/lane.h"
 #include "race/main_form.h"
 
 namespace korvane {
@@ -26,25 +27,43 @@ class Main : public MainForm {
     explicit Main(RaceServices services);
 
     // The race state, all zero when the window is created.
-    DecimalSeconds RTVAL;
-    ShortInt mPCwins;
-    ShortInt mplayerwins;
-    ShortInt mhreact;  // the smaller bound of the computer's reaction window, ms
-    ShortInt mlreact;  // the larger bound
+    DecimalSeconds reactionClock;  // the player's time so far, counted up by its timer
+    ShortInt computerWins;
+    ShortInt playerWins;
+    ShortInt computerFastest;  // the computer's reaction window for this race, ms
+    ShortInt computerSlowest;
 
-    // The mouse arguments are part of the events; no handler uses them.
-    void Command1_MouseDown(int Button, int Shift, float x, float Y);
-    void Command1_MouseUp(int Button, int Shift, float x, float Y);
-    void Command3_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Timer3_Timer();
-    void Timer5_Timer();
-    void Timer6_Timer();
+    // The window's controls by what they do in the race.
+    Lane player{Shape1, Shape2, Shape3, Shape4, Shape5, Image1, Text1, Text4, Text7, playerWins};
+    Lane computer{Shape10, Shape9, Shape8, Shape7, Shape6,
+                  Image2,  Text2,  Text3,  Text8,  computerWins};
+    Control& preStage = Label1;
+    Control& staged = Label2;
+    Control& raceButton = Command1;
+    Control& setupButton = Command3;
+    Control& quitButton = Command2;
+    Control& setupPanel = Frame1;
+    Control& setupBackdrop = Shape11;
+    Control& proTreeOption = Tree[1];
+    Control& standardTreeOption = Tree[2];
+    std::array<Control, 6>& levelOptions = Level;  // [0] unused
+    Control& muteSound = Check1;
+    Control& rollOut = RollOut;
+
+    // A mouse button goes down on the race button: clear the last result and start staging.
+    void stagePressed();
+    // The button comes up: the player launches and the race is judged.
+    void launched();
+    void setupButtonClicked();
+    void stagingWalkTick();
+    void playerSequencerTick();
+    void computerSequencerTick();
+    void proSequencerTick();
+    void reactionClockTick();
 
   private:
     void readSkillLevel();
-    bool proTreeSelected() const { return Tree[1].value != 0; }
+    bool proTreeSelected() const { return proTreeOption.value != 0; }
 
     // The light sequencer's steps.
     void writeComputerTime();
@@ -52,11 +71,10 @@ class Main : public MainForm {
     void showComputerRedLight();
 
     // The release's steps.
-    void lightPlayerLane(bool proTree, bool clean);
+    void finishPlayerLane(bool proTree, bool clean);
     void blankIndicators();
-    void lightComputerLane(bool proTree, bool clean);
-    bool countWin(bool computerWins);
-    void showWinCounts();
+    void finishComputerLane(bool proTree, bool clean);
+    bool countWin(Lane& winner);
     void playReleaseSound(bool redLight);
 
     RaceServices services_;

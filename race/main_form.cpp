@@ -201,14 +201,8 @@ std::vector<const Control*> MainForm::controls() const {
 }
 
 std::vector<Timer*> MainForm::timers() {
-    return {&Timer1, &Timer2, &Timer3, &Timer5, &Timer6};
-}
-
-Control* MainForm::find(const std::string& displayName) {
-    for (Control* c : controls()) {
-        if (c->displayName() == displayName) return c;
-    }
-    return nullptr;
+    return {&playerSequencer, &computerSequencer, &proSequencer, &reactionClockTicker,
+            &stagingWalk};
 }
 
 void MainForm::refresh(const Control& control) {

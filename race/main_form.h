@@ -42,17 +42,17 @@ class MainForm {
     std::array<Control, 3> Tree;   // [0] unused: members count from 1
     std::array<Control, 6> Level;  // [0] unused
 
-    Timer Timer1{"Timer1", 500};
-    Timer Timer2{"Timer2", 500};
-    Timer Timer3{"Timer3", 400};
-    Timer Timer5{"Timer5", 2};
-    Timer Timer6{"Timer6", 800};
+    // The timers by role; their names are the window's.
+    Timer playerSequencer{"Timer1", 500};    // Standard Tree, player lane
+    Timer computerSequencer{"Timer2", 500};  // Standard Tree, computer lane
+    Timer proSequencer{"Timer3", 400};       // Pro Tree, both lanes
+    Timer reactionClockTicker{"Timer5", 2};  // a thousandth on the reaction clock per tick
+    Timer stagingWalk{"Timer6", 800};
 
     // Every control, in no particular order.
     std::vector<Control*> controls();
     std::vector<const Control*> controls() const;
     std::vector<Timer*> timers();
-    Control* find(const std::string& displayName);
 
     // Immediate repaints go to the surface when one is attached.
     void setSurface(Surface* surface) { surface_ = surface; }

@@ -1,5 +1,3 @@
-#include <initializer_list>
-
 #include "common/colour.h"
 #include "common/number_reading.h"
 #include "race/computer_time.h"
@@ -14,8 +12,8 @@ bool isLit(const Control& amber) {
     return amber.fillColor == colour::kLitAmber;
 }
 
-bool allDim(std::initializer_list<const Control*> ambers) {
-    for (const Control* amber : ambers) {
+bool allDim(const Lane& lane) {
+    for (const Control* amber : lane.ambers()) {
         if (amber->fillColor != colour::kDimAmber) return false;
     }
     return true;
@@ -27,90 +25,86 @@ void passAmber(Control& from, Control& to) {
     to.fillColor = colour::kLitAmber;
 }
 
-void setAll(std::initializer_list<Control*> lamps, Colour colour) {
-    for (Control* lamp : lamps) lamp->fillColor = colour;
-}
-
 }  // namespace
 
 // The computer's time is drawn at its lane's first step and waits, hidden, in its display.
 void Main::writeComputerTime() {
-    Text2.visible = false;
+    computer.timeDisplay.visible = false;
     const float r = services_.random.next();
-    Text2.text = computerTimeText(drawComputerTime(mhreact, mlreact, r));
+    computer.timeDisplay.text =
+        computerTimeText(drawComputerTime(computerFastest, computerSlowest, r));
 }
 
 // Reads the display back, so a time typed over it is the one that counts.
 bool Main::showComputerTimeAndCheckRed(bool proTree) {
-    Text2.visible = true;
-    const double t = readNumber(Text2.text);
+    computer.timeDisplay.visible = true;
+    const double t = readNumber(computer.timeDisplay.text);
     return isRedLight(t, rulesFor(proTree));
 }
 
 void Main::showComputerRedLight() {
-    Image2.visible = true;
-    Shape7.fillColor = colour::kDimGreen;
-    Shape6.fillColor = colour::kLitRed;
+    computer.redLightPicture.visible = true;
+    computer.lightRed();
 }
 
 // Standard Tree, player lane: the lamps are the state, so each tick finds its own row.
-void Main::Timer1_Timer() {
-    if (allDim({&Shape1, &Shape2, &Shape3})) {
-        Shape1.fillColor = colour::kLitAmber;
-    } else if (isLit(Shape1)) {
-        passAmber(Shape1, Shape2);
-    } else if (isLit(Shape2)) {
-        passAmber(Shape2, Shape3);
-    } else if (isLit(Shape3)) {
-        Shape3.fillColor = colour::kDimAmber;
-        Shape4.fillColor = colour::kLitGreen;
-        Timer1.setEnabled(false);
+void Main::playerSequencerTick() {
+    if (allDim(player)) {
+        player.topAmber.fillColor = colour::kLitAmber;
+    } else if (isLit(player.topAmber)) {
+        passAmber(player.topAmber, player.middleAmber);
+    } else if (isLit(player.middleAmber)) {
+        passAmber(player.middleAmber, player.bottomAmber);
+    } else if (isLit(player.bottomAmber)) {
+        player.lightGreen(false);
+        playerSequencer.setEnabled(false);
     }
 }
 
-// Standard Tree, computer lane.
-void Main::Timer2_Timer() {
-    if (allDim({&Shape10, &Shape9, &Shape8})) {
+// Standard Tree, computer lane: it draws its time on the first step and launches on the last.
+void Main::computerSequencerTick() {
+    if (allDim(computer)) {
         writeComputerTime();
-        Shape10.fillColor = colour::kLitAmber;
-    } else if (isLit(Shape10)) {
-        passAmber(Shape10, Shape9);
-    } else if (isLit(Shape9)) {
-        passAmber(Shape9, Shape8);
-    } else if (isLit(Shape8)) {
+        computer.topAmber.fillColor = colour::kLitAmber;
+    } else if (isLit(computer.topAmber)) {
+        passAmber(computer.topAmber, computer.middleAmber);
+    } else if (isLit(computer.middleAmber)) {
+        passAmber(computer.middleAmber, computer.bottomAmber);
+    } else if (isLit(computer.bottomAmber)) {
         if (showComputerTimeAndCheckRed(false)) {
             showComputerRedLight();  // the last amber stays lit beside the red
         } else {
-            Shape8.fillColor = colour::kDimAmber;
-            Shape7.fillColor = colour::kLitGreen;
+            computer.lightGreen(false);
         }
-        Timer2.setEnabled(false);
+        computerSequencer.setEnabled(false);
     }
 }
 
 // Pro Tree, both lanes: all ambers at once, then the greens.
-void Main::Timer3_Timer() {
-    if (!isLit(Shape10)) {
+void Main::proSequencerTick() {
+    if (!isLit(computer.topAmber)) {
         writeComputerTime();
-        setAll({&Shape10, &Shape1, &Shape9, &Shape2, &Shape8, &Shape3}, colour::kLitAmber);
+        computer.setAmbers(colour::kLitAmber);
+        player.setAmbers(colour::kLitAmber);
         return;
     }
-    setAll({&Shape10, &Shape1, &Shape9, &Shape2, &Shape8, &Shape3}, colour::kDimAmber);
+    computer.setAmbers(colour::kDimAmber);
+    player.setAmbers(colour::kDimAmber);
     // A player who has already red-lit keeps the red without a green beside it.
-    if (Shape5.fillColor != colour::kLitRed) Shape4.fillColor = colour::kLitGreen;
+    if (player.red.fillColor != colour::kLitRed) player.green.fillColor = colour::kLitGreen;
     if (showComputerTimeAndCheckRed(true)) {
         showComputerRedLight();
-        Timer2.setEnabled(false);
+        computerSequencer.setEnabled(false);
     } else {
-        Shape7.fillColor = colour::kLitGreen;
+        computer.green.fillColor = colour::kLitGreen;
     }
     refreshWindow();
-    Timer3.setEnabled(false);
+    proSequencer.setEnabled(false);
 }
 
 // The reaction clock counts delivered ticks, a thousandth each, and never reads a wall clock.
-void Main::Timer5_Timer() {
-    RTVAL += DecimalSeconds::fromTenThousandths(10);
+void Main::reactionClockTick() {
+    reactionClock += DecimalSeconds::fromTenThousandths(10);
 }
 
 }  // namespace korvane

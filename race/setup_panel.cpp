@@ -3,14 +3,14 @@
 
 namespace korvane {
 
-// The frame's visibility alone says whether the panel is open; the button always tells what
-// the next click will do.
-void Main::Command3_Click() {
-    const bool open = !Frame1.visible;
-    Frame1.visible = open;
-    Shape11.visible = open;
-    Command3.caption = open ? "Done" : "Setup";
-    Command3.backColor = open ? colour::kYellow : colour::kBlue;
+// The panel's visibility alone says whether it is open; the button always tells what the next
+// click will do.
+void Main::setupButtonClicked() {
+    const bool open = !setupPanel.visible;
+    setupPanel.visible = open;
+    setupBackdrop.visible = open;
+    setupButton.caption = open ? "Done" : "Setup";
+    setupButton.backColor = open ? colour::kYellow : colour::kBlue;
 }
 
 }  // namespace korvane

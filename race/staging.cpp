@@ -1,79 +1,65 @@
 #include "common/colour.h"
 #include "race/main.h"
+#include "race/skill_levels.h"
 
 namespace korvane {
 
-namespace {
-
-struct ReactionWindow {
-    int low;
-    int high;
-};
-
-// The Standard Tree's (mhreact, mlreact) for skill levels 1 to 5.
-constexpr ReactionWindow kLevelWindows[] = {{0, 0},     {492, 520}, {494, 516},
-                                            {496, 512}, {498, 508}, {500, 504}};
-
-}  // namespace
-
 void Main::readSkillLevel() {
     for (int i = 1; i <= 5; ++i) {
-        if (Level[i].value != 0) {
-            mhreact = ShortInt::from(kLevelWindows[i].low);
-            mlreact = ShortInt::from(kLevelWindows[i].high);
+        if (levelOptions[i].value != 0) {
+            computerFastest = ShortInt::from(kLevelWindows[i].fastest);
+            computerSlowest = ShortInt::from(kLevelWindows[i].slowest);
             return;
         }
     }
 }
 
-void Main::Command1_MouseDown(int, int, float, float) {
+void Main::stagePressed() {
     readSkillLevel();
     if (proTreeSelected()) {
-        mhreact = mhreact - ShortInt::from(100);
-        mlreact = mlreact - ShortInt::from(100);
+        computerFastest = computerFastest - ShortInt::from(kProTreeLead);
+        computerSlowest = computerSlowest - ShortInt::from(kProTreeLead);
     }
-    Command1.backColor = colour::kYellow;
-    Command1.caption = "Launch (Up)";
-    Text1.text = "";
-    Text2.text = "";
-    Text3.visible = false;
-    Text4.visible = false;
-    Image1.visible = false;
-    Image2.visible = false;
-    RTVAL = DecimalSeconds::fromMillis(RollOut.value);
-    for (Control* amber : {&Shape1, &Shape2, &Shape3}) amber->fillColor = colour::kDimAmber;
-    Shape4.fillColor = colour::kDimGreen;
-    Shape5.fillColor = colour::kDimRed;
-    for (Control* amber : {&Shape10, &Shape9, &Shape8}) amber->fillColor = colour::kDimAmber;
-    Shape7.fillColor = colour::kDimGreen;
-    Shape6.fillColor = colour::kDimRed;
+    raceButton.backColor = colour::kYellow;
+    raceButton.caption = "Launch (Up)";
+    player.timeDisplay.text = "";
+    computer.timeDisplay.text = "";
+    computer.winnerFlag.visible = false;
+    player.winnerFlag.visible = false;
+    player.redLightPicture.visible = false;
+    computer.redLightPicture.visible = false;
+    reactionClock = DecimalSeconds::fromMillis(rollOut.value);
+    player.putOut();
+    computer.putOut();
     // A tap's walk hands over by itself, so its clock and lamps may still run: every race starts
     // from a stopped clock.
-    for (Timer* running : {&Timer5, &Timer1, &Timer2, &Timer3}) running->setEnabled(false);
-    Timer6.setEnabled(true);
+    for (Timer* running :
+         {&reactionClockTicker, &playerSequencer, &computerSequencer, &proSequencer}) {
+        running->setEnabled(false);
+    }
+    stagingWalk.setEnabled(true);
 }
 
 // The walk keeps no counter: the indicator captions say how far it has come.
-void Main::Timer6_Timer() {
-    if (Label1.caption != "Pre Stage") {
-        Label1.backColor = colour::kPaleYellow;
-        Label1.caption = "Pre Stage";
+void Main::stagingWalkTick() {
+    if (preStage.caption != "Pre Stage") {
+        preStage.backColor = colour::kPaleYellow;
+        preStage.caption = "Pre Stage";
         return;
     }
-    if (Label2.caption != "Staged") {
-        Label2.backColor = colour::kPaleYellow;
-        Label2.caption = "Staged";
+    if (staged.caption != "Staged") {
+        staged.backColor = colour::kPaleYellow;
+        staged.caption = "Staged";
         return;
     }
     if (proTreeSelected()) {
-        Timer3.setEnabled(true);
-        Timer5.setEnabled(true);
+        proSequencer.setEnabled(true);
     } else {
-        Timer1.setEnabled(true);
-        Timer2.setEnabled(true);
-        Timer5.setEnabled(true);
+        playerSequencer.setEnabled(true);
+        computerSequencer.setEnabled(true);
     }
-    Timer6.setEnabled(false);
+    reactionClockTicker.setEnabled(true);
+    stagingWalk.setEnabled(false);
 }
 
 }  // namespace korvane

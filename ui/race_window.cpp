@@ -27,7 +27,7 @@ RaceWindow::RaceWindow(Main& main, QWidget* parent)
     buildWidgets(nullptr, this);
     setTabOrder();
     mirror();
-    widgetFor(main.Command1)->setFocus();
+    widgetFor(main.raceButton)->setFocus();
     centreOnScreen();
 }
 
@@ -69,7 +69,7 @@ void RaceWindow::buildWidgets(const Control* container, QWidget* parent) {
 }
 
 QWidget* RaceWindow::makeWidget(Control& control, QWidget* parent) {
-    if (&control == &main_.Command1) return makeRaceButton(parent);
+    if (&control == &main_.raceButton) return makeRaceButton(parent);
     if (control.kind == ControlKind::CommandButton) return makeButton(control, parent);
     if (control.kind == ControlKind::Frame) return makeFrame(control, parent);
     return makeInputWidget(control, parent);
@@ -77,12 +77,10 @@ QWidget* RaceWindow::makeWidget(Control& control, QWidget* parent) {
 
 RaceButton* RaceWindow::makeRaceButton(QWidget* parent) {
     auto* button = new RaceButton(parent);
-    button->onMouseDown([this](int b, int shift, float x, float y) {
-        runHandler([&] { main_.Command1_MouseDown(b, shift, x, y); });
-    });
-    button->onMouseUp([this](int b, int shift, float x, float y) {
-        runHandler([&] { main_.Command1_MouseUp(b, shift, x, y); });
-    });
+    // Any mouse button, modifier and position does the same.
+    button->onMouseDown(
+        [this](int, int, float, float) { runHandler([this] { main_.stagePressed(); }); });
+    button->onMouseUp([this](int, int, float, float) { runHandler([this] { main_.launched(); }); });
     return button;
 }
 
@@ -90,10 +88,10 @@ QWidget* RaceWindow::makeButton(Control& control, QWidget* parent) {
     auto* button = new ColouredButton(parent);
     // Return and Enter press a focused button as Space does, as on the desktop.
     button->setAutoDefault(true);
-    if (&control == &main_.Command3) {
+    if (&control == &main_.setupButton) {
         connect(button, &QPushButton::clicked, this,
-                [this] { runHandler([this] { main_.Command3_Click(); }); });
-    } else if (&control == &main_.Command2) {
+                [this] { runHandler([this] { main_.setupButtonClicked(); }); });
+    } else if (&control == &main_.quitButton) {
         connect(button, &QPushButton::clicked, this, [this] {
             if (quit_) runHandler(quit_);
         });

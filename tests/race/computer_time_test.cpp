@@ -8,30 +8,30 @@
 #include "common/number_reading.h"
 #include "common/overflow_error.h"
 #include "common/random_source.h"
+#include "race/skill_levels.h"
 #include "race/tree_rules.h"
 
 namespace korvane {
 namespace {
 
-struct LevelWindow {
-    int level;
-    int mhreact;  // Standard Tree; the Pro Tree is 100 lower on both sides
-    int mlreact;
-    int redValues;  // Standard: below 500; Pro: below 400
+// A level's |k| equally likely times and how many of them are red lights (Standard: below .500,
+// Pro: below .400), as the README's table of levels promises.
+struct LevelOdds {
+    int values;
+    int redValues;
 };
-
-constexpr LevelWindow kLevels[] = {
-    {1, 492, 520, 7}, {2, 494, 516, 5}, {3, 496, 512, 3}, {4, 498, 508, 1}, {5, 500, 504, 0}};
+constexpr LevelOdds kOdds[] = {{0, 0}, {27, 7}, {21, 5}, {15, 3}, {9, 1}, {3, 0}};
 
 const float kLargestBelowOne = std::nextafter(1.0f, 0.0f);
 
 TEST(ComputerTime, ZeroGivesTheUpperBoundAndTheLargestDrawTheLowerBoundPlusOne) {
-    for (const LevelWindow& w : kLevels) {
-        for (int lower : {0, 100}) {
-            const ShortInt h = ShortInt::from(w.mhreact - lower);
-            const ShortInt l = ShortInt::from(w.mlreact - lower);
-            EXPECT_EQ(drawComputerTime(h, l, 0.0f), w.mlreact - lower) << w.level;
-            EXPECT_EQ(drawComputerTime(h, l, kLargestBelowOne), w.mhreact - lower + 1) << w.level;
+    for (int level = 1; level <= 5; ++level) {
+        const LevelWindow& w = kLevelWindows[level];
+        for (int lower : {0, kProTreeLead}) {
+            const ShortInt h = ShortInt::from(w.fastest - lower);
+            const ShortInt l = ShortInt::from(w.slowest - lower);
+            EXPECT_EQ(drawComputerTime(h, l, 0.0f), w.slowest - lower) << level;
+            EXPECT_EQ(drawComputerTime(h, l, kLargestBelowOne), w.fastest - lower + 1) << level;
         }
     }
 }
@@ -61,10 +61,11 @@ TEST(ComputerTime, TheDisplayTextIsAPointAndTheMilliseconds) {
 TEST(ComputerTime, EveryLevelDrawsItsWholeRangeEvenlyWithItsShareOfRedLights) {
     constexpr int kDraws = 100000;
     for (bool pro : {false, true}) {
-        for (const LevelWindow& w : kLevels) {
-            const int lower = pro ? 100 : 0;
-            const ShortInt h = ShortInt::from(w.mhreact - lower);
-            const ShortInt l = ShortInt::from(w.mlreact - lower);
+        for (int level = 1; level <= 5; ++level) {
+            const LevelWindow& w = kLevelWindows[level];
+            const int lower = pro ? kProTreeLead : 0;
+            const ShortInt h = ShortInt::from(w.fastest - lower);
+            const ShortInt l = ShortInt::from(w.slowest - lower);
             RandomSource random;
             std::map<int, int> seen;
             int red = 0, zeros = 0;
@@ -77,14 +78,15 @@ TEST(ComputerTime, EveryLevelDrawsItsWholeRangeEvenlyWithItsShareOfRedLights) {
                 red += isRedLight(shown, rulesFor(pro));
             }
             const std::string where =
-                (pro ? "Pro level " : "Standard level ") + std::to_string(w.level);
+                (pro ? "Pro level " : "Standard level ") + std::to_string(level);
             EXPECT_EQ(seen.begin()->first, h.value() + 1) << where;
             EXPECT_EQ(seen.rbegin()->first, zeros > 0 ? l.value() : l.value() - 1) << where;
             EXPECT_EQ(seen.count(l.value()) ? seen[l.value()] : 0, zeros) << where;
-            const int width = w.mlreact - w.mhreact - 1;  // |k|: the values below the top
+            const int width = w.slowest - w.fastest - 1;  // |k|: the values below the top
+            EXPECT_EQ(width, kOdds[level].values) << where;
             EXPECT_EQ(static_cast<int>(seen.size()), width + (zeros > 0)) << where;
 
-            const double share = static_cast<double>(w.redValues) / width;
+            const double share = static_cast<double>(kOdds[level].redValues) / width;
             const double sd = std::sqrt(share * (1 - share) / kDraws);
             EXPECT_NEAR(static_cast<double>(red) / kDraws, share, 5 * sd + 1e-12) << where;
             for (const auto& [value, count] : seen) {

@@ -61,7 +61,7 @@ class LaunchOutcome : public RaceTest,
         if (pro()) chooseProTree();
         const auto t0 = stageAndHandOver();
         clock.advanceTo(t0 + (pro() ? 500 : 1600));
-        main.Text2.text = shown(outcome().computerMs - lower(), false);
+        main.computer.timeDisplay.text = shown(outcome().computerMs - lower(), false);
         // The Pro Tree takes 80 ms off the clock at the release.
         setClock((outcome().playerMs - lower() + (pro() ? 80 : 0)) * 10);
         if (outcome().tie) arrangeNextDrawBelowHalf(!outcome().playerWins);
@@ -75,47 +75,51 @@ class LaunchOutcome : public RaceTest,
     void expectPlayerLane() {
         const bool red = outcome().playerRed;
         // Red keeps the ambers as they were (lit at this moment); clean dims the tree's ambers.
-        std::vector<Control*> dimmedWhenClean = {&main.Shape3};
-        if (pro()) dimmedWhenClean = {&main.Shape1, &main.Shape2, &main.Shape3};
+        std::vector<Control*> dimmedWhenClean = {&main.player.bottomAmber};
+        if (pro())
+            dimmedWhenClean = {&main.player.topAmber, &main.player.middleAmber,
+                               &main.player.bottomAmber};
         for (Control* amber : dimmedWhenClean) {
             EXPECT_EQ(amber->fillColor, red ? colour::kLitAmber : colour::kDimAmber) << amber->name;
         }
-        EXPECT_EQ(main.Shape4.fillColor, red ? colour::kDimGreen : colour::kLitGreen);
-        EXPECT_EQ(main.Shape5.fillColor, red ? colour::kLitRed : colour::kDimRed);
-        EXPECT_EQ(main.Image1.visible, red);
+        EXPECT_EQ(main.player.green.fillColor, red ? colour::kDimGreen : colour::kLitGreen);
+        EXPECT_EQ(main.player.red.fillColor, red ? colour::kLitRed : colour::kDimRed);
+        EXPECT_EQ(main.player.redLightPicture.visible, red);
     }
 
     void expectComputerLane() {
         const bool red = outcome().computerRed;
-        std::vector<Control*> dimmedWhenClean = {&main.Shape8};
-        if (pro()) dimmedWhenClean = {&main.Shape10, &main.Shape9, &main.Shape8};
+        std::vector<Control*> dimmedWhenClean = {&main.computer.bottomAmber};
+        if (pro())
+            dimmedWhenClean = {&main.computer.topAmber, &main.computer.middleAmber,
+                               &main.computer.bottomAmber};
         for (Control* amber : dimmedWhenClean) {
             EXPECT_EQ(amber->fillColor, red ? colour::kLitAmber : colour::kDimAmber) << amber->name;
         }
-        EXPECT_EQ(main.Shape7.fillColor, red ? colour::kDimGreen : colour::kLitGreen);
-        EXPECT_EQ(main.Shape6.fillColor, red ? colour::kLitRed : colour::kDimRed);
-        EXPECT_EQ(main.Image2.visible, red);
-        EXPECT_TRUE(main.Text2.visible);
-        EXPECT_EQ(main.Text2.text, shown(outcome().computerMs - lower(), false));
+        EXPECT_EQ(main.computer.green.fillColor, red ? colour::kDimGreen : colour::kLitGreen);
+        EXPECT_EQ(main.computer.red.fillColor, red ? colour::kLitRed : colour::kDimRed);
+        EXPECT_EQ(main.computer.redLightPicture.visible, red);
+        EXPECT_TRUE(main.computer.timeDisplay.visible);
+        EXPECT_EQ(main.computer.timeDisplay.text, shown(outcome().computerMs - lower(), false));
     }
 };
 
 TEST_P(LaunchOutcome, TheReleaseLightsBothLanesNamesOneWinnerCountsItAndPlaysTheSound) {
     raceAndRelease();
 
-    EXPECT_EQ(main.Text1.text, shown(outcome().playerMs - lower(), true));
+    EXPECT_EQ(main.player.timeDisplay.text, shown(outcome().playerMs - lower(), true));
     expectPlayerLane();
     expectComputerLane();
     const bool playerWins = outcome().playerWins;
-    EXPECT_EQ(main.Text4.visible, playerWins);
-    EXPECT_EQ(main.Text3.visible, !playerWins);
-    EXPECT_EQ(main.mplayerwins.value(), playerWins ? 1 : 0);
-    EXPECT_EQ(main.mPCwins.value(), playerWins ? 0 : 1);
-    EXPECT_EQ(main.Text7.text, playerWins ? " 1" : " 0");
-    EXPECT_EQ(main.Text8.text, playerWins ? " 0" : " 1");
-    EXPECT_EQ(main.Command1.caption, " Stage (Down)");
-    EXPECT_EQ(main.Command1.backColor, colour::kDarkGreen);
-    for (const Control* indicator : {&main.Label1, &main.Label2}) {
+    EXPECT_EQ(main.player.winnerFlag.visible, playerWins);
+    EXPECT_EQ(main.computer.winnerFlag.visible, !playerWins);
+    EXPECT_EQ(main.playerWins.value(), playerWins ? 1 : 0);
+    EXPECT_EQ(main.computerWins.value(), playerWins ? 0 : 1);
+    EXPECT_EQ(main.player.winCountDisplay.text, playerWins ? " 1" : " 0");
+    EXPECT_EQ(main.computer.winCountDisplay.text, playerWins ? " 0" : " 1");
+    EXPECT_EQ(main.raceButton.caption, " Stage (Down)");
+    EXPECT_EQ(main.raceButton.backColor, colour::kDarkGreen);
+    for (const Control* indicator : {&main.preStage, &main.staged}) {
         EXPECT_EQ(indicator->caption, "");
         EXPECT_EQ(indicator->backColor, colour::kWhite);
     }
@@ -133,13 +137,14 @@ TEST_P(LaunchOutcome, ATieDrawsExactlyOneNumberAndAnyOtherRaceNone) {
 
 TEST_P(LaunchOutcome, TheReleaseStopsTheClockAndTheSequencersSoTheResultStaysOnShow) {
     raceAndRelease();
-    const auto clockValue = main.RTVAL;
-    const Colour green = main.Shape4.fillColor, computerGreen = main.Shape7.fillColor;
+    const auto clockValue = main.reactionClock;
+    const Colour green = main.player.green.fillColor, computerGreen = main.computer.green.fillColor;
     clock.advanceBy(3000);
-    EXPECT_EQ(main.RTVAL, clockValue);
-    EXPECT_EQ(main.Shape4.fillColor, green);
-    EXPECT_EQ(main.Shape7.fillColor, computerGreen);
-    for (const Timer* t : {&main.Timer1, &main.Timer2, &main.Timer3, &main.Timer5, &main.Timer6}) {
+    EXPECT_EQ(main.reactionClock, clockValue);
+    EXPECT_EQ(main.player.green.fillColor, green);
+    EXPECT_EQ(main.computer.green.fillColor, computerGreen);
+    for (const Timer* t : {&main.playerSequencer, &main.computerSequencer, &main.proSequencer,
+                           &main.reactionClockTicker, &main.stagingWalk}) {
         EXPECT_FALSE(t->enabled()) << t->name();
     }
 }

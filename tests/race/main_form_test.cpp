@@ -55,11 +55,11 @@ TEST(MainForm, SettingsStartAtNormalStandardTreeRollOut465AndSoundOn) {
 
 TEST(MainForm, TimersStartStoppedWithTheirIntervals) {
     MainForm form;
-    const std::vector<std::pair<Timer*, int>> expected = {{&form.Timer1, 500},
-                                                          {&form.Timer2, 500},
-                                                          {&form.Timer3, 400},
-                                                          {&form.Timer5, 2},
-                                                          {&form.Timer6, 800}};
+    const std::vector<std::pair<Timer*, int>> expected = {{&form.playerSequencer, 500},
+                                                          {&form.computerSequencer, 500},
+                                                          {&form.proSequencer, 400},
+                                                          {&form.reactionClockTicker, 2},
+                                                          {&form.stagingWalk, 800}};
     for (auto [timer, interval] : expected) {
         EXPECT_FALSE(timer->enabled()) << timer->name();
         EXPECT_EQ(timer->interval(), interval) << timer->name();
@@ -115,8 +115,7 @@ TEST(MainForm, SetupControlsLieInTheirFrames) {
         EXPECT_EQ(c->container, &form.Frame1) << c->name;
     }
     EXPECT_EQ(form.Shape11.container, nullptr);
-    EXPECT_EQ(form.find("Level(4)"), &form.Level[4]);
-    EXPECT_EQ(form.find("Nothing"), nullptr);
+    EXPECT_EQ(form.Level[4].displayName(), "Level(4)");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "common/virtual_timers.h"
 #include "race/main.h"
+#include "recording_message_boxes.h"
 
 namespace korvane::testing {
 
@@ -22,12 +23,6 @@ class RecordingWavePlayer : public WavePlayer {
     std::vector<std::string>* events = nullptr;  // shared with the surface to prove order
     VirtualTimers* clock = nullptr;
     std::int64_t lengthMs = 0;
-};
-
-class RecordingMessageBoxes : public MessageBoxes {
-  public:
-    void show(const std::string& text) override { shown.push_back(text); }
-    std::vector<std::string> shown;
 };
 
 class RecordingSurface : public Surface {
@@ -57,7 +52,7 @@ class RaceTest : public ::testing::Test {
 
     // The stage press, then the walk up to the hand-over to the sequencer (2400 ms).
     void stage() {
-        main.Command1_MouseDown(1, 0, 10, 10);
+        main.stagePressed();
         clock.advanceBy(2400);
     }
     // Stages and returns the virtual time of the hand-over to the sequencer.
@@ -74,16 +69,16 @@ class RaceTest : public ::testing::Test {
     void arrangeNextDrawBelowHalf(bool below) {
         while ((peekNextDraw() < 0.5f) != below) random.next();
     }
-    void release() { main.Command1_MouseUp(1, 0, 10, 10); }
+    void release() { main.launched(); }
     void setClock(int tenThousandths) {
-        main.RTVAL = DecimalSeconds::fromTenThousandths(tenThousandths);
+        main.reactionClock = DecimalSeconds::fromTenThousandths(tenThousandths);
     }
     void chooseProTree() {
-        main.Tree[1].value = 1;
-        main.Tree[2].value = 0;
+        main.proTreeOption.value = 1;
+        main.standardTreeOption.value = 0;
     }
     void chooseLevel(int level) {
-        for (int i = 1; i <= 5; ++i) main.Level[i].value = i == level ? 1 : 0;
+        for (int i = 1; i <= 5; ++i) main.levelOptions[i].value = i == level ? 1 : 0;
     }
 
     RandomSource random;

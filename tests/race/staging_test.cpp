@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "race/skill_levels.h"
 #include "race_fixture.h"
 
 namespace korvane::testing {
@@ -8,118 +9,123 @@ namespace {
 using Staging = RaceTest;
 
 TEST_F(Staging, AFirstPressWithUntouchedSettingsReadsNormalStandardTreeAndRollOut465) {
-    main.Command1_MouseDown(1, 0, 0, 0);
-    EXPECT_EQ(main.mhreact.value(), 496);
-    EXPECT_EQ(main.mlreact.value(), 512);
-    EXPECT_EQ(main.RTVAL.tenThousandths(), 4650);
-    EXPECT_EQ(main.Command1.caption, "Launch (Up)");
-    EXPECT_EQ(main.Command1.backColor, colour::kYellow);
-    EXPECT_TRUE(main.Timer6.enabled());
+    main.stagePressed();
+    EXPECT_EQ(main.computerFastest.value(), 496);
+    EXPECT_EQ(main.computerSlowest.value(), 512);
+    EXPECT_EQ(main.reactionClock.tenThousandths(), 4650);
+    EXPECT_EQ(main.raceButton.caption, "Launch (Up)");
+    EXPECT_EQ(main.raceButton.backColor, colour::kYellow);
+    EXPECT_TRUE(main.stagingWalk.enabled());
 }
 
 TEST_F(Staging, EveryLevelAndTreeGivesItsReactionWindow) {
-    const int standard[6][2] = {{0, 0}, {492, 520}, {494, 516}, {496, 512}, {498, 508}, {500, 504}};
     for (bool pro : {false, true}) {
-        main.Tree[1].value = pro ? 1 : 0;
-        main.Tree[2].value = pro ? 0 : 1;
+        main.proTreeOption.value = pro ? 1 : 0;
+        main.standardTreeOption.value = pro ? 0 : 1;
         for (int level = 1; level <= 5; ++level) {
             chooseLevel(level);
-            main.Command1_MouseDown(1, 0, 0, 0);
+            main.stagePressed();
             const int lower = pro ? 100 : 0;
-            EXPECT_EQ(main.mhreact.value(), standard[level][0] - lower) << level << pro;
-            EXPECT_EQ(main.mlreact.value(), standard[level][1] - lower) << level << pro;
+            EXPECT_EQ(main.computerFastest.value(), kLevelWindows[level].fastest - lower) << level;
+            EXPECT_EQ(main.computerSlowest.value(), kLevelWindows[level].slowest - lower) << level;
         }
     }
 }
 
 TEST_F(Staging, TheRollOutSetsTheClockInThousandths) {
     for (int rollOut : {455, 465, 475}) {
-        main.RollOut.value = rollOut;
-        main.Command1_MouseDown(1, 0, 0, 0);
-        EXPECT_EQ(main.RTVAL.tenThousandths(), rollOut * 10);
+        main.rollOut.value = rollOut;
+        main.stagePressed();
+        EXPECT_EQ(main.reactionClock.tenThousandths(), rollOut * 10);
     }
 }
 
 TEST_F(Staging, APressClearsThePreviousResultsAndPutsEveryLampOut) {
-    for (Control* lamp : {&main.Shape1, &main.Shape2, &main.Shape3, &main.Shape4, &main.Shape5,
-                          &main.Shape6, &main.Shape7, &main.Shape8, &main.Shape9, &main.Shape10}) {
+    for (Control* lamp :
+         {&main.player.topAmber, &main.player.middleAmber, &main.player.bottomAmber,
+          &main.player.green, &main.player.red, &main.computer.red, &main.computer.green,
+          &main.computer.bottomAmber, &main.computer.middleAmber, &main.computer.topAmber}) {
         lamp->fillColor = colour::kLitRed;
     }
-    main.Text1.text = " .503";
-    main.Text2.text = ".497";
-    for (Control* c : {&main.Text3, &main.Text4, &main.Image1, &main.Image2}) c->visible = true;
-    main.Text7.text = " 3";
-    main.Label1.caption = "Pre Stage";
+    main.player.timeDisplay.text = " .503";
+    main.computer.timeDisplay.text = ".497";
+    for (Control* c : {&main.computer.winnerFlag, &main.player.winnerFlag,
+                       &main.player.redLightPicture, &main.computer.redLightPicture})
+        c->visible = true;
+    main.player.winCountDisplay.text = " 3";
+    main.preStage.caption = "Pre Stage";
 
-    main.Command1_MouseDown(2, 1, 5, 5);  // right button with Shift stages like any other
+    main.stagePressed();  // right button with Shift stages like any other
 
-    EXPECT_EQ(main.Text1.text, "");
-    EXPECT_EQ(main.Text2.text, "");
-    for (Control* c : {&main.Text3, &main.Text4, &main.Image1, &main.Image2}) {
+    EXPECT_EQ(main.player.timeDisplay.text, "");
+    EXPECT_EQ(main.computer.timeDisplay.text, "");
+    for (Control* c : {&main.computer.winnerFlag, &main.player.winnerFlag,
+                       &main.player.redLightPicture, &main.computer.redLightPicture}) {
         EXPECT_FALSE(c->visible) << c->name;
     }
     for (Control* amber :
-         {&main.Shape1, &main.Shape2, &main.Shape3, &main.Shape8, &main.Shape9, &main.Shape10}) {
+         {&main.player.topAmber, &main.player.middleAmber, &main.player.bottomAmber,
+          &main.computer.bottomAmber, &main.computer.middleAmber, &main.computer.topAmber}) {
         EXPECT_EQ(amber->fillColor, colour::kDimAmber) << amber->name;
     }
-    EXPECT_EQ(main.Shape4.fillColor, colour::kDimGreen);
-    EXPECT_EQ(main.Shape7.fillColor, colour::kDimGreen);
-    EXPECT_EQ(main.Shape5.fillColor, colour::kDimRed);
-    EXPECT_EQ(main.Shape6.fillColor, colour::kDimRed);
+    EXPECT_EQ(main.player.green.fillColor, colour::kDimGreen);
+    EXPECT_EQ(main.computer.green.fillColor, colour::kDimGreen);
+    EXPECT_EQ(main.player.red.fillColor, colour::kDimRed);
+    EXPECT_EQ(main.computer.red.fillColor, colour::kDimRed);
     // The press leaves the counters and the indicators alone.
-    EXPECT_EQ(main.Text7.text, " 3");
-    EXPECT_EQ(main.Label1.caption, "Pre Stage");
+    EXPECT_EQ(main.player.winCountDisplay.text, " 3");
+    EXPECT_EQ(main.preStage.caption, "Pre Stage");
 }
 
 TEST_F(Staging, TheWalkLightsPreStageThenStagedThenStartsTheStandardTree) {
-    main.Command1_MouseDown(1, 0, 0, 0);
+    main.stagePressed();
     clock.advanceTo(799);
-    EXPECT_EQ(main.Label1.caption, "");
+    EXPECT_EQ(main.preStage.caption, "");
     clock.advanceTo(800);
-    EXPECT_EQ(main.Label1.caption, "Pre Stage");
-    EXPECT_EQ(main.Label1.backColor, colour::kPaleYellow);
-    EXPECT_EQ(main.Label2.caption, "");
+    EXPECT_EQ(main.preStage.caption, "Pre Stage");
+    EXPECT_EQ(main.preStage.backColor, colour::kPaleYellow);
+    EXPECT_EQ(main.staged.caption, "");
     clock.advanceTo(1600);
-    EXPECT_EQ(main.Label2.caption, "Staged");
-    EXPECT_EQ(main.Label2.backColor, colour::kPaleYellow);
-    EXPECT_FALSE(main.Timer1.enabled());
+    EXPECT_EQ(main.staged.caption, "Staged");
+    EXPECT_EQ(main.staged.backColor, colour::kPaleYellow);
+    EXPECT_FALSE(main.playerSequencer.enabled());
     clock.advanceTo(2400);
-    EXPECT_TRUE(main.Timer1.enabled());
-    EXPECT_TRUE(main.Timer2.enabled());
-    EXPECT_FALSE(main.Timer3.enabled());
-    EXPECT_TRUE(main.Timer5.enabled());
-    EXPECT_FALSE(main.Timer6.enabled());
+    EXPECT_TRUE(main.playerSequencer.enabled());
+    EXPECT_TRUE(main.computerSequencer.enabled());
+    EXPECT_FALSE(main.proSequencer.enabled());
+    EXPECT_TRUE(main.reactionClockTicker.enabled());
+    EXPECT_FALSE(main.stagingWalk.enabled());
 }
 
 TEST_F(Staging, TheProTreeHandOverStartsOnlyItsOwnSequencerAndTheClock) {
     chooseProTree();
     stage();
-    EXPECT_TRUE(main.Timer3.enabled());
-    EXPECT_TRUE(main.Timer5.enabled());
-    EXPECT_FALSE(main.Timer1.enabled());
-    EXPECT_FALSE(main.Timer2.enabled());
-    EXPECT_FALSE(main.Timer6.enabled());
+    EXPECT_TRUE(main.proSequencer.enabled());
+    EXPECT_TRUE(main.reactionClockTicker.enabled());
+    EXPECT_FALSE(main.playerSequencer.enabled());
+    EXPECT_FALSE(main.computerSequencer.enabled());
+    EXPECT_FALSE(main.stagingWalk.enabled());
 }
 
 TEST_F(Staging, TreeIsReadAgainAtTheHandOverToChooseTheSequencer) {
-    main.Command1_MouseDown(1, 0, 0, 0);  // Standard Tree bounds
+    main.stagePressed();  // Standard Tree bounds
     chooseProTree();
     clock.advanceTo(2400);
-    EXPECT_EQ(main.mhreact.value(), 496);
-    EXPECT_TRUE(main.Timer3.enabled());
-    EXPECT_FALSE(main.Timer1.enabled());
+    EXPECT_EQ(main.computerFastest.value(), 496);
+    EXPECT_TRUE(main.proSequencer.enabled());
+    EXPECT_FALSE(main.playerSequencer.enabled());
 }
 
 TEST_F(Staging, ASecondPressDuringTheWalkResetsTheRaceButNotTheWalk) {
-    main.Command1_MouseDown(1, 0, 0, 0);
+    main.stagePressed();
     clock.advanceTo(1000);
-    main.RollOut.value = 470;
-    main.Command1_MouseDown(3, 0, 0, 0);
-    EXPECT_EQ(main.RTVAL.tenThousandths(), 4700);
+    main.rollOut.value = 470;
+    main.stagePressed();
+    EXPECT_EQ(main.reactionClock.tenThousandths(), 4700);
     clock.advanceTo(1600);
-    EXPECT_EQ(main.Label2.caption, "Staged");  // still 800 ms steps from the first press
+    EXPECT_EQ(main.staged.caption, "Staged");  // still 800 ms steps from the first press
     clock.advanceTo(2400);
-    EXPECT_TRUE(main.Timer1.enabled());
+    EXPECT_TRUE(main.playerSequencer.enabled());
 }
 
 // A tap's walk goes on and hands over by itself, leaving the clock and the lamps running and
@@ -146,60 +152,61 @@ TEST_F(Staging, EveryPressStartsFromAStoppedClockSoAHoldAfterATapReadsAsACleanSt
     for (const Start& s : starts) {
         if (s.pro) chooseProTree();
         if (s.indicatorsLit) {
-            main.Label1.caption = "Pre Stage";
-            main.Label2.caption = "Staged";
+            main.preStage.caption = "Pre Stage";
+            main.staged.caption = "Staged";
         }
         if (s.tapHeldMs > 0) {
             const auto tap = clock.now();
-            main.Command1_MouseDown(1, 0, 0, 0);
+            main.stagePressed();
             clock.advanceTo(tap + s.tapHeldMs);
             release();
             clock.advanceTo(tap + s.pressAfterTapMs);
-            ASSERT_TRUE(main.Timer5.enabled()) << s.what << ": the tap's clock runs";
+            ASSERT_TRUE(main.reactionClockTicker.enabled()) << s.what << ": the tap's clock runs";
         }
         const auto pressed = clock.now();
-        main.Command1_MouseDown(1, 0, 0, 0);
-        for (const Timer* t : {&main.Timer1, &main.Timer2, &main.Timer3, &main.Timer5}) {
+        main.stagePressed();
+        for (const Timer* t : {&main.playerSequencer, &main.computerSequencer, &main.proSequencer,
+                               &main.reactionClockTicker}) {
             EXPECT_FALSE(t->enabled()) << s.what << ": " << t->name();
         }
-        EXPECT_TRUE(main.Timer6.enabled()) << s.what;
+        EXPECT_TRUE(main.stagingWalk.enabled()) << s.what;
         clock.advanceTo(pressed + 5000);
         release();
-        EXPECT_EQ(main.Text1.text, s.shown) << s.what;
+        EXPECT_EQ(main.player.timeDisplay.text, s.shown) << s.what;
     }
 }
 
 TEST_F(Staging, IndicatorsAlreadyLitHandOverAtTheFirstTick) {
-    main.Label1.caption = "Pre Stage";
-    main.Label2.caption = "Staged";
-    main.Command1_MouseDown(1, 0, 0, 0);
+    main.preStage.caption = "Pre Stage";
+    main.staged.caption = "Staged";
+    main.stagePressed();
     clock.advanceTo(800);
-    EXPECT_TRUE(main.Timer1.enabled());
-    EXPECT_FALSE(main.Timer6.enabled());
+    EXPECT_TRUE(main.playerSequencer.enabled());
+    EXPECT_FALSE(main.stagingWalk.enabled());
 }
 
 TEST_F(Staging, TheCaptionTestIsExactAndCaseSensitive) {
-    main.Label1.caption = "pre stage";
-    main.Label2.caption = "Staged ";
-    main.Command1_MouseDown(1, 0, 0, 0);
+    main.preStage.caption = "pre stage";
+    main.staged.caption = "Staged ";
+    main.stagePressed();
     clock.advanceTo(800);
-    EXPECT_EQ(main.Label1.caption, "Pre Stage");
-    EXPECT_FALSE(main.Timer1.enabled());
+    EXPECT_EQ(main.preStage.caption, "Pre Stage");
+    EXPECT_FALSE(main.playerSequencer.enabled());
     clock.advanceTo(1600);
-    EXPECT_EQ(main.Label2.caption, "Staged");
-    EXPECT_FALSE(main.Timer1.enabled());
+    EXPECT_EQ(main.staged.caption, "Staged");
+    EXPECT_FALSE(main.playerSequencer.enabled());
 }
 
 TEST_F(Staging, ChangedSettingsCountOnlyFromTheNextPress) {
-    main.Command1_MouseDown(1, 0, 0, 0);
+    main.stagePressed();
     chooseLevel(1);
-    main.RollOut.value = 455;
+    main.rollOut.value = 455;
     clock.advanceTo(2400);
-    EXPECT_EQ(main.mhreact.value(), 496);
-    EXPECT_EQ(main.RTVAL.tenThousandths(), 4650);
-    main.Command1_MouseDown(1, 0, 0, 0);
-    EXPECT_EQ(main.mhreact.value(), 492);
-    EXPECT_EQ(main.RTVAL.tenThousandths(), 4550);
+    EXPECT_EQ(main.computerFastest.value(), 496);
+    EXPECT_EQ(main.reactionClock.tenThousandths(), 4650);
+    main.stagePressed();
+    EXPECT_EQ(main.computerFastest.value(), 492);
+    EXPECT_EQ(main.reactionClock.tenThousandths(), 4550);
 }
 
 }  // namespace

@@ -17,23 +17,23 @@ TEST_F(HighDensityScreen, TheWholeWindowScalesWithTheScreen) {
     ASSERT_TRUE(kScaledScreen);
     ASSERT_DOUBLE_EQ(window.devicePixelRatioF(), 2.0);
     EXPECT_EQ(window.size(), QSize(637, 455));
-    EXPECT_EQ(widget(main.Command1)->geometry(), QRect(416, 408, 97, 41));
+    EXPECT_EQ(widget(main.raceButton)->geometry(), QRect(416, 408, 97, 41));
 
     const QImage image = window.grab().toImage();
     EXPECT_EQ(image.size(), QSize(1274, 910));
-    const QPoint lamp = centreOf(main.Shape10) * 2;
+    const QPoint lamp = centreOf(main.computer.topAmber) * 2;
     EXPECT_EQ(image.pixelColor(lamp), QColor(255, 255, 192));
-    const QPoint button = (ui::pixelRect(main.Command1.rect).topLeft() + QPoint(6, 6)) * 2;
+    const QPoint button = (ui::pixelRect(main.raceButton.rect).topLeft() + QPoint(6, 6)) * 2;
     EXPECT_EQ(image.pixelColor(button), QColor(0, 192, 0));
 }
 
 TEST_F(HighDensityScreen, FontsKeepTheirSizeInDeviceIndependentPixels) {
-    EXPECT_EQ(widget(main.Text7)->font().pixelSize(), 18);
-    EXPECT_EQ(QFontInfo(widget(main.Text7)->font()).pixelSize(), 18);
+    EXPECT_EQ(widget(main.player.winCountDisplay)->font().pixelSize(), 18);
+    EXPECT_EQ(QFontInfo(widget(main.player.winCountDisplay)->font()).pixelSize(), 18);
 }
 
 TEST_F(HighDensityScreen, TheBoardsWordsStillShowWhole) {
-    for (const Control* box : {&main.Text2, &main.Text1}) {
+    for (const Control* box : {&main.computer.timeDisplay, &main.player.timeDisplay}) {
         expectWholeTextShows(*static_cast<QLineEdit*>(widget(*box)));
     }
 }

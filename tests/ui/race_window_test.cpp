@@ -75,25 +75,27 @@ TEST_F(RaceWindowLayout, WidgetsOfOneContainerStackInTheModelsOrder) {
 }
 
 TEST_F(RaceWindowLayout, WhereWidgetsOverlapTheFrontOneIsHit) {
-    main.Text3.visible = true;
+    main.computer.winnerFlag.visible = true;
     window.mirror();
     // Text3 covers the bottom seven pixels of Text2.
-    EXPECT_EQ(window.childAt(130, 64), widget(main.Text3));
+    EXPECT_EQ(window.childAt(130, 64), widget(main.computer.winnerFlag));
     // Text8 covers the last pixel column of Text5.
-    EXPECT_EQ(window.childAt(544, 345), widget(main.Text8));
+    EXPECT_EQ(window.childAt(544, 345), widget(main.computer.winCountDisplay));
     // Each level option covers the bottom pixel of the one above it.
-    QWidget* frame = widget(main.Frame1);
-    EXPECT_EQ(frame->childAt(20, 173), widget(main.Level[2]));
+    QWidget* frame = widget(main.setupPanel);
+    EXPECT_EQ(frame->childAt(20, 173), widget(main.levelOptions[2]));
 }
 
 TEST_F(RaceWindowLayout, TextBoxesTakeTheFocusOnlyByClickAndTheRaceButtonHoldsItAtOpening) {
-    for (const Control* box : {&main.Text1, &main.Text2, &main.Text3, &main.Text4, &main.Text5,
-                               &main.Text6, &main.Text7, &main.Text8}) {
+    for (const Control* box :
+         {&main.player.timeDisplay, &main.computer.timeDisplay, &main.computer.winnerFlag,
+          &main.player.winnerFlag, &main.Text5, &main.Text6, &main.player.winCountDisplay,
+          &main.computer.winCountDisplay}) {
         EXPECT_EQ(widget(*box)->focusPolicy(), Qt::ClickFocus) << box->name;
         EXPECT_EQ(static_cast<QLineEdit*>(widget(*box))->alignment() & Qt::AlignHorizontal_Mask,
                   Qt::AlignRight);
     }
-    EXPECT_EQ(window.focusWidget(), widget(main.Command1));
+    EXPECT_EQ(window.focusWidget(), widget(main.raceButton));
 }
 
 TEST_F(RaceWindowLayout, EveryWidgetHasANameForAssistiveToolsFromItsRole) {
@@ -102,27 +104,27 @@ TEST_F(RaceWindowLayout, EveryWidgetHasANameForAssistiveToolsFromItsRole) {
         const char* name;
     };
     const Named named[] = {
-        {&main.Text1, "Player time"},
-        {&main.Text2, "Computer time"},
-        {&main.Text3, "Computer winner"},
-        {&main.Text4, "Player winner"},
-        {&main.Text7, "Player wins"},
-        {&main.Text8, "Computer wins"},
-        {&main.RollOut, "Rollout, 455 to 475"},
-        {&main.Command1, "Stage (Down)"},
-        {&main.Command3, "Setup"},
-        {&main.Frame1, "Korvane Setup"},
+        {&main.player.timeDisplay, "Player time"},
+        {&main.computer.timeDisplay, "Computer time"},
+        {&main.computer.winnerFlag, "Computer winner"},
+        {&main.player.winnerFlag, "Player winner"},
+        {&main.player.winCountDisplay, "Player wins"},
+        {&main.computer.winCountDisplay, "Computer wins"},
+        {&main.rollOut, "Rollout, 455 to 475"},
+        {&main.raceButton, "Stage (Down)"},
+        {&main.setupButton, "Setup"},
+        {&main.setupPanel, "Korvane Setup"},
         {&main.Frame2, "Timing Options"},
-        {&main.Level[1], "Novice Powder Puff Trophy"},
-        {&main.Tree[2], "Standard Tree"},
-        {&main.Check1, "Mute Sound Effects"},
+        {&main.levelOptions[1], "Novice Powder Puff Trophy"},
+        {&main.standardTreeOption, "Standard Tree"},
+        {&main.muteSound, "Mute Sound Effects"},
     };
     auto nameOf = [](QWidget* w) {
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w);
         return accessible ? accessible->text(QAccessible::Name).toStdString() : std::string();
     };
     for (const Named& n : named) EXPECT_EQ(nameOf(widget(*n.control)), n.name);
-    EXPECT_FALSE(QAccessible::queryAccessibleInterface(widget(main.Text1))
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(widget(main.player.timeDisplay))
                      ->text(QAccessible::Description)
                      .isEmpty());
 
@@ -142,12 +144,13 @@ using RaceWindowPainting = RaceWindowTest;
 TEST_F(RaceWindowPainting, TheLampsStartDimAndTheIndicatorsBlankWhite) {
     const QImage image = window.grab().toImage();
     for (const Control* lamp :
-         {&main.Shape1, &main.Shape2, &main.Shape3, &main.Shape4, &main.Shape5, &main.Shape6,
-          &main.Shape7, &main.Shape8, &main.Shape9, &main.Shape10}) {
+         {&main.player.topAmber, &main.player.middleAmber, &main.player.bottomAmber,
+          &main.player.green, &main.player.red, &main.computer.red, &main.computer.green,
+          &main.computer.bottomAmber, &main.computer.middleAmber, &main.computer.topAmber}) {
         EXPECT_EQ(image.pixelColor(centreOf(*lamp)), toQColor(lamp->fillColor)) << lamp->name;
     }
-    EXPECT_EQ(image.pixelColor(centreOf(main.Label1)), QColor(255, 255, 255));
-    EXPECT_EQ(image.pixelColor(centreOf(main.Label2)), QColor(255, 255, 255));
+    EXPECT_EQ(image.pixelColor(centreOf(main.preStage)), QColor(255, 255, 255));
+    EXPECT_EQ(image.pixelColor(centreOf(main.staged)), QColor(255, 255, 255));
     // The centre post between the columns.
     EXPECT_EQ(image.pixelColor(centreOf(main.Shape13)), QColor(128, 128, 128));
 }
@@ -166,16 +169,16 @@ TEST_F(RaceWindowPainting, TheDividerShowsBetweenTheBoardsTimeDisplays) {
 }
 
 TEST_F(RaceWindowPainting, OpeningTheSetupPanelShowsTheBlueBackdropAndTheFramesOwnGraphics) {
-    QTest::mouseClick(widget(main.Command3), Qt::LeftButton);
-    EXPECT_TRUE(main.Frame1.visible);
-    EXPECT_FALSE(widget(main.Frame1)->isHidden());
-    EXPECT_FALSE(widget(main.Level[3])->isHidden());
+    QTest::mouseClick(widget(main.setupButton), Qt::LeftButton);
+    EXPECT_TRUE(main.setupPanel.visible);
+    EXPECT_FALSE(widget(main.setupPanel)->isHidden());
+    EXPECT_FALSE(widget(main.levelOptions[3])->isHidden());
     const QImage image = window.grab().toImage();
     // The blue margin left of the frame, with its cyan outline at the backdrop's edge.
     EXPECT_EQ(image.pixelColor(425, 150), QColor(0, 0, 255));
     EXPECT_EQ(image.pixelColor(420, 150), QColor(0, 255, 255));
     // Line1 in the frame, in the window text colour, in a gap of Label3's caption.
-    const QPoint frame = pixelRect(main.Frame1.rect).topLeft();
+    const QPoint frame = pixelRect(main.setupPanel.rect).topLeft();
     EXPECT_EQ(image.pixelColor(frame + QPoint(60, 126)), ui::windowTextColour());
     // The rest of the frame shows the face colour (the style may tint it), not the backdrop.
     const QColor inside = image.pixelColor(frame + QPoint(120, 60));
@@ -185,17 +188,17 @@ TEST_F(RaceWindowPainting, OpeningTheSetupPanelShowsTheBlueBackdropAndTheFramesO
 }
 
 TEST_F(RaceWindowPainting, AModelChangeShowsOnceTheSurfaceIsRefreshed) {
-    main.Shape4.fillColor = colour::kLitGreen;
-    main.refresh(main.Shape4);
-    EXPECT_EQ(pixelAt(centreOf(main.Shape4)), QColor(0, 255, 0));
+    main.player.green.fillColor = colour::kLitGreen;
+    main.refresh(main.player.green);
+    EXPECT_EQ(pixelAt(centreOf(main.player.green)), QColor(0, 255, 0));
 
-    main.Text2.visible = false;
-    main.Text1.text = " .512";
-    main.Command3.caption = "Done";
+    main.computer.timeDisplay.visible = false;
+    main.player.timeDisplay.text = " .512";
+    main.setupButton.caption = "Done";
     main.refreshWindow();
-    EXPECT_TRUE(widget(main.Text2)->isHidden());
-    EXPECT_EQ(static_cast<QLineEdit*>(widget(main.Text1))->text(), " .512");
-    EXPECT_EQ(static_cast<QPushButton*>(widget(main.Command3))->text(), "Done");
+    EXPECT_TRUE(widget(main.computer.timeDisplay)->isHidden());
+    EXPECT_EQ(static_cast<QLineEdit*>(widget(main.player.timeDisplay))->text(), " .512");
+    EXPECT_EQ(static_cast<QPushButton*>(widget(main.setupButton))->text(), "Done");
 }
 
 // ---- Fonts
@@ -204,21 +207,21 @@ using RaceWindowFonts = RaceWindowTest;
 
 TEST_F(RaceWindowFonts, TheBoardUsesDseg7AndTheRestLiberationSansAtPixelSizesFor96Dpi) {
     if (QFontDatabase::families().contains("Digital SF")) GTEST_SKIP() << "Digital SF installed";
-    const QFontInfo time(widget(main.Text1)->font());
+    const QFontInfo time(widget(main.player.timeDisplay)->font());
     EXPECT_EQ(time.family(), "DSEG7 Classic");
     EXPECT_EQ(time.pixelSize(), 37);
-    const QFontInfo flag(widget(main.Text3)->font());
+    const QFontInfo flag(widget(main.computer.winnerFlag)->font());
     EXPECT_EQ(flag.family(), "DSEG7 Classic");
     EXPECT_EQ(flag.pixelSize(), 29);
 
-    const QFontInfo counter(widget(main.Text7)->font());
+    const QFontInfo counter(widget(main.player.winCountDisplay)->font());
     EXPECT_EQ(counter.family(), "Liberation Sans");
     EXPECT_EQ(counter.pixelSize(), 18);
-    const QFontInfo button(widget(main.Command1)->font());
+    const QFontInfo button(widget(main.raceButton)->font());
     EXPECT_EQ(button.family(), "Liberation Sans");
     EXPECT_TRUE(button.bold());
     EXPECT_EQ(button.pixelSize(), 16);
-    const QFontInfo option(widget(main.Level[1])->font());
+    const QFontInfo option(widget(main.levelOptions[1])->font());
     EXPECT_EQ(option.family(), "Liberation Sans");
     EXPECT_EQ(option.pixelSize(), 11);
 }
@@ -233,16 +236,17 @@ TEST_F(RaceWindowFonts, ACaptionTooWideForTheStandInFaceIsNarrowedToFitAtTheSame
     // A caption that fits keeps the face as it is.
     EXPECT_EQ(ui::fitToWidth(wide, "Less", width).stretch(), QFont::Unstretched);
 
-    auto* button = static_cast<QPushButton*>(widget(main.Command1));
+    auto* button = static_cast<QPushButton*>(widget(main.raceButton));
     EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()), button->width() - 6);
     EXPECT_EQ(QFontInfo(button->font()).pixelSize(), 16);
 }
 
 TEST_F(RaceWindowFonts, TheBoardsWordsShowWholeNarrowedAtTheirOwnHeight) {
-    main.Text3.visible = true;
-    main.Text4.visible = true;
+    main.computer.winnerFlag.visible = true;
+    main.player.winnerFlag.visible = true;
     window.mirror();
-    for (const Control* box : {&main.Text2, &main.Text1, &main.Text3, &main.Text4}) {
+    for (const Control* box : {&main.computer.timeDisplay, &main.player.timeDisplay,
+                               &main.computer.winnerFlag, &main.player.winnerFlag}) {
         auto& edit = *static_cast<QLineEdit*>(widget(*box));
         expectWholeTextShows(edit);
         EXPECT_EQ(QFontInfo(edit.font()).pixelSize(),
@@ -252,10 +256,10 @@ TEST_F(RaceWindowFonts, TheBoardsWordsShowWholeNarrowedAtTheirOwnHeight) {
 }
 
 TEST_F(RaceWindowFonts, ATimeThatFitsKeepsTheFacesOwnWidthEvenAfterAWideWord) {
-    main.Text2.text = " .503";
-    main.Text1.text = " .512";
+    main.computer.timeDisplay.text = " .503";
+    main.player.timeDisplay.text = " .512";
     window.mirror();
-    for (const Control* box : {&main.Text2, &main.Text1}) {
+    for (const Control* box : {&main.computer.timeDisplay, &main.player.timeDisplay}) {
         auto& edit = *static_cast<QLineEdit*>(widget(*box));
         expectWholeTextShows(edit);
         EXPECT_EQ(edit.font().stretch(), QFont::Unstretched) << box->displayName();
@@ -263,11 +267,11 @@ TEST_F(RaceWindowFonts, ATimeThatFitsKeepsTheFacesOwnWidthEvenAfterAWideWord) {
 }
 
 TEST_F(RaceWindowFonts, ATimeStaysClearOfTheWinnerFlagThatCoversTheFootOfItsBox) {
-    main.Text2.text = " .499";
-    main.Text3.visible = true;
+    main.computer.timeDisplay.text = " .499";
+    main.computer.winnerFlag.visible = true;
     window.mirror();
     const QImage board = window.grab().toImage();
-    const QRect flag = pixelRect(main.Text3.rect);
+    const QRect flag = pixelRect(main.computer.winnerFlag.rect);
     // The two rows just above the flag, across its width, stay as dark as the box.
     for (int y = flag.top() - 2; y < flag.top(); ++y) {
         for (int x = flag.left() + 2; x < flag.right() - 1; ++x) {
@@ -277,9 +281,10 @@ TEST_F(RaceWindowFonts, ATimeStaysClearOfTheWinnerFlagThatCoversTheFootOfItsBox)
 }
 
 TEST_F(RaceWindowFonts, TheCountersAndTheirCaptionsShowWhole) {
-    main.Text8.text = " 32767";
+    main.computer.winCountDisplay.text = " 32767";
     window.mirror();
-    for (const Control* box : {&main.Text5, &main.Text6, &main.Text7, &main.Text8}) {
+    for (const Control* box :
+         {&main.Text5, &main.Text6, &main.player.winCountDisplay, &main.computer.winCountDisplay}) {
         expectWholeTextShows(*static_cast<QLineEdit*>(widget(*box)));
     }
 }
@@ -289,39 +294,39 @@ TEST_F(RaceWindowFonts, TheCountersAndTheirCaptionsShowWhole) {
 using RaceWindowInput = RaceWindowTest;
 
 TEST_F(RaceWindowInput, TheTreeAndLevelOptionsAreSeparateGroups) {
-    QTest::mouseClick(widget(main.Command3), Qt::LeftButton);
-    QTest::mouseClick(widget(main.Tree[1]), Qt::LeftButton, {}, QPoint(5, 8));
-    EXPECT_EQ(main.Tree[1].value, 1);
-    EXPECT_EQ(main.Tree[2].value, 0);
-    EXPECT_EQ(main.Level[3].value, 1);
+    QTest::mouseClick(widget(main.setupButton), Qt::LeftButton);
+    QTest::mouseClick(widget(main.proTreeOption), Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_EQ(main.proTreeOption.value, 1);
+    EXPECT_EQ(main.standardTreeOption.value, 0);
+    EXPECT_EQ(main.levelOptions[3].value, 1);
 
-    QTest::mouseClick(widget(main.Level[5]), Qt::LeftButton, {}, QPoint(5, 8));
-    for (int i = 1; i <= 5; ++i) EXPECT_EQ(main.Level[i].value, i == 5 ? 1 : 0) << i;
-    EXPECT_EQ(main.Tree[1].value, 1);
-    EXPECT_EQ(main.Tree[2].value, 0);
+    QTest::mouseClick(widget(main.levelOptions[5]), Qt::LeftButton, {}, QPoint(5, 8));
+    for (int i = 1; i <= 5; ++i) EXPECT_EQ(main.levelOptions[i].value, i == 5 ? 1 : 0) << i;
+    EXPECT_EQ(main.proTreeOption.value, 1);
+    EXPECT_EQ(main.standardTreeOption.value, 0);
 }
 
 TEST_F(RaceWindowInput, TheRollOutStepsByOneAndStaysWithin455And475) {
-    auto* bar = static_cast<QScrollBar*>(widget(main.RollOut));
+    auto* bar = static_cast<QScrollBar*>(widget(main.rollOut));
     bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(main.RollOut.value, 466);
+    EXPECT_EQ(main.rollOut.value, 466);
     bar->triggerAction(QAbstractSlider::SliderPageStepSub);
-    EXPECT_EQ(main.RollOut.value, 465);
+    EXPECT_EQ(main.rollOut.value, 465);
     for (int i = 0; i < 30; ++i) bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(main.RollOut.value, 475);
+    EXPECT_EQ(main.rollOut.value, 475);
     for (int i = 0; i < 30; ++i) bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    EXPECT_EQ(main.RollOut.value, 455);
+    EXPECT_EQ(main.rollOut.value, 455);
 }
 
 TEST_F(RaceWindowInput, TickingTheMuteBoxAndTypingIntoATextBoxReachTheModel) {
-    QTest::mouseClick(widget(main.Command3), Qt::LeftButton);
-    QTest::mouseClick(widget(main.Check1), Qt::LeftButton, {}, QPoint(5, 10));
-    EXPECT_EQ(main.Check1.value, 1);
+    QTest::mouseClick(widget(main.setupButton), Qt::LeftButton);
+    QTest::mouseClick(widget(main.muteSound), Qt::LeftButton, {}, QPoint(5, 10));
+    EXPECT_EQ(main.muteSound.value, 1);
 
-    auto* text2 = static_cast<QLineEdit*>(widget(main.Text2));
+    auto* text2 = static_cast<QLineEdit*>(widget(main.computer.timeDisplay));
     text2->selectAll();
     QTest::keyClicks(text2, ".3");
-    EXPECT_EQ(main.Text2.text, ".3");
+    EXPECT_EQ(main.computer.timeDisplay.text, ".3");
 }
 
 // ---- The race button
@@ -329,27 +334,29 @@ TEST_F(RaceWindowInput, TickingTheMuteBoxAndTypingIntoATextBoxReachTheModel) {
 using RaceWindowStaging = RaceWindowTest;
 
 TEST_F(RaceWindowStaging, ARightButtonPressOnTheRaceButtonStagesAndShowsIt) {
-    auto* button = static_cast<ui::ColouredButton*>(widget(main.Command1));
+    auto* button = static_cast<ui::ColouredButton*>(widget(main.raceButton));
     QTest::mousePress(button, Qt::RightButton, {}, QPoint(30, 20));
-    EXPECT_EQ(main.Command1.caption, "Launch (Up)");
-    EXPECT_TRUE(main.Timer6.enabled());
+    EXPECT_EQ(main.raceButton.caption, "Launch (Up)");
+    EXPECT_TRUE(main.stagingWalk.enabled());
     EXPECT_EQ(button->text(), "Launch (Up)");
-    EXPECT_EQ(pixelAt(pixelRect(main.Command1.rect).topLeft() + QPoint(6, 6)), QColor(255, 255, 0));
+    EXPECT_EQ(pixelAt(pixelRect(main.raceButton.rect).topLeft() + QPoint(6, 6)),
+              QColor(255, 255, 0));
 
     advance(800);
-    EXPECT_EQ(pixelAt(pixelRect(main.Label1.rect).topLeft() + QPoint(1, 1)), QColor(255, 255, 128));
-    EXPECT_EQ(pixelAt(pixelRect(main.Label2.rect).topLeft() + QPoint(1, 1)), QColor(255, 255, 255));
+    EXPECT_EQ(pixelAt(pixelRect(main.preStage.rect).topLeft() + QPoint(1, 1)),
+              QColor(255, 255, 128));
+    EXPECT_EQ(pixelAt(pixelRect(main.staged.rect).topLeft() + QPoint(1, 1)), QColor(255, 255, 255));
     advance(800);
-    EXPECT_EQ(pixelAt(pixelRect(main.Label2.rect).topLeft() + QPoint(1, 1)), QColor(255, 255, 128));
+    EXPECT_EQ(pixelAt(pixelRect(main.staged.rect).topLeft() + QPoint(1, 1)), QColor(255, 255, 128));
     QTest::mouseRelease(button, Qt::RightButton, {}, QPoint(30, 20));
 }
 
 TEST_F(RaceWindowStaging, SpaceOrEnterOnTheRaceButtonDoesNothing) {
-    QWidget* button = widget(main.Command1);
+    QWidget* button = widget(main.raceButton);
     button->setFocus();
     for (auto key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(button, key);
-    EXPECT_EQ(main.Command1.caption, "Stage (Down)");
-    EXPECT_FALSE(main.Timer6.enabled());
+    EXPECT_EQ(main.raceButton.caption, "Stage (Down)");
+    EXPECT_FALSE(main.stagingWalk.enabled());
 }
 
 // A click, Space, Return or keypad Enter on a focused button: each is a click.
@@ -364,16 +371,16 @@ TEST_F(RaceWindowStaging, TheSetupButtonTogglesThePanelAndTheQuitButtonCallsItsH
     window.onQuit([&] { ++quits; });
     for (const auto& activate : activations) {
         const int before = quits;
-        widget(main.Command2)->setFocus();
-        activate(widget(main.Command2));
+        widget(main.quitButton)->setFocus();
+        activate(widget(main.quitButton));
         EXPECT_EQ(quits, before + 1);
-        widget(main.Command3)->setFocus();
-        activate(widget(main.Command3));
-        EXPECT_TRUE(main.Frame1.visible);
-        EXPECT_TRUE(widget(main.Frame1)->isVisible());
-        activate(widget(main.Command3));
-        EXPECT_FALSE(main.Frame1.visible);
-        EXPECT_TRUE(widget(main.Frame1)->isHidden());
+        widget(main.setupButton)->setFocus();
+        activate(widget(main.setupButton));
+        EXPECT_TRUE(main.setupPanel.visible);
+        EXPECT_TRUE(widget(main.setupPanel)->isVisible());
+        activate(widget(main.setupButton));
+        EXPECT_FALSE(main.setupPanel.visible);
+        EXPECT_TRUE(widget(main.setupPanel)->isHidden());
     }
 }
 
@@ -385,9 +392,9 @@ TEST_F(RaceWindowStaging, AnErrorInAHandlerIsReportedAndTheWindowGoesOn) {
         ++quits;
         throw OverflowError("16-bit overflow: 32768");
     });
-    QTest::mouseClick(widget(main.Command2), Qt::LeftButton);
+    QTest::mouseClick(widget(main.quitButton), Qt::LeftButton);
     EXPECT_EQ(reported, "16-bit overflow: 32768");
-    QTest::mouseClick(widget(main.Command2), Qt::LeftButton);
+    QTest::mouseClick(widget(main.quitButton), Qt::LeftButton);
     EXPECT_EQ(quits, 2);
 }
 

@@ -22,13 +22,13 @@ TEST(QtWindowSystemTest, ATickAlreadyDueWaitsUntilTheSplashIsShown) {
     SplashForm form;
     int ticks = 0;
     bool splashUpAtTick = false;
-    form.Timer1.onTick([&] {
+    form.handOver.onTick([&] {
         if (++ticks > 1) return;
         splashUpAtTick = windows.splashWindow() && windows.splashWindow()->isVisible();
         windows.unloadSplash();
     });
-    form.Timer1.setHost(&timers);
-    form.Timer1.setEnabled(true);
+    form.handOver.setHost(&timers);
+    form.handOver.setEnabled(true);
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
 
     windows.showSplash(form);
@@ -36,7 +36,7 @@ TEST(QtWindowSystemTest, ATickAlreadyDueWaitsUntilTheSplashIsShown) {
     ASSERT_TRUE(waitUntil([&] { return ticks > 0; }, 2000));
     EXPECT_TRUE(splashUpAtTick);
     EXPECT_EQ(windows.splashWindow(), nullptr);
-    form.Timer1.setEnabled(false);
+    form.handOver.setEnabled(false);
 }
 
 }  // namespace

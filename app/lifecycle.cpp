@@ -6,24 +6,24 @@ namespace korvane {
 
 Lifecycle::Lifecycle(RaceServices services, WindowSystem& windows, TimerHost& timers)
     : services_(std::move(services)), windows_(windows), timers_(timers) {
-    splash_.Timer1.onTick([this] { Splash_Timer1_Timer(); });
+    splash_.handOver.onTick([this] { handOverTick(); });
 }
 
 void Lifecycle::start() {
-    splash_.Timer1.setHost(&timers_);
-    splashLoaded_ = true;
-    Splash_Form_Load();
+    splash_.handOver.setHost(&timers_);
+    splashOnScreen_ = true;
+    splashLoaded();
     windows_.showSplash(splash_);
 }
 
-void Lifecycle::Splash_Form_Load() {
-    splash_.Timer1.setEnabled(true);
+void Lifecycle::splashLoaded() {
+    splash_.handOver.setEnabled(true);
 }
 
 // The tick does not stop its own timer: unloading the splash window ends it. A tick that comes
 // while the first one waits (a message box open during the start-up sound) finds the race
 // window loaded and changes nothing, so the hand-over takes effect once.
-void Lifecycle::Splash_Timer1_Timer() {
+void Lifecycle::handOverTick() {
     if (main_) return;
     loadMain();
     windows_.showMain();
@@ -33,25 +33,24 @@ void Lifecycle::loadMain() {
     main_ = std::make_unique<Main>(services_);
     for (Timer* t : main_->timers()) t->setHost(&timers_);
     windows_.loadMain(*main_);
-    Main_Form_Load();
+    raceWindowLoaded();
 }
 
-void Lifecycle::Main_Form_Load() {
+void Lifecycle::raceWindowLoaded() {
     // The start-up sound plays whatever the mute box says, and holds the splash on screen.
     services_.sound.PlayWave(services_.soundFolder + "/FiredUp.wav");
     unloadSplash();
 }
 
 void Lifecycle::unloadSplash() {
-    if (!splashLoaded_) return;
-    splashLoaded_ = false;
-    splash_.Timer1.setEnabled(false);
+    if (!splashOnScreen_) return;
+    splashOnScreen_ = false;
+    splash_.handOver.setEnabled(false);
     windows_.unloadSplash();
 }
 
-void Lifecycle::Command2_Click() {
+void Lifecycle::quitClicked() {
     services_.messages.show(farewellMessage());
-    ended_ = true;
     if (main_) {
         for (Timer* t : main_->timers()) t->setEnabled(false);
     }

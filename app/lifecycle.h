@@ -21,15 +21,16 @@ class Lifecycle {
     // Loads and shows the splash window; the event loop does the rest.
     void start();
 
-    // Handlers of the splash window.
-    void Splash_Form_Load();
-    void Splash_Timer1_Timer();
-    // Handlers of the race window that belong to the program's life.
-    void Main_Form_Load();
-    void Command2_Click();
+    // The splash window has loaded: start the hand-over timer.
+    void splashLoaded();
+    // The hand-over timer ticks: load the race window, then show it.
+    void handOverTick();
+    // The race window has loaded: play the start-up sound to its end, then unload the splash.
+    void raceWindowLoaded();
+    // The quit button: the farewell message, then the end of the program.
+    void quitClicked();
 
-    bool splashLoaded() const { return splashLoaded_; }
-    bool ended() const { return ended_; }
+    bool splashOnScreen() const { return splashOnScreen_; }
     // The race window, once loaded; nullptr before the hand-over.
     Main* main() { return main_.get(); }
     SplashForm& splash() { return splash_; }
@@ -43,8 +44,7 @@ class Lifecycle {
     TimerHost& timers_;
     SplashForm splash_;
     std::unique_ptr<Main> main_;
-    bool splashLoaded_ = false;
-    bool ended_ = false;
+    bool splashOnScreen_ = false;
 };
 
 }  // namespace korvane

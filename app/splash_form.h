@@ -13,7 +13,8 @@ class SplashForm {
     static constexpr int kPictureWidth = 455;   // pixels; the last column shows the window colour
     static constexpr int kPictureHeight = 232;
 
-    Timer Timer1{"Timer1", 5};
+    // Its first tick hands over to the race window.
+    Timer handOver{"Timer1", 5};
 };
 
 }  // namespace korvane

@@ -36,7 +36,7 @@ int main(int argc, char* argv[]) {
 
     korvane::ui::QtWindowSystem windows(timers, report);
     korvane::Lifecycle life({random, sound, messages, korvane::soundFolder()}, windows, timers);
-    windows.onQuit([&life] { life.Command2_Click(); });
+    windows.onQuit([&life] { life.quitClicked(); });
     life.start();
     const int status = app.exec();
     // The windows show the race window's model, so they go before it does.

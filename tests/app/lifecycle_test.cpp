@@ -79,14 +79,14 @@ class LifecycleTest : public ::testing::Test {
 TEST_F(LifecycleTest, TheSplashShowsFirstAndHandsOverAfterTheStartUpSound) {
     life.start();
     EXPECT_EQ(log.entries, std::vector<std::string>{"show splash"});
-    EXPECT_TRUE(life.splash().Timer1.enabled());
+    EXPECT_TRUE(life.splash().handOver.enabled());
     EXPECT_EQ(life.main(), nullptr);
 
     clock.advanceBy(55);  // the splash timer asks for 5 ms and gets the 55 ms floor
     EXPECT_EQ(log.entries, (std::vector<std::string>{"show splash", "load main",
                                                      "play /opt/korvane/share/korvane/FiredUp.wav",
                                                      "sound ended", "unload splash", "show main"}));
-    EXPECT_FALSE(life.splashLoaded());
+    EXPECT_FALSE(life.splashOnScreen());
     ASSERT_NE(life.main(), nullptr);
 }
 
@@ -95,7 +95,7 @@ TEST_F(LifecycleTest, TheHandOverHappensOnceThoughTheSplashTimerIsNeverStoppedBy
     clock.advanceBy(55 * 20);
     EXPECT_EQ(count("load main"), 1);
     EXPECT_EQ(count("show main"), 1);
-    EXPECT_FALSE(life.splash().Timer1.enabled());
+    EXPECT_FALSE(life.splash().handOver.enabled());
 }
 
 TEST_F(LifecycleTest, TicksDuringTheStartUpSoundChangeNothing) {
@@ -111,7 +111,7 @@ TEST_F(LifecycleTest, TicksDuringTheStartUpSoundChangeNothing) {
 TEST_F(LifecycleTest, TheStartUpSoundPlaysEvenWhenRaceSoundsAreMuted) {
     life.start();
     clock.advanceBy(55);
-    life.main()->Check1.value = 1;
+    life.main()->muteSound.value = 1;
     EXPECT_EQ(count("play /opt/korvane/share/korvane/FiredUp.wav"), 1);
 }
 
@@ -119,19 +119,18 @@ TEST_F(LifecycleTest, QuitShowsTheFarewellThenEndsWithStatusZeroAndNothingRunsAf
     life.start();
     clock.advanceBy(55);
     Main& main = *life.main();
-    main.Command1_MouseDown(1, 0, 0, 0);  // quit in the middle of a race
+    main.stagePressed();  // quit in the middle of a race
     clock.advanceBy(800);
     log.entries.clear();
 
-    life.Command2_Click();
+    life.quitClicked();
     ASSERT_EQ(log.entries.size(), 2u);
     EXPECT_EQ(log.entries[0].rfind("message This is a \"Beta Version\"", 0), 0u);
     EXPECT_EQ(log.entries[1], "end 0");
-    EXPECT_TRUE(life.ended());
 
-    const std::string staged = main.Label2.caption;
+    const std::string staged = main.staged.caption;
     clock.advanceBy(5000);
-    EXPECT_EQ(main.Label2.caption, staged);  // the staging walk did not go on
+    EXPECT_EQ(main.staged.caption, staged);  // the staging walk did not go on
     for (Timer* t : main.timers()) EXPECT_FALSE(t->enabled()) << t->name();
 }
 

@@ -24,8 +24,4 @@ ShortInt operator-(ShortInt a, ShortInt b) {
     return ShortInt::from(static_cast<long long>(a.value_) - b.value_);
 }
 
-ShortInt operator*(ShortInt a, ShortInt b) {
-    return ShortInt::from(static_cast<long long>(a.value_) * b.value_);
-}
-
 }  // namespace korvane

@@ -16,7 +16,6 @@ class ShortInt {
 
     friend ShortInt operator+(ShortInt a, ShortInt b);
     friend ShortInt operator-(ShortInt a, ShortInt b);
-    friend ShortInt operator*(ShortInt a, ShortInt b);
     friend constexpr bool operator==(ShortInt a, ShortInt b) = default;
     friend constexpr auto operator<=>(ShortInt a, ShortInt b) = default;
 

@@ -25,6 +25,21 @@ void passAmber(Control& from, Control& to) {
     to.fillColor = colour::kLitAmber;
 }
 
+// One Standard Tree step down a lane's ambers. The lamps are the state, so each tick finds its
+// own row; true when the bottom amber was lit, the lane's cue to launch.
+bool walkAmbers(const Lane& lane) {
+    if (allDim(lane)) {
+        lane.topAmber.fillColor = colour::kLitAmber;
+    } else if (isLit(lane.topAmber)) {
+        passAmber(lane.topAmber, lane.middleAmber);
+    } else if (isLit(lane.middleAmber)) {
+        passAmber(lane.middleAmber, lane.bottomAmber);
+    } else {
+        return isLit(lane.bottomAmber);
+    }
+    return false;
+}
+
 }  // namespace
 
 // The computer's time is drawn at its lane's first step and waits, hidden, in its display.
@@ -47,37 +62,22 @@ void Main::showComputerRedLight() {
     computer.lightRed();
 }
 
-// Standard Tree, player lane: the lamps are the state, so each tick finds its own row.
 void Main::playerSequencerTick() {
-    if (allDim(player)) {
-        player.topAmber.fillColor = colour::kLitAmber;
-    } else if (isLit(player.topAmber)) {
-        passAmber(player.topAmber, player.middleAmber);
-    } else if (isLit(player.middleAmber)) {
-        passAmber(player.middleAmber, player.bottomAmber);
-    } else if (isLit(player.bottomAmber)) {
-        player.lightGreen(false);
-        playerSequencer.setEnabled(false);
-    }
+    if (!walkAmbers(player)) return;
+    player.lightGreen(false);
+    playerSequencer.setEnabled(false);
 }
 
-// Standard Tree, computer lane: it draws its time on the first step and launches on the last.
+// The computer lane draws its time on its first step and launches by itself on its last.
 void Main::computerSequencerTick() {
-    if (allDim(computer)) {
-        writeComputerTime();
-        computer.topAmber.fillColor = colour::kLitAmber;
-    } else if (isLit(computer.topAmber)) {
-        passAmber(computer.topAmber, computer.middleAmber);
-    } else if (isLit(computer.middleAmber)) {
-        passAmber(computer.middleAmber, computer.bottomAmber);
-    } else if (isLit(computer.bottomAmber)) {
-        if (showComputerTimeAndCheckRed(false)) {
-            showComputerRedLight();  // the last amber stays lit beside the red
-        } else {
-            computer.lightGreen(false);
-        }
-        computerSequencer.setEnabled(false);
+    if (allDim(computer)) writeComputerTime();
+    if (!walkAmbers(computer)) return;
+    if (showComputerTimeAndCheckRed(false)) {
+        showComputerRedLight();  // the last amber stays lit beside the red
+    } else {
+        computer.lightGreen(false);
     }
+    computerSequencer.setEnabled(false);
 }
 
 // Pro Tree, both lanes: all ambers at once, then the greens.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/virtual_timers.h"
@@ -38,6 +39,18 @@ class RecordingSurface : public Surface {
         if (events) events->push_back("repaint " + what);
     }
 };
+
+// Lamp colours for expected rows: dim and lit amber, green and red.
+inline constexpr Colour DA = colour::kDimAmber, LA = colour::kLitAmber;
+inline constexpr Colour DG = colour::kDimGreen, LG = colour::kLitGreen;
+inline constexpr Colour DR = colour::kDimRed, LR = colour::kLitRed;
+using Lamps = std::vector<Colour>;
+
+// A lane's lamps from the top amber down to the red.
+inline Lamps lamps(const Lane& lane) {
+    return {lane.topAmber.fillColor, lane.middleAmber.fillColor, lane.bottomAmber.fillColor,
+            lane.green.fillColor, lane.red.fillColor};
+}
 
 // A race window on a virtual clock, with its timers, sounds and message boxes recorded.
 class RaceTest : public ::testing::Test {
@@ -76,6 +89,19 @@ class RaceTest : public ::testing::Test {
     void chooseProTree() {
         main.proTreeOption.value = 1;
         main.standardTreeOption.value = 0;
+    }
+    // The roles of the timers that are running.
+    std::vector<std::string> running() const {
+        const std::pair<const Timer*, const char*> roles[] = {{&main.stagingWalk, "walk"},
+                                                              {&main.playerSequencer, "player"},
+                                                              {&main.computerSequencer, "computer"},
+                                                              {&main.proSequencer, "pro"},
+                                                              {&main.reactionClockTicker, "clock"}};
+        std::vector<std::string> names;
+        for (const auto& [timer, role] : roles) {
+            if (timer->enabled()) names.push_back(role);
+        }
+        return names;
     }
     void chooseLevel(int level) {
         for (int i = 1; i <= 5; ++i) main.levelOptions[i].value = i == level ? 1 : 0;

@@ -10,69 +10,47 @@ namespace korvane::testing {
 namespace {
 
 using Sequencer = RaceTest;
-
-std::vector<Colour> coloursOf(const std::vector<Control*>& lamps) {
-    std::vector<Colour> colours;
-    for (const Control* lamp : lamps) colours.push_back(lamp->fillColor);
-    return colours;
-}
-
-constexpr Colour D = colour::kDimAmber;
-constexpr Colour A = colour::kLitAmber;
+using Names = std::vector<std::string>;
 
 TEST_F(Sequencer, TheStandardTreeStepsBothLanesEveryHalfSecondToTheGreens) {
     const auto t0 = stageAndHandOver();
-    const std::vector<Control*> player = {&main.player.topAmber, &main.player.middleAmber,
-                                          &main.player.bottomAmber};
-    const std::vector<Control*> computer = {&main.computer.topAmber, &main.computer.middleAmber,
-                                            &main.computer.bottomAmber};
-    const std::vector<std::pair<int, std::vector<Colour>>> steps = {
-        {499, {D, D, D}},  {500, {A, D, D}},  {999, {A, D, D}},
-        {1000, {D, A, D}}, {1500, {D, D, A}}, {1999, {D, D, A}}};
+    const std::vector<std::pair<int, Lamps>> steps = {
+        {499, {DA, DA, DA, DG, DR}},  {500, {LA, DA, DA, DG, DR}},  {999, {LA, DA, DA, DG, DR}},
+        {1000, {DA, LA, DA, DG, DR}}, {1500, {DA, DA, LA, DG, DR}}, {1999, {DA, DA, LA, DG, DR}}};
     for (const auto& [at, lit] : steps) {
         clock.advanceTo(t0 + at);
-        EXPECT_EQ(coloursOf(player), lit) << at;
-        EXPECT_EQ(coloursOf(computer), lit) << at;
-        EXPECT_EQ(main.player.green.fillColor, colour::kDimGreen) << at;
-        EXPECT_EQ(main.computer.green.fillColor, colour::kDimGreen) << at;
+        EXPECT_EQ(lamps(main.player), lit) << at;
+        EXPECT_EQ(lamps(main.computer), lit) << at;
     }
     main.computer.timeDisplay.text = ".505";
     clock.advanceTo(t0 + 2000);
-    EXPECT_EQ(coloursOf(player), (std::vector<Colour>{D, D, D}));
-    EXPECT_EQ(coloursOf(computer), (std::vector<Colour>{D, D, D}));
-    EXPECT_EQ(main.player.green.fillColor, colour::kLitGreen);
-    EXPECT_EQ(main.computer.green.fillColor, colour::kLitGreen);
-    EXPECT_EQ(main.computer.red.fillColor, colour::kDimRed);
+    EXPECT_EQ(lamps(main.player), (Lamps{DA, DA, DA, LG, DR}));
+    EXPECT_EQ(lamps(main.computer), (Lamps{DA, DA, DA, LG, DR}));
     EXPECT_FALSE(main.computer.redLightPicture.visible);
     EXPECT_TRUE(main.computer.timeDisplay.visible);
-    EXPECT_FALSE(main.playerSequencer.enabled());
-    EXPECT_FALSE(main.computerSequencer.enabled());
-    EXPECT_TRUE(main.reactionClockTicker.enabled());
+    EXPECT_EQ(running(), Names{"clock"});
     EXPECT_TRUE(surface.log.empty());  // the Standard Tree asks for no immediate repaint
 }
 
 TEST_F(Sequencer, TheProTreeLightsAllSixAmbersThenBothGreens) {
     chooseProTree();
     const auto t0 = stageAndHandOver();
-    const std::vector<Control*> ambers = {&main.computer.topAmber,    &main.player.topAmber,
-                                          &main.computer.middleAmber, &main.player.middleAmber,
-                                          &main.computer.bottomAmber, &main.player.bottomAmber};
     clock.advanceTo(t0 + 399);
-    EXPECT_EQ(coloursOf(ambers), std::vector<Colour>(6, D));
+    EXPECT_EQ(lamps(main.player), (Lamps{DA, DA, DA, DG, DR}));
+    EXPECT_EQ(lamps(main.computer), (Lamps{DA, DA, DA, DG, DR}));
     clock.advanceTo(t0 + 400);
-    EXPECT_EQ(coloursOf(ambers), std::vector<Colour>(6, A));
+    EXPECT_EQ(lamps(main.player), (Lamps{LA, LA, LA, DG, DR}));
+    EXPECT_EQ(lamps(main.computer), (Lamps{LA, LA, LA, DG, DR}));
     EXPECT_FALSE(main.computer.timeDisplay.visible);
     EXPECT_FALSE(main.computer.timeDisplay.text.empty());
     clock.advanceTo(t0 + 799);
-    EXPECT_EQ(main.player.green.fillColor, colour::kDimGreen);
+    EXPECT_EQ(main.player.green.fillColor, DG);
     main.computer.timeDisplay.text = ".405";
     clock.advanceTo(t0 + 800);
-    EXPECT_EQ(coloursOf(ambers), std::vector<Colour>(6, D));
-    EXPECT_EQ(main.player.green.fillColor, colour::kLitGreen);
-    EXPECT_EQ(main.computer.green.fillColor, colour::kLitGreen);
+    EXPECT_EQ(lamps(main.player), (Lamps{DA, DA, DA, LG, DR}));
+    EXPECT_EQ(lamps(main.computer), (Lamps{DA, DA, DA, LG, DR}));
     EXPECT_TRUE(main.computer.timeDisplay.visible);
-    EXPECT_FALSE(main.proSequencer.enabled());
-    EXPECT_TRUE(main.reactionClockTicker.enabled());
+    EXPECT_EQ(running(), Names{"clock"});
     EXPECT_EQ(surface.log, std::vector<std::string>{"window"});
 }
 
@@ -80,8 +58,7 @@ TEST_F(Sequencer, TheComputerTimeWaitsHiddenFromTheDrawUntilTheLastStep) {
     const float r = peekNextDraw();
     const auto t0 = stageAndHandOver();
     EXPECT_EQ(main.computer.timeDisplay.text, "");
-    EXPECT_TRUE(
-        main.computer.timeDisplay.visible);  // before the draw the cleared display is on show
+    EXPECT_TRUE(main.computer.timeDisplay.visible);  // before the draw the cleared display shows
     clock.advanceTo(t0 + 500);
     EXPECT_EQ(main.computer.timeDisplay.text,
               computerTimeText(drawComputerTime(main.computerFastest, main.computerSlowest, r)));
@@ -93,46 +70,34 @@ TEST_F(Sequencer, TheComputerTimeWaitsHiddenFromTheDrawUntilTheLastStep) {
     EXPECT_TRUE(main.computer.timeDisplay.visible);
 }
 
-TEST_F(Sequencer, TheStandardComputerRedLightsBelowHalfASecondOnly) {
-    for (const auto& [text, red] : std::vector<std::pair<std::string, bool>>{
-             {".499", true}, {".500", false}, {".5", false}}) {
+// The computer lane launches by itself on the sequencer's last step: red below the tree's
+// threshold. A Standard red leaves the last amber lit beside it; the Pro Tree dims every amber,
+// and its red also stops a Standard computer sequencer left running.
+TEST_F(Sequencer, TheComputerLaneRedLightsBelowItsTreesThreshold) {
+    struct Row {
+        bool pro;
+        const char* text;
+        Lamps computer;
+    };
+    const Row rows[] = {{false, ".499", {DA, DA, LA, DG, LR}},
+                        {false, ".500", {DA, DA, DA, LG, DR}},
+                        {false, ".5", {DA, DA, DA, LG, DR}},
+                        {true, ".399", {DA, DA, DA, DG, LR}},
+                        {true, ".400", {DA, DA, DA, LG, DR}}};
+    for (const Row& row : rows) {
+        main.proTreeOption.value = row.pro ? 1 : 0;
+        main.standardTreeOption.value = row.pro ? 0 : 1;
         const auto t0 = stageAndHandOver();
-        clock.advanceTo(t0 + 500);
-        main.computer.timeDisplay.text = text;
-        clock.advanceTo(t0 + 2000);
-        EXPECT_EQ(main.computer.red.fillColor, red ? colour::kLitRed : colour::kDimRed) << text;
-        EXPECT_EQ(main.computer.green.fillColor, red ? colour::kDimGreen : colour::kLitGreen)
-            << text;
-        EXPECT_EQ(main.computer.redLightPicture.visible, red) << text;
-        // A Standard red light leaves the last amber lit beside it.
-        EXPECT_EQ(main.computer.bottomAmber.fillColor, red ? A : D) << text;
-        EXPECT_EQ(main.player.green.fillColor, colour::kLitGreen)
-            << text;  // the player lane goes on
-        EXPECT_FALSE(main.computerSequencer.enabled()) << text;
-        release();
-    }
-}
-
-TEST_F(Sequencer, TheProComputerRedLightsBelowFourTenthsAndLeavesEveryAmberDim) {
-    chooseProTree();
-    for (const auto& [text, red] :
-         std::vector<std::pair<std::string, bool>>{{".399", true}, {".400", false}}) {
-        const auto t0 = stageAndHandOver();
-        clock.advanceTo(t0 + 400);
-        main.computer.timeDisplay.text = text;
-        main.computerSequencer.setEnabled(
-            true);  // a Standard computer lane left running is stopped too
-        clock.advanceTo(t0 + 800);
-        EXPECT_EQ(main.computer.red.fillColor, red ? colour::kLitRed : colour::kDimRed) << text;
-        EXPECT_EQ(main.computer.green.fillColor, red ? colour::kDimGreen : colour::kLitGreen)
-            << text;
-        EXPECT_EQ(main.computer.redLightPicture.visible, red) << text;
-        for (Control* amber :
-             {&main.computer.topAmber, &main.computer.middleAmber, &main.computer.bottomAmber}) {
-            EXPECT_EQ(amber->fillColor, D) << text << amber->name;
-        }
-        EXPECT_EQ(main.computerSequencer.enabled(), !red) << text;
-        EXPECT_FALSE(main.proSequencer.enabled()) << text;
+        clock.advanceTo(t0 + (row.pro ? 400 : 500));
+        main.computer.timeDisplay.text = row.text;
+        if (row.pro) main.computerSequencer.setEnabled(true);
+        clock.advanceTo(t0 + (row.pro ? 800 : 2000));
+        const bool red = row.computer[4] == LR;
+        EXPECT_EQ(lamps(main.computer), row.computer) << row.text;
+        EXPECT_EQ(main.computer.redLightPicture.visible, red) << row.text;
+        EXPECT_EQ(main.player.green.fillColor, LG) << row.text;  // the player lane goes on
+        EXPECT_EQ(running(), (row.pro && !red ? Names{"computer", "clock"} : Names{"clock"}))
+            << row.text;
         main.computerSequencer.setEnabled(false);
         release();
     }
@@ -143,11 +108,10 @@ TEST_F(Sequencer, AProPlayerAlreadyOnRedGetsNoGreenWhileTheComputerLaneCompletes
     const auto t0 = stageAndHandOver();
     clock.advanceTo(t0 + 400);
     main.computer.timeDisplay.text = ".402";
-    main.player.red.fillColor = colour::kLitRed;
+    main.player.red.fillColor = LR;
     clock.advanceTo(t0 + 800);
-    EXPECT_EQ(main.player.green.fillColor, colour::kDimGreen);
-    EXPECT_EQ(main.player.red.fillColor, colour::kLitRed);
-    EXPECT_EQ(main.computer.green.fillColor, colour::kLitGreen);
+    EXPECT_EQ(lamps(main.player), (Lamps{DA, DA, DA, DG, LR}));
+    EXPECT_EQ(main.computer.green.fillColor, LG);
     EXPECT_TRUE(main.computer.timeDisplay.visible);
     EXPECT_FALSE(main.proSequencer.enabled());
 }
@@ -165,63 +129,50 @@ TEST_F(Sequencer, TheClockAddsAThousandthPerDeliveredTickAndRunsOnPastTheGreens)
 TEST_F(Sequencer, AStandardTickActsOnTheFirstMatchingRowOnly) {
     main.playerSequencer.setEnabled(true);
     // Rows 2 and 4 both match: row 2 acts.
-    main.player.topAmber.fillColor = A;
-    main.player.bottomAmber.fillColor = A;
+    main.player.topAmber.fillColor = LA;
+    main.player.bottomAmber.fillColor = LA;
     main.playerSequencerTick();
-    EXPECT_EQ(
-        coloursOf({&main.player.topAmber, &main.player.middleAmber, &main.player.bottomAmber}),
-        (std::vector<Colour>{D, A, A}));
+    EXPECT_EQ(lamps(main.player), (Lamps{DA, LA, LA, DG, DR}));
     main.playerSequencerTick();  // row 3
-    EXPECT_EQ(
-        coloursOf({&main.player.topAmber, &main.player.middleAmber, &main.player.bottomAmber}),
-        (std::vector<Colour>{D, D, A}));
+    EXPECT_EQ(lamps(main.player), (Lamps{DA, DA, LA, DG, DR}));
     EXPECT_TRUE(main.playerSequencer.enabled());
     main.playerSequencerTick();  // row 4
-    EXPECT_EQ(main.player.green.fillColor, colour::kLitGreen);
+    EXPECT_EQ(lamps(main.player), (Lamps{DA, DA, DA, LG, DR}));
     EXPECT_FALSE(main.playerSequencer.enabled());
 }
 
 TEST_F(Sequencer, ATickWhoseLampsMatchNoRowDoesNothingAndKeepsItsTimer) {
     main.playerSequencer.setEnabled(true);
     main.computerSequencer.setEnabled(true);
-    main.player.middleAmber.fillColor = colour::kLitRed;  // neither dim nor lit amber
-    main.computer.middleAmber.fillColor = colour::kLitRed;
+    main.player.middleAmber.fillColor = LR;  // neither dim nor lit amber
+    main.computer.middleAmber.fillColor = LR;
     main.computer.timeDisplay.text = "untouched";
-    const std::vector<Control*> lamps = {&main.player.topAmber,      &main.player.middleAmber,
-                                         &main.player.bottomAmber,   &main.player.green,
-                                         &main.player.red,           &main.computer.red,
-                                         &main.computer.green,       &main.computer.bottomAmber,
-                                         &main.computer.middleAmber, &main.computer.topAmber};
-    const auto before = coloursOf(lamps);
     main.playerSequencerTick();
     main.computerSequencerTick();
-    EXPECT_EQ(coloursOf(lamps), before);
+    EXPECT_EQ(lamps(main.player), (Lamps{DA, LR, DA, DG, DR}));
+    EXPECT_EQ(lamps(main.computer), (Lamps{DA, LR, DA, DG, DR}));
     EXPECT_EQ(main.computer.timeDisplay.text, "untouched");
-    EXPECT_TRUE(main.playerSequencer.enabled());
-    EXPECT_TRUE(main.computerSequencer.enabled());
+    EXPECT_EQ(running(), (Names{"player", "computer"}));
 }
 
-TEST_F(Sequencer, TheComputerLaneDrawsOnlyWhenAllItsAmbersAreDim) {
+// The Standard computer lane draws only when all its ambers are dim; the Pro Tree whenever its
+// first computer amber is not lit, whatever the others show.
+TEST_F(Sequencer, EachTreeDrawsTheComputerTimeOnlyOnItsFirstStep) {
     main.computerFastest = ShortInt::from(496);
     main.computerSlowest = ShortInt::from(512);
-    main.computerSequencer.setEnabled(true);
-    main.computer.middleAmber.fillColor = A;
+    main.computer.middleAmber.fillColor = LA;
     const float next = peekNextDraw();
     main.computerSequencerTick();  // row 3: no draw
-    EXPECT_EQ(main.computer.bottomAmber.fillColor, A);
+    EXPECT_EQ(main.computer.bottomAmber.fillColor, LA);
     EXPECT_EQ(main.computer.timeDisplay.text, "Computer");
     EXPECT_EQ(peekNextDraw(), next);
-}
 
-TEST_F(Sequencer, TheProTickDrawsWheneverItsFirstComputerAmberIsNotLit) {
     chooseProTree();
-    main.computerFastest = ShortInt::from(396);
-    main.computerSlowest = ShortInt::from(412);
     main.proSequencer.setEnabled(true);
-    main.computer.bottomAmber.fillColor = A;  // only the top amber decides the row
     main.proSequencerTick();
-    EXPECT_EQ(main.computer.topAmber.fillColor, A);
+    EXPECT_EQ(lamps(main.computer), (Lamps{LA, LA, LA, DG, DR}));
     EXPECT_EQ(main.computer.timeDisplay.text.size(), 4u);
+    EXPECT_NE(peekNextDraw(), next);
     EXPECT_FALSE(main.computer.timeDisplay.visible);
     EXPECT_TRUE(main.proSequencer.enabled());
 }

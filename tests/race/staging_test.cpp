@@ -7,6 +7,7 @@ namespace korvane::testing {
 namespace {
 
 using Staging = RaceTest;
+using Names = std::vector<std::string>;
 
 TEST_F(Staging, AFirstPressWithUntouchedSettingsReadsNormalStandardTreeAndRollOut465) {
     main.stagePressed();
@@ -15,63 +16,44 @@ TEST_F(Staging, AFirstPressWithUntouchedSettingsReadsNormalStandardTreeAndRollOu
     EXPECT_EQ(main.reactionClock.tenThousandths(), 4650);
     EXPECT_EQ(main.raceButton.caption, "Launch (Up)");
     EXPECT_EQ(main.raceButton.backColor, colour::kYellow);
-    EXPECT_TRUE(main.stagingWalk.enabled());
+    EXPECT_EQ(running(), Names{"walk"});
 }
 
-TEST_F(Staging, EveryLevelAndTreeGivesItsReactionWindow) {
+TEST_F(Staging, EveryLevelTreeAndRollOutGivesItsReactionWindowAndClockStart) {
     for (bool pro : {false, true}) {
         main.proTreeOption.value = pro ? 1 : 0;
         main.standardTreeOption.value = pro ? 0 : 1;
         for (int level = 1; level <= 5; ++level) {
             chooseLevel(level);
+            main.rollOut.value = 450 + 5 * level;  // 455 to 475
             main.stagePressed();
             const int lower = pro ? 100 : 0;
             EXPECT_EQ(main.computerFastest.value(), kLevelWindows[level].fastest - lower) << level;
             EXPECT_EQ(main.computerSlowest.value(), kLevelWindows[level].slowest - lower) << level;
+            EXPECT_EQ(main.reactionClock.tenThousandths(), main.rollOut.value * 10);
         }
     }
 }
 
-TEST_F(Staging, TheRollOutSetsTheClockInThousandths) {
-    for (int rollOut : {455, 465, 475}) {
-        main.rollOut.value = rollOut;
-        main.stagePressed();
-        EXPECT_EQ(main.reactionClock.tenThousandths(), rollOut * 10);
-    }
-}
-
 TEST_F(Staging, APressClearsThePreviousResultsAndPutsEveryLampOut) {
-    for (Control* lamp :
-         {&main.player.topAmber, &main.player.middleAmber, &main.player.bottomAmber,
-          &main.player.green, &main.player.red, &main.computer.red, &main.computer.green,
-          &main.computer.bottomAmber, &main.computer.middleAmber, &main.computer.topAmber}) {
-        lamp->fillColor = colour::kLitRed;
+    for (const Lane* lane : {&main.player, &main.computer}) {
+        for (Control* lamp : lane->ambers()) lamp->fillColor = LR;
+        lane->green.fillColor = lane->red.fillColor = LR;
+        lane->winnerFlag.visible = lane->redLightPicture.visible = true;
     }
     main.player.timeDisplay.text = " .503";
     main.computer.timeDisplay.text = ".497";
-    for (Control* c : {&main.computer.winnerFlag, &main.player.winnerFlag,
-                       &main.player.redLightPicture, &main.computer.redLightPicture})
-        c->visible = true;
     main.player.winCountDisplay.text = " 3";
     main.preStage.caption = "Pre Stage";
 
-    main.stagePressed();  // right button with Shift stages like any other
+    main.stagePressed();
 
-    EXPECT_EQ(main.player.timeDisplay.text, "");
-    EXPECT_EQ(main.computer.timeDisplay.text, "");
-    for (Control* c : {&main.computer.winnerFlag, &main.player.winnerFlag,
-                       &main.player.redLightPicture, &main.computer.redLightPicture}) {
-        EXPECT_FALSE(c->visible) << c->name;
+    for (const Lane* lane : {&main.player, &main.computer}) {
+        EXPECT_EQ(lane->timeDisplay.text, "");
+        EXPECT_FALSE(lane->winnerFlag.visible);
+        EXPECT_FALSE(lane->redLightPicture.visible);
+        EXPECT_EQ(lamps(*lane), (Lamps{DA, DA, DA, DG, DR}));
     }
-    for (Control* amber :
-         {&main.player.topAmber, &main.player.middleAmber, &main.player.bottomAmber,
-          &main.computer.bottomAmber, &main.computer.middleAmber, &main.computer.topAmber}) {
-        EXPECT_EQ(amber->fillColor, colour::kDimAmber) << amber->name;
-    }
-    EXPECT_EQ(main.player.green.fillColor, colour::kDimGreen);
-    EXPECT_EQ(main.computer.green.fillColor, colour::kDimGreen);
-    EXPECT_EQ(main.player.red.fillColor, colour::kDimRed);
-    EXPECT_EQ(main.computer.red.fillColor, colour::kDimRed);
     // The press leaves the counters and the indicators alone.
     EXPECT_EQ(main.player.winCountDisplay.text, " 3");
     EXPECT_EQ(main.preStage.caption, "Pre Stage");
@@ -88,23 +70,15 @@ TEST_F(Staging, TheWalkLightsPreStageThenStagedThenStartsTheStandardTree) {
     clock.advanceTo(1600);
     EXPECT_EQ(main.staged.caption, "Staged");
     EXPECT_EQ(main.staged.backColor, colour::kPaleYellow);
-    EXPECT_FALSE(main.playerSequencer.enabled());
+    EXPECT_EQ(running(), Names{"walk"});
     clock.advanceTo(2400);
-    EXPECT_TRUE(main.playerSequencer.enabled());
-    EXPECT_TRUE(main.computerSequencer.enabled());
-    EXPECT_FALSE(main.proSequencer.enabled());
-    EXPECT_TRUE(main.reactionClockTicker.enabled());
-    EXPECT_FALSE(main.stagingWalk.enabled());
+    EXPECT_EQ(running(), (Names{"player", "computer", "clock"}));
 }
 
 TEST_F(Staging, TheProTreeHandOverStartsOnlyItsOwnSequencerAndTheClock) {
     chooseProTree();
     stage();
-    EXPECT_TRUE(main.proSequencer.enabled());
-    EXPECT_TRUE(main.reactionClockTicker.enabled());
-    EXPECT_FALSE(main.playerSequencer.enabled());
-    EXPECT_FALSE(main.computerSequencer.enabled());
-    EXPECT_FALSE(main.stagingWalk.enabled());
+    EXPECT_EQ(running(), (Names{"pro", "clock"}));
 }
 
 TEST_F(Staging, TreeIsReadAgainAtTheHandOverToChooseTheSequencer) {
@@ -112,8 +86,7 @@ TEST_F(Staging, TreeIsReadAgainAtTheHandOverToChooseTheSequencer) {
     chooseProTree();
     clock.advanceTo(2400);
     EXPECT_EQ(main.computerFastest.value(), 496);
-    EXPECT_TRUE(main.proSequencer.enabled());
-    EXPECT_FALSE(main.playerSequencer.enabled());
+    EXPECT_EQ(running(), (Names{"pro", "clock"}));
 }
 
 TEST_F(Staging, ASecondPressDuringTheWalkResetsTheRaceButNotTheWalk) {
@@ -165,36 +138,34 @@ TEST_F(Staging, EveryPressStartsFromAStoppedClockSoAHoldAfterATapReadsAsACleanSt
         }
         const auto pressed = clock.now();
         main.stagePressed();
-        for (const Timer* t : {&main.playerSequencer, &main.computerSequencer, &main.proSequencer,
-                               &main.reactionClockTicker}) {
-            EXPECT_FALSE(t->enabled()) << s.what << ": " << t->name();
-        }
-        EXPECT_TRUE(main.stagingWalk.enabled()) << s.what;
+        EXPECT_EQ(running(), Names{"walk"}) << s.what;
         clock.advanceTo(pressed + 5000);
         release();
         EXPECT_EQ(main.player.timeDisplay.text, s.shown) << s.what;
     }
 }
 
-TEST_F(Staging, IndicatorsAlreadyLitHandOverAtTheFirstTick) {
-    main.preStage.caption = "Pre Stage";
-    main.staged.caption = "Staged";
-    main.stagePressed();
-    clock.advanceTo(800);
-    EXPECT_TRUE(main.playerSequencer.enabled());
-    EXPECT_FALSE(main.stagingWalk.enabled());
-}
-
-TEST_F(Staging, TheCaptionTestIsExactAndCaseSensitive) {
-    main.preStage.caption = "pre stage";
-    main.staged.caption = "Staged ";
-    main.stagePressed();
-    clock.advanceTo(800);
-    EXPECT_EQ(main.preStage.caption, "Pre Stage");
-    EXPECT_FALSE(main.playerSequencer.enabled());
-    clock.advanceTo(1600);
-    EXPECT_EQ(main.staged.caption, "Staged");
-    EXPECT_FALSE(main.playerSequencer.enabled());
+// The walk reads the captions: it lights what does not read exactly right and hands over at
+// the first tick that finds both in place.
+TEST_F(Staging, TheWalkGoesByTheExactCaptionsItFinds) {
+    struct Row {
+        const char* preStage;
+        const char* staged;
+        int handOverAt;
+    };
+    for (const Row& row : {Row{"Pre Stage", "Staged", 800}, Row{"pre stage", "Staged ", 2400}}) {
+        main.preStage.caption = row.preStage;
+        main.staged.caption = row.staged;
+        const auto t0 = clock.now();
+        main.stagePressed();
+        clock.advanceTo(t0 + row.handOverAt - 1);
+        EXPECT_FALSE(main.playerSequencer.enabled()) << row.preStage;
+        clock.advanceTo(t0 + row.handOverAt);
+        EXPECT_EQ(main.preStage.caption, "Pre Stage");
+        EXPECT_EQ(main.staged.caption, "Staged");
+        EXPECT_EQ(running(), (Names{"player", "computer", "clock"})) << row.preStage;
+        release();
+    }
 }
 
 TEST_F(Staging, ChangedSettingsCountOnlyFromTheNextPress) {

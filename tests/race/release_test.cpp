@@ -19,10 +19,10 @@ TEST_F(Launch, AReleaseDuringStagingRedLightsBothLanesGivesThePlayerTheRaceAndTh
     EXPECT_EQ(main.player.timeDisplay.text, " .465");
     EXPECT_EQ(main.computer.timeDisplay.text, "");
     EXPECT_TRUE(main.computer.timeDisplay.visible);
-    EXPECT_EQ(main.player.red.fillColor, colour::kLitRed);
-    EXPECT_EQ(main.computer.red.fillColor, colour::kLitRed);
-    EXPECT_TRUE(main.player.redLightPicture.visible);
-    EXPECT_TRUE(main.computer.redLightPicture.visible);
+    for (const Lane* lane : {&main.player, &main.computer}) {
+        EXPECT_EQ(lamps(*lane), (Lamps{DA, DA, DA, DG, LR}));
+        EXPECT_TRUE(lane->redLightPicture.visible);
+    }
     EXPECT_TRUE(main.player.winnerFlag.visible);
     EXPECT_FALSE(main.computer.winnerFlag.visible);
     EXPECT_EQ(main.playerWins.value(), 1);
@@ -43,8 +43,8 @@ TEST_F(Launch, AProReleaseBeforeTheComputersDrawFindsNoComputerTimeAndDrawsNothi
     const float next = peekNextDraw();
     release();
     EXPECT_EQ(main.player.timeDisplay.text, " .39");
-    EXPECT_EQ(main.player.red.fillColor, colour::kLitRed);
-    EXPECT_EQ(main.computer.red.fillColor, colour::kLitRed);
+    EXPECT_EQ(lamps(main.player), (Lamps{DA, DA, DA, DG, LR}));
+    EXPECT_EQ(lamps(main.computer), (Lamps{DA, DA, DA, DG, LR}));
     EXPECT_TRUE(main.player.winnerFlag.visible);  // .39 beats the empty computer time, read as 0
     EXPECT_EQ(peekNextDraw(), next);
     EXPECT_FALSE(main.proSequencer.enabled());
@@ -78,14 +78,12 @@ TEST_F(Launch, TheReleaseFollowsTheTreeSettingItReadsAtTheRelease) {
     release();
     // Pro rules: less .08, lamp threshold .4, all three ambers of each lane dimmed.
     EXPECT_EQ(main.player.timeDisplay.text, " .414");
-    EXPECT_EQ(main.player.green.fillColor, colour::kLitGreen);
-    EXPECT_EQ(main.computer.green.fillColor, colour::kLitGreen);
+    EXPECT_EQ(lamps(main.player), (Lamps{DA, DA, DA, LG, DR}));
+    EXPECT_EQ(lamps(main.computer), (Lamps{DA, DA, DA, LG, DR}));
     EXPECT_TRUE(main.computer.winnerFlag.visible);
     EXPECT_EQ(sound.played, std::vector<std::string>{"/data/launch.wav"});
     // It stops the Pro sequencer, so the Standard ones it did not name walk on.
-    EXPECT_FALSE(main.reactionClockTicker.enabled());
-    EXPECT_TRUE(main.playerSequencer.enabled());
-    EXPECT_TRUE(main.computerSequencer.enabled());
+    EXPECT_EQ(running(), (std::vector<std::string>{"player", "computer"}));
 }
 
 TEST_F(Launch, AMutedReleaseShowsTheWholeResultButPlaysNoSound) {
@@ -134,26 +132,29 @@ TEST_F(Launch, WhatIsTypedIntoTheComputerDisplayIsWhatGetsJudged) {
     }
 }
 
-// Lamps use the lamp threshold (.5) and the winner decision the judging one (.499): a typed
-// .4995 shows the computer's red lamp yet counts as a clean launch and beats a slower player.
+// Lamps and sound use the lamp threshold (.5), the winner decision the judging one (.499): a
+// time between them shows a red lamp yet counts as a clean launch and beats a slower clean one.
 TEST_F(Launch, LampsAndSoundUseTheLampThresholdWhileTheWinnerUsesTheJudgingThreshold) {
-    const auto t0 = stageAndHandOver();
-    clock.advanceTo(t0 + 1600);
-    main.computer.timeDisplay.text = ".4995";
-    setClock(5030);
-    release();
-    EXPECT_EQ(main.computer.red.fillColor, colour::kLitRed);
-    EXPECT_TRUE(main.computer.winnerFlag.visible);
-
-    // A player time between them: red lamp and buzzer, but judged clean, and quicker.
-    const auto t1 = stageAndHandOver();
-    clock.advanceTo(t1 + 1600);
-    main.computer.timeDisplay.text = ".510";
-    setClock(4995);
-    release();
-    EXPECT_EQ(main.player.red.fillColor, colour::kLitRed);
-    EXPECT_TRUE(main.player.winnerFlag.visible);
-    EXPECT_EQ(sound.played.back(), "/data/redlight.wav");
+    struct Row {
+        const char* computer;
+        int player;
+        Lamps playerLane, computerLane;
+        bool playerWins;
+    };
+    const Row rows[] = {{".4995", 5030, {DA, DA, DA, LG, DR}, {DA, DA, LA, DG, LR}, false},
+                        {".510", 4995, {DA, DA, LA, DG, LR}, {DA, DA, DA, LG, DR}, true}};
+    for (const Row& row : rows) {
+        const auto t0 = stageAndHandOver();
+        clock.advanceTo(t0 + 1600);
+        main.computer.timeDisplay.text = row.computer;
+        setClock(row.player);
+        release();
+        EXPECT_EQ(lamps(main.player), row.playerLane) << row.computer;
+        EXPECT_EQ(lamps(main.computer), row.computerLane) << row.computer;
+        EXPECT_EQ(main.player.winnerFlag.visible, row.playerWins) << row.computer;
+        const bool playerRed = row.playerLane[4] == LR;
+        EXPECT_EQ(sound.played.back(), playerRed ? "/data/redlight.wav" : "/data/launch.wav");
+    }
 }
 
 TEST_F(Launch, AStandardReleaseDimsOnlyTheThirdAmberEvenWithAnUpperOneLit) {
@@ -162,10 +163,8 @@ TEST_F(Launch, AStandardReleaseDimsOnlyTheThirdAmberEvenWithAnUpperOneLit) {
     main.computer.timeDisplay.text = ".505";
     setClock(5100);  // the clock counts ticks, so it can pass .5 this early
     release();
-    EXPECT_EQ(main.player.topAmber.fillColor, colour::kLitAmber);
-    EXPECT_EQ(main.player.green.fillColor, colour::kLitGreen);
-    EXPECT_EQ(main.computer.topAmber.fillColor, colour::kLitAmber);
-    EXPECT_EQ(main.computer.green.fillColor, colour::kLitGreen);
+    EXPECT_EQ(lamps(main.player), (Lamps{LA, DA, DA, LG, DR}));
+    EXPECT_EQ(lamps(main.computer), (Lamps{LA, DA, DA, LG, DR}));
     EXPECT_TRUE(main.computer.winnerFlag.visible);
 }
 

@@ -7,17 +7,10 @@ namespace korvane::ui {
 
 RaceButton::RaceButton(QWidget* parent) : ColouredButton(parent) {}
 
-void RaceButton::call(const MouseHandler& handler, QMouseEvent* event) {
-    if (!handler) return;
-    const QPointF at = event->position();
-    handler(static_cast<int>(event->button()), static_cast<int>(event->modifiers()),
-            static_cast<float>(at.x()), static_cast<float>(at.y()));
-}
-
 void RaceButton::mousePressEvent(QMouseEvent* event) {
     event->accept();
     setDown(true);
-    call(down_, event);
+    if (down_) down_();
 }
 
 // Qt delivers a second press soon after a release as a double click alone, with no press before
@@ -29,7 +22,7 @@ void RaceButton::mouseDoubleClickEvent(QMouseEvent* event) {
 void RaceButton::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (event->buttons() == Qt::NoButton) setDown(false);
-    call(up_, event);
+    if (up_) up_();
 }
 
 // The button stays down while held, wherever the pointer goes.

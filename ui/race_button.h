@@ -12,8 +12,8 @@ class RaceButton : public ColouredButton {
     Q_OBJECT
 
   public:
-    // Qt's mouse button, keyboard modifiers and the pointer position in the button.
-    using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
+    // Which mouse button, which modifiers and where in the button make no difference.
+    using MouseHandler = std::function<void()>;
 
     explicit RaceButton(QWidget* parent = nullptr);
     void onMouseDown(MouseHandler handler) { down_ = std::move(handler); }
@@ -28,8 +28,6 @@ class RaceButton : public ColouredButton {
     void keyReleaseEvent(QKeyEvent* event) override;
 
   private:
-    static void call(const MouseHandler& handler, QMouseEvent* event);
-
     MouseHandler down_;
     MouseHandler up_;
 };

@@ -77,10 +77,8 @@ QWidget* RaceWindow::makeWidget(Control& control, QWidget* parent) {
 
 RaceButton* RaceWindow::makeRaceButton(QWidget* parent) {
     auto* button = new RaceButton(parent);
-    // Any mouse button, modifier and position does the same.
-    button->onMouseDown(
-        [this](int, int, float, float) { runHandler([this] { main_.stagePressed(); }); });
-    button->onMouseUp([this](int, int, float, float) { runHandler([this] { main_.launched(); }); });
+    button->onMouseDown([this] { runHandler([this] { main_.stagePressed(); }); });
+    button->onMouseUp([this] { runHandler([this] { main_.launched(); }); });
     return button;
 }
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
-#include <vector>
 
 #include "qt_app.h"
 #include "ui/race_button.h"
@@ -9,22 +8,16 @@
 namespace korvane::testing {
 namespace {
 
-struct MouseCall {
-    int button;
-    float x;
-    float y;
-};
-
 class RaceButtonTest : public ::testing::Test, private QtAppFirst {
   protected:
     RaceButtonTest() {
         button.resize(97, 41);
-        button.onMouseDown([this](int b, int, float x, float y) { downs.push_back({b, x, y}); });
-        button.onMouseUp([this](int b, int, float x, float y) { ups.push_back({b, x, y}); });
+        button.onMouseDown([this] { ++downs; });
+        button.onMouseUp([this] { ++ups; });
     }
     ui::RaceButton button;
-    std::vector<MouseCall> downs;
-    std::vector<MouseCall> ups;
+    int downs = 0;
+    int ups = 0;
 };
 
 TEST_F(RaceButtonTest, EveryMouseButtonPressAndReleaseIsAnEventWithNoClick) {
@@ -36,14 +29,8 @@ TEST_F(RaceButtonTest, EveryMouseButtonPressAndReleaseIsAnEventWithNoClick) {
     QTest::mousePress(&button, Qt::MiddleButton, {}, QPoint(5, 5));
     QTest::mouseRelease(&button, Qt::MiddleButton, {}, QPoint(5, 5));
 
-    ASSERT_EQ(downs.size(), 3u);
-    ASSERT_EQ(ups.size(), 3u);
-    EXPECT_EQ(downs[0].button, static_cast<int>(Qt::LeftButton));
-    EXPECT_EQ(downs[1].button, static_cast<int>(Qt::RightButton));
-    EXPECT_EQ(downs[2].button, static_cast<int>(Qt::MiddleButton));
-    EXPECT_EQ(ups[1].button, static_cast<int>(Qt::LeftButton));
-    EXPECT_FLOAT_EQ(downs[0].x, 10);
-    EXPECT_FLOAT_EQ(downs[0].y, 20);
+    EXPECT_EQ(downs, 3);
+    EXPECT_EQ(ups, 3);
     EXPECT_EQ(clicks.count(), 0);
 }
 
@@ -52,14 +39,11 @@ TEST_F(RaceButtonTest, APressSoonAfterAReleaseIsAPressEvenWhenQtMakesItADoubleCl
     button.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&button));
     for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
-        downs.clear();
-        ups.clear();
+        downs = ups = 0;
         // Press, release and press again at once, through the window system as real input.
         QTest::mouseDClick(button.windowHandle(), b, {}, QPoint(30, 20));
-        ASSERT_EQ(downs.size(), 2u) << b;
-        EXPECT_EQ(downs[1].button, static_cast<int>(b));
-        EXPECT_FLOAT_EQ(downs[1].x, 30);
-        EXPECT_EQ(ups.size(), 2u) << b;
+        EXPECT_EQ(downs, 2) << b;
+        EXPECT_EQ(ups, 2) << b;
     }
     // Held after such a press, the button looks pressed.
     QTest::mouseDClick(&button, Qt::LeftButton);
@@ -83,8 +67,7 @@ TEST_F(RaceButtonTest, TheKeyboardDoesNothing) {
     for (auto key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
         QTest::keyClick(&button, key);
     }
-    EXPECT_TRUE(downs.empty());
-    EXPECT_TRUE(ups.empty());
+    EXPECT_EQ(downs + ups, 0);
     EXPECT_EQ(clicks.count(), 0);
     EXPECT_FALSE(button.isDown());
 }

@@ -30,11 +30,6 @@ class Lifecycle {
     // The quit button: the farewell message, then the end of the program.
     void quitClicked();
 
-    bool splashOnScreen() const { return splashOnScreen_; }
-    // The race window, once loaded; nullptr before the hand-over.
-    Main* main() { return main_.get(); }
-    SplashForm& splash() { return splash_; }
-
   private:
     void loadMain();
     void unloadSplash();

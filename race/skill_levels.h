@@ -6,14 +6,14 @@ namespace korvane {
 
 // The computer's reaction window in milliseconds: its times fall above fastest and up to
 // slowest (slowest itself only on a zero draw).
-struct LevelWindow {
+struct ReactionWindow {
     int fastest;
     int slowest;
 };
 
 // The Standard Tree's windows for skill levels 1 to 5 ([0] unused: levels count from 1). The
 // Pro Tree takes a tenth of a second off both bounds.
-inline constexpr std::array<LevelWindow, 6> kLevelWindows{
+inline constexpr std::array<ReactionWindow, 6> kLevelWindows{
     {{0, 0}, {492, 520}, {494, 516}, {496, 512}, {498, 508}, {500, 504}}};
 inline constexpr int kProTreeLead = 100;  // ms
 

@@ -26,7 +26,7 @@ const float kLargestBelowOne = std::nextafter(1.0f, 0.0f);
 
 TEST(ComputerTime, ZeroGivesTheUpperBoundAndTheLargestDrawTheLowerBoundPlusOne) {
     for (int level = 1; level <= 5; ++level) {
-        const LevelWindow& w = kLevelWindows[level];
+        const ReactionWindow& w = kLevelWindows[level];
         for (int lower : {0, kProTreeLead}) {
             const ShortInt h = ShortInt::from(w.fastest - lower);
             const ShortInt l = ShortInt::from(w.slowest - lower);
@@ -62,7 +62,7 @@ TEST(ComputerTime, EveryLevelDrawsItsWholeRangeEvenlyWithItsShareOfRedLights) {
     constexpr int kDraws = 100000;
     for (bool pro : {false, true}) {
         for (int level = 1; level <= 5; ++level) {
-            const LevelWindow& w = kLevelWindows[level];
+            const ReactionWindow& w = kLevelWindows[level];
             const int lower = pro ? kProTreeLead : 0;
             const ShortInt h = ShortInt::from(w.fastest - lower);
             const ShortInt l = ShortInt::from(w.slowest - lower);

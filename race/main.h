@@ -34,9 +34,26 @@ class Main : public MainForm {
     ShortInt computerSlowest;
 
     // The window's controls by what they do in the race.
-    Lane player{Shape1, Shape2, Shape3, Shape4, Shape5, Image1, Text1, Text4, Text7, playerWins};
-    Lane computer{Shape10, Shape9, Shape8, Shape7, Shape6,
-                  Image2,  Text2,  Text3,  Text8,  computerWins};
+    Lane player{.topAmber = Shape1,
+                .middleAmber = Shape2,
+                .bottomAmber = Shape3,
+                .green = Shape4,
+                .red = Shape5,
+                .redLightPicture = Image1,
+                .timeDisplay = Text1,
+                .winnerFlag = Text4,
+                .winCountDisplay = Text7,
+                .wins = playerWins};
+    Lane computer{.topAmber = Shape10,
+                  .middleAmber = Shape9,
+                  .bottomAmber = Shape8,
+                  .green = Shape7,
+                  .red = Shape6,
+                  .redLightPicture = Image2,
+                  .timeDisplay = Text2,
+                  .winnerFlag = Text3,
+                  .winCountDisplay = Text8,
+                  .wins = computerWins};
     Control& preStage = Label1;
     Control& staged = Label2;
     Control& raceButton = Command1;
@@ -54,11 +71,16 @@ class Main : public MainForm {
     void stagePressed();
     // The button comes up: the player launches and the race is judged.
     void launched();
+    // Opens the setup panel, or closes it.
     void setupButtonClicked();
+    // Lights the next staging indicator, or hands over to the chosen tree's sequencer.
     void stagingWalkTick();
+    // Standard Tree: the next amber of the lane, or its green.
     void playerSequencerTick();
     void computerSequencerTick();
+    // Pro Tree: all six ambers at once, then both lanes launch.
     void proSequencerTick();
+    // A thousandth more on the reaction clock.
     void reactionClockTick();
 
   private:

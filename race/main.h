@@ -33,27 +33,11 @@ class Main : public MainForm {
     ShortInt computerFastest;  // the computer's reaction window for this race, ms
     ShortInt computerSlowest;
 
-    // The window's controls by what they do in the race.
-    Lane player{.topAmber = Shape1,
-                .middleAmber = Shape2,
-                .bottomAmber = Shape3,
-                .green = Shape4,
-                .red = Shape5,
-                .redLightPicture = Image1,
-                .timeDisplay = Text1,
-                .winnerFlag = Text4,
-                .winCountDisplay = Text7,
-                .wins = playerWins};
-    Lane computer{.topAmber = Shape10,
-                  .middleAmber = Shape9,
-                  .bottomAmber = Shape8,
-                  .green = Shape7,
-                  .red = Shape6,
-                  .redLightPicture = Image2,
-                  .timeDisplay = Text2,
-                  .winnerFlag = Text3,
-                  .winCountDisplay = Text8,
-                  .wins = computerWins};
+    // The window's controls by what they do in the race. A lane's are its top, middle and bottom
+    // amber, green and red lamps, red-light picture, time display, winner flag and win count.
+    Lane player{Shape1, Shape2, Shape3, Shape4, Shape5, Image1, Text1, Text4, Text7, playerWins};
+    Lane computer{Shape10, Shape9, Shape8, Shape7, Shape6,
+                  Image2,  Text2,  Text3,  Text8,  computerWins};
     Control& preStage = Label1;
     Control& staged = Label2;
     Control& raceButton = Command1;

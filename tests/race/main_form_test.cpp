@@ -5,36 +5,33 @@
 #include <algorithm>
 #include <set>
 
-namespace korvane {
+#include "race_fixture.h"
+
+namespace korvane::testing {
 namespace {
 
-TEST(MainForm, OpensWithDimLampsBlankIndicatorsAndHiddenResults) {
-    const MainForm form;
-    for (const Control* lamp :
-         {&form.Shape1, &form.Shape2, &form.Shape3, &form.Shape8, &form.Shape9, &form.Shape10}) {
-        EXPECT_EQ(lamp->fillColor, colour::kDimAmber) << lamp->name;
+using RaceWindowAtStart = RaceTest;
+
+TEST_F(RaceWindowAtStart, OpensWithDimLampsBlankIndicatorsAndHiddenResults) {
+    for (const Lane* lane : {&main.player, &main.computer}) {
+        EXPECT_EQ(lamps(*lane), (Lamps{DA, DA, DA, DG, DR}));
+        EXPECT_FALSE(lane->winnerFlag.visible);
+        EXPECT_FALSE(lane->redLightPicture.visible);
+        EXPECT_EQ(lane->winCountDisplay.text, "0");
     }
-    EXPECT_EQ(form.Shape4.fillColor, colour::kDimGreen);
-    EXPECT_EQ(form.Shape7.fillColor, colour::kDimGreen);
-    EXPECT_EQ(form.Shape5.fillColor, colour::kDimRed);
-    EXPECT_EQ(form.Shape6.fillColor, colour::kDimRed);
-    for (const Control* label : {&form.Label1, &form.Label2}) {
-        EXPECT_EQ(label->caption, "");
-        EXPECT_EQ(label->backColor, colour::kWhite);
+    for (const Control* indicator : {&main.preStage, &main.staged}) {
+        EXPECT_EQ(indicator->caption, "");
+        EXPECT_EQ(indicator->backColor, colour::kWhite);
     }
-    EXPECT_EQ(form.Text2.text, "Computer");
-    EXPECT_EQ(form.Text1.text, "Player");
-    EXPECT_EQ(form.Text7.text, "0");
-    EXPECT_EQ(form.Text8.text, "0");
-    for (const Control* hidden :
-         {&form.Text3, &form.Text4, &form.Image1, &form.Image2, &form.Frame1, &form.Shape11}) {
-        EXPECT_FALSE(hidden->visible) << hidden->name;
-    }
-    EXPECT_EQ(form.Command1.caption, "Stage (Down)");
-    EXPECT_EQ(form.Command1.backColor, colour::kDarkGreen);
-    EXPECT_EQ(form.Command3.caption, "Setup");
-    EXPECT_EQ(form.Command3.backColor, colour::kBlue);
-    EXPECT_EQ(form.Command2.backColor, colour::kRed);
+    EXPECT_EQ(main.computer.timeDisplay.text, "Computer");
+    EXPECT_EQ(main.player.timeDisplay.text, "Player");
+    EXPECT_FALSE(main.setupPanel.visible);
+    EXPECT_FALSE(main.setupBackdrop.visible);
+    EXPECT_EQ(main.raceButton.caption, "Stage (Down)");
+    EXPECT_EQ(main.raceButton.backColor, colour::kDarkGreen);
+    EXPECT_EQ(main.setupButton.caption, "Setup");
+    EXPECT_EQ(main.setupButton.backColor, colour::kBlue);
+    EXPECT_EQ(main.quitButton.backColor, colour::kRed);
 }
 
 TEST(MainForm, SettingsStartAtNormalStandardTreeRollOut465AndSoundOn) {
@@ -119,4 +116,4 @@ TEST(MainForm, SetupControlsLieInTheirFrames) {
 }
 
 }  // namespace
-}  // namespace korvane
+}  // namespace korvane::testing

@@ -12,77 +12,46 @@
 namespace korvane {
 namespace {
 
-// One log for windows, sounds and message boxes, so tests can check their order.
-struct EventLog {
-    std::vector<std::string> entries;
-    void add(std::string entry) { entries.push_back(std::move(entry)); }
-};
-
-// Keeps the windows it is given, so the tests can look at them.
-class LoggingWindows : public WindowSystem {
+// The program's outside world in one log (windows, sounds, message boxes), so tests can check
+// the order of what happened. It keeps the windows it is given.
+class World : public WindowSystem, public WavePlayer, public MessageBoxes {
   public:
-    explicit LoggingWindows(EventLog& log) : log_(log) {}
     void showSplash(SplashForm& form) override {
         splash = &form;
-        log_.add("show splash");
+        log.push_back("show splash");
     }
-    void unloadSplash() override { log_.add("unload splash"); }
+    void unloadSplash() override { log.push_back("unload splash"); }
     void loadMain(Main& form) override {
         main = &form;
-        log_.add("load main");
+        log.push_back("load main");
         if (whenMainLoads) whenMainLoads(form);
     }
-    void showMain() override { log_.add("show main"); }
-    void endProgram(int status) override { log_.add("end " + std::to_string(status)); }
+    void showMain() override { log.push_back("show main"); }
+    void endProgram(int status) override { log.push_back("end " + std::to_string(status)); }
+    // A sound takes virtual time, during which something else may happen (a nested loop).
+    void PlayWave(const std::string& path) override {
+        log.push_back("play " + path);
+        if (whilePlaying) whilePlaying();
+        log.push_back("sound ended");
+    }
+    void show(const std::string& text) override { log.push_back("message " + text); }
 
+    std::vector<std::string> log;
     SplashForm* splash = nullptr;
     Main* main = nullptr;
     std::function<void(Main&)> whenMainLoads;  // runs before the race window's load handler
-
-  private:
-    EventLog& log_;
-};
-
-// A sound that takes virtual time, during which something else may happen (a nested loop).
-class LoggingSound : public WavePlayer {
-  public:
-    explicit LoggingSound(EventLog& log) : log_(log) {}
-    void PlayWave(const std::string& path) override {
-        log_.add("play " + path);
-        if (whilePlaying) whilePlaying();
-        log_.add("sound ended");
-    }
     std::function<void()> whilePlaying;
-
-  private:
-    EventLog& log_;
-};
-
-class LoggingMessages : public MessageBoxes {
-  public:
-    explicit LoggingMessages(EventLog& log) : log_(log) {}
-    void show(const std::string& text) override { log_.add("message " + text); }
-
-  private:
-    EventLog& log_;
 };
 
 class LifecycleTest : public ::testing::Test {
   protected:
-    LifecycleTest()
-        : windows(log),
-          sound(log),
-          messages(log),
-          life({random, sound, messages, "/opt/korvane/share/korvane"}, windows, clock) {}
+    LifecycleTest() : life({random, world, world, "/opt/korvane/share/korvane"}, world, clock) {}
 
     int count(const std::string& entry) const {
-        return static_cast<int>(std::count(log.entries.begin(), log.entries.end(), entry));
+        return static_cast<int>(std::count(world.log.begin(), world.log.end(), entry));
     }
 
-    EventLog log;
-    LoggingWindows windows;
-    LoggingSound sound;
-    LoggingMessages messages;
+    World world;
     RandomSource random;
     VirtualTimers clock;
     Lifecycle life;
@@ -90,16 +59,16 @@ class LifecycleTest : public ::testing::Test {
 
 TEST_F(LifecycleTest, TheSplashShowsFirstAndHandsOverAfterTheStartUpSound) {
     life.start();
-    EXPECT_EQ(log.entries, std::vector<std::string>{"show splash"});
-    ASSERT_NE(windows.splash, nullptr);
-    EXPECT_TRUE(windows.splash->handOver.enabled());
-    EXPECT_EQ(windows.main, nullptr);
+    EXPECT_EQ(world.log, std::vector<std::string>{"show splash"});
+    ASSERT_NE(world.splash, nullptr);
+    EXPECT_TRUE(world.splash->handOver.enabled());
+    EXPECT_EQ(world.main, nullptr);
 
     clock.advanceBy(55);  // the splash timer asks for 5 ms and gets the 55 ms floor
-    EXPECT_EQ(log.entries, (std::vector<std::string>{"show splash", "load main",
-                                                     "play /opt/korvane/share/korvane/FiredUp.wav",
-                                                     "sound ended", "unload splash", "show main"}));
-    ASSERT_NE(windows.main, nullptr);
+    EXPECT_EQ(world.log, (std::vector<std::string>{"show splash", "load main",
+                                                   "play /opt/korvane/share/korvane/FiredUp.wav",
+                                                   "sound ended", "unload splash", "show main"}));
+    ASSERT_NE(world.main, nullptr);
 }
 
 TEST_F(LifecycleTest, TheHandOverHappensOnceThoughTheSplashTimerIsNeverStoppedByItsTick) {
@@ -107,12 +76,12 @@ TEST_F(LifecycleTest, TheHandOverHappensOnceThoughTheSplashTimerIsNeverStoppedBy
     clock.advanceBy(55 * 20);
     EXPECT_EQ(count("load main"), 1);
     EXPECT_EQ(count("show main"), 1);
-    EXPECT_FALSE(windows.splash->handOver.enabled());
+    EXPECT_FALSE(world.splash->handOver.enabled());
 }
 
 TEST_F(LifecycleTest, TicksDuringTheStartUpSoundChangeNothing) {
     // While "no sound came out!" is open, its own loop may deliver more splash ticks.
-    sound.whilePlaying = [this] { clock.advanceBy(500); };
+    world.whilePlaying = [this] { clock.advanceBy(500); };
     life.start();
     clock.advanceBy(55);
     EXPECT_EQ(count("load main"), 1);
@@ -121,7 +90,7 @@ TEST_F(LifecycleTest, TicksDuringTheStartUpSoundChangeNothing) {
 }
 
 TEST_F(LifecycleTest, TheStartUpSoundPlaysEvenWhenRaceSoundsAreMuted) {
-    windows.whenMainLoads = [](Main& main) { main.muteSound.value = 1; };
+    world.whenMainLoads = [](Main& main) { main.muteSound.value = 1; };
     life.start();
     clock.advanceBy(55);
     EXPECT_EQ(count("play /opt/korvane/share/korvane/FiredUp.wav"), 1);
@@ -130,15 +99,15 @@ TEST_F(LifecycleTest, TheStartUpSoundPlaysEvenWhenRaceSoundsAreMuted) {
 TEST_F(LifecycleTest, QuitShowsTheFarewellThenEndsWithStatusZeroAndNothingRunsAfter) {
     life.start();
     clock.advanceBy(55);
-    Main& main = *windows.main;
+    Main& main = *world.main;
     main.stagePressed();  // quit in the middle of a race
     clock.advanceBy(800);
-    log.entries.clear();
+    world.log.clear();
 
     life.quitClicked();
-    ASSERT_EQ(log.entries.size(), 2u);
-    EXPECT_EQ(log.entries[0].rfind("message This is a \"Beta Version\"", 0), 0u);
-    EXPECT_EQ(log.entries[1], "end 0");
+    ASSERT_EQ(world.log.size(), 2u);
+    EXPECT_EQ(world.log[0].rfind("message This is a \"Beta Version\"", 0), 0u);
+    EXPECT_EQ(world.log[1], "end 0");
 
     const std::string staged = main.staged.caption;
     clock.advanceBy(5000);

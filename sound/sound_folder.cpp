@@ -15,4 +15,10 @@ std::string soundFolder() {
     return soundFolderFor(self).string();
 }
 
+std::string soundFile(std::string_view name) {
+    const std::string folder = soundFolder();
+    if (folder.empty()) return {};
+    return folder + "/" + std::string(name);
+}
+
 }  // namespace korvane

@@ -19,4 +19,7 @@ std::filesystem::path soundFolderFor(const std::filesystem::path& executable);
 // the environment. Empty when the location cannot be read; the sounds are then simply missing.
 std::string soundFolder();
 
+// The full path of one of the game's wave files, or empty when the folder is unknown.
+std::string soundFile(std::string_view name);
+
 }  // namespace korvane

@@ -9,7 +9,6 @@
 #include "sound/sound_folder.h"
 #include "sound/synth/game_sounds.h"
 #include "sound/synth/wave_writer.h"
-#include "sound_file.h"
 
 namespace korvane::testing {
 namespace {

@@ -7,7 +7,6 @@
 #include "sound/sdl_wave_output.h"
 #include "sound/sound_folder.h"
 #include "sound/testing/pulse_null_sink.h"
-#include "sound_file.h"
 #include "temp_folder.h"
 
 namespace korvane::testing {

@@ -20,6 +20,7 @@ TEST(SoundFolder, IsFoundFromThisProgramsOwnLocationWhateverTheWorkingFolder) {
     const std::string folder = soundFolder();
     fs::current_path(before);
     EXPECT_EQ(folder, (self.parent_path().parent_path() / "share/korvane").string());
+    EXPECT_EQ(soundFile(kLaunchWave), folder + "/launch.wav");
 }
 
 }  // namespace

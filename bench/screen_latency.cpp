@@ -107,8 +107,13 @@ void race(XProbe& probe, Window window, const MainForm& form, bool pro, Figures&
     std::vector<Watch> red{{&form.Shape5, kLitRed}};
     const double released = monotonicMs();
     probe.release();
-    if (!waitFor(probe, window, red, released + 3000)) throw std::runtime_error("no red lamp");
-    figures.release.push_back(red.front().seenAt - released);
+    if (waitFor(probe, window, red, released + 3000)) {
+        figures.release.push_back(red.front().seenAt - released);
+    } else {
+        // Let go so late (a busy machine) that the launch was clean: no red lamp to time.
+        std::printf("race skipped for the red lamp: released %.0f ms after the ambers were due\n",
+                    released - due);
+    }
     sleepMs(1500);  // the red-light sound holds the game
 }
 

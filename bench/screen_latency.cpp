@@ -13,6 +13,7 @@
 #include "bench/figures.h"
 #include "bench/game_process.h"
 #include "bench/race_points.h"
+#include "bench/race_screen.h"
 #include "bench/x_probe.h"
 #include "race/main_form.h"
 
@@ -43,37 +44,11 @@ bool waitFor(const XProbe& probe, Window window, std::vector<Watch>& watches, do
     return left == 0;
 }
 
-bool waitForButton(const XProbe& probe, Window window, const MainForm& form, long colour,
-                   double untilMs) {
-    const Point at = topLeftOf(form.Command1);
-    while (monotonicMs() < untilMs) {
-        if (probe.pixel(window, at.x + 6, at.y + 6) == colour) return true;
-    }
-    return false;
-}
-
-void click(XProbe& probe, Window window, Point at) {
-    probe.press(window, at.x, at.y);
-    sleepMs(50);
-    probe.release();
-    sleepMs(400);
-}
-
 void choosePro(XProbe& probe, Window window, const MainForm& form) {
     click(probe, window, centreOf(form.Command3));
     const Point option = topLeftOf(form.Tree[1]);
     click(probe, window, {option.x + 5, option.y + 8});
     click(probe, window, centreOf(form.Command3));
-}
-
-Window waitForRaceWindow(XProbe& probe, const MainForm& form) {
-    const double until = monotonicMs() + 30000;
-    while (monotonicMs() < until) {
-        const Window w = probe.findByTitle(MainForm::kCaption);
-        if (w && waitForButton(probe, w, form, kDarkGreen, monotonicMs() + 100)) return w;
-        sleepMs(20);
-    }
-    throw std::runtime_error("the race window did not show");
 }
 
 struct Figures {

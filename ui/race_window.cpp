@@ -118,9 +118,7 @@ QWidget* RaceWindow::makeButton(Control& control, QWidget* parent) {
 FrameWidget* RaceWindow::makeFrame(Control& control, QWidget* parent) {
     auto graphics = std::make_unique<GraphicsPainter>(std::as_const(main_).controls(), &control,
                                                       pictures_, main_.font);
-    auto* frame = new FrameWidget(std::move(graphics), parent);
-    frames_.push_back(frame);
-    return frame;
+    return new FrameWidget(std::move(graphics), parent);
 }
 
 // Raising back to front leaves the front control on top.

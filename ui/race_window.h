@@ -63,7 +63,6 @@ class RaceWindow : public QWidget, public Surface {
     GraphicsPainter graphics_;
     ChangedControls changed_;
     std::map<const Control*, QWidget*> widgets_;
-    std::vector<QWidget*> frames_;
     std::function<void()> quit_;
     std::function<void()> beforeInput_;
     ErrorReport report_;

@@ -10,9 +10,10 @@ std::int64_t FixedRateSchedule::periodFor(int intervalMs) {
     return std::max<std::int64_t>(intervalMs, kFloorMs);
 }
 
-void FixedRateSchedule::start(Timer& timer, std::int64_t nowMs) {
+void FixedRateSchedule::start(Timer& timer, Time now) {
     if (contains(timer)) return;
-    entries_.push_back({&timer, nowMs, periodFor(timer.interval()), 0, nextOrder_++});
+    const Time period = std::chrono::milliseconds(periodFor(timer.interval()));
+    entries_.push_back({&timer, now, period, 0, nextOrder_++});
 }
 
 void FixedRateSchedule::stop(Timer& timer) {
@@ -34,15 +35,16 @@ const FixedRateSchedule::Entry* FixedRateSchedule::earliest() const {
     return best;
 }
 
-std::optional<std::int64_t> FixedRateSchedule::nextDue() const {
+std::optional<FixedRateSchedule::Time> FixedRateSchedule::nextDue() const {
     const Entry* e = earliest();
     if (!e) return std::nullopt;
     return e->due();
 }
 
-Timer* FixedRateSchedule::takeDue(std::int64_t nowMs) {
+Timer* FixedRateSchedule::takeDue(Time now, Time* dueAt) {
     const Entry* e = earliest();
-    if (!e || e->due() > nowMs) return nullptr;
+    if (!e || e->due() > now) return nullptr;
+    if (dueAt) *dueAt = e->due();
     Entry& entry = const_cast<Entry&>(*e);
     ++entry.delivered;
     return entry.timer;

@@ -4,12 +4,15 @@
 
 namespace korvane {
 
+// Periods are whole milliseconds and so are enable times here, so every deadline is too.
 void VirtualTimers::advanceTo(std::int64_t targetMs) {
+    using std::chrono::duration_cast;
+    using std::chrono::milliseconds;
     while (true) {
         const auto due = schedule_.nextDue();
-        if (!due || *due > targetMs) break;
-        nowMs_ = std::max(nowMs_, *due);
-        if (Timer* timer = schedule_.takeDue(nowMs_)) timer->tick();
+        if (!due || *due > at(targetMs)) break;
+        nowMs_ = std::max(nowMs_, duration_cast<milliseconds>(*due).count());
+        if (Timer* timer = schedule_.takeDue(at(nowMs_))) timer->tick();
     }
     nowMs_ = std::max(nowMs_, targetMs);
 }

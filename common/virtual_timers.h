@@ -20,10 +20,12 @@ class VirtualTimers : public TimerHost {
     // the missed ticks come one after another at the next advance.
     void block(std::int64_t ms) { nowMs_ += ms; }
 
-    void timerEnabled(Timer& timer) override { schedule_.start(timer, nowMs_); }
+    void timerEnabled(Timer& timer) override { schedule_.start(timer, at(nowMs_)); }
     void timerDisabled(Timer& timer) override { schedule_.stop(timer); }
 
   private:
+    static FixedRateSchedule::Time at(std::int64_t ms) { return std::chrono::milliseconds(ms); }
+
     FixedRateSchedule schedule_;
     std::int64_t nowMs_ = 0;
 };

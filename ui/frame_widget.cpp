@@ -1,5 +1,6 @@
 #include "frame_widget.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace korvane::ui {
@@ -13,7 +14,7 @@ FrameWidget::FrameWidget(std::unique_ptr<GraphicsPainter> graphics, QWidget* par
 void FrameWidget::paintEvent(QPaintEvent* event) {
     QGroupBox::paintEvent(event);
     QPainter painter(this);
-    graphics_->paint(painter);
+    graphics_->paint(painter, event->rect());
 }
 
 }  // namespace korvane::ui

@@ -28,9 +28,9 @@ GraphicsPainter::GraphicsPainter(std::vector<const Control*> all, const Control*
               [](const Control* a, const Control* b) { return a->zOrder > b->zOrder; });
 }
 
-void GraphicsPainter::paint(QPainter& painter) const {
+void GraphicsPainter::paint(QPainter& painter, const QRect& area) const {
     for (const Control* c : backToFront_) {
-        if (!c->visible) continue;
+        if (!c->visible || !pixelBounds(*c).adjusted(-1, -1, 1, 1).intersects(area)) continue;
         painter.save();
         switch (c->kind) {
             case ControlKind::Label:

@@ -15,7 +15,8 @@ class GraphicsPainter {
     GraphicsPainter(std::vector<const Control*> all, const Control* container,
                     const PictureBook& pictures, const Font& windowFont);
 
-    void paint(QPainter& painter) const;
+    // Paints the controls that reach into the area; the rest are left alone.
+    void paint(QPainter& painter, const QRect& area) const;
 
   private:
     void paintLabel(QPainter& painter, const Control& label) const;

@@ -1,18 +1,37 @@
 #include "qt_timer_service.h"
 
-#include <algorithm>
+#include <chrono>
 
 namespace korvane::ui {
 
-QtTimerService::QtTimerService(QObject* parent) : QObject(parent) {
-    clock_.start();
+namespace {
+
+FixedRateSchedule::Time monotonicNow() {
+    return std::chrono::steady_clock::now().time_since_epoch();
+}
+
+}  // namespace
+
+int wakeUpDelayMs(FixedRateSchedule::Time untilDue) {
+    if (untilDue <= FixedRateSchedule::Time::zero()) return 0;
+    return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(untilDue).count());
+}
+
+QtTimerService::QtTimerService(QObject* parent) : QtTimerService(monotonicNow, parent) {}
+
+QtTimerService::QtTimerService(Clock clock, QObject* parent)
+    : QObject(parent), clock_(std::move(clock)), started_(clock_()) {
     wakeUp_.setSingleShot(true);
     wakeUp_.setTimerType(Qt::PreciseTimer);
-    connect(&wakeUp_, &QTimer::timeout, this, &QtTimerService::deliverOne);
+    connect(&wakeUp_, &QTimer::timeout, this, &QtTimerService::wakeUp);
+}
+
+std::int64_t QtTimerService::now() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(clock_() - started_).count();
 }
 
 void QtTimerService::timerEnabled(Timer& timer) {
-    schedule_.start(timer, now());
+    schedule_.start(timer, tickDue_.value_or(clock_()));
     arm();
 }
 
@@ -21,15 +40,28 @@ void QtTimerService::timerDisabled(Timer& timer) {
     arm();
 }
 
-// One tick per wake-up: when several are overdue the next one waits for the following pass
-// of the event loop, so input queued meanwhile is handled between them.
-void QtTimerService::deliverOne() {
-    if (held_) return;
-    if (Timer* timer = schedule_.takeDue(now())) {
-        runGuarded([timer] { timer->tick(); }, report_);
-        if (afterTick_) afterTick_();
-    }
+void QtTimerService::deliverDue() {
+    if (!held_) deliverDueBy(clock_());
     arm();
+}
+
+// Every tick due at the wake-up goes out before the one repaint that shows them all.
+void QtTimerService::wakeUp() {
+    if (!held_ && deliverDueBy(clock_()) && afterTick_) afterTick_();
+    arm();
+}
+
+// The clock is read once, so ticks that fall due while these run wait for the next pass.
+bool QtTimerService::deliverDueBy(Time now) {
+    bool delivered = false;
+    Time due{};
+    while (Timer* timer = schedule_.takeDue(now, &due)) {
+        tickDue_ = due;
+        runGuarded([timer] { timer->tick(); }, report_);
+        tickDue_.reset();
+        delivered = true;
+    }
+    return delivered;
 }
 
 void QtTimerService::setHeld(bool held) {
@@ -43,7 +75,7 @@ void QtTimerService::arm() {
         wakeUp_.stop();
         return;
     }
-    wakeUp_.start(static_cast<int>(std::max<std::int64_t>(0, *due - now())));
+    wakeUp_.start(wakeUpDelayMs(*due - clock_()));
 }
 
 }  // namespace korvane::ui

@@ -16,14 +16,15 @@ QtWindowSystem::~QtWindowSystem() {
     destroyWindows();
 }
 
-// Painted at once, so the picture is up before the start-up sound holds the event loop.
+// Painted before this returns, so the picture is up before the start-up sound holds the event
+// loop; Qt usually paints it inside show() already, and then once is enough.
 // Showing a splash screen before the event loop starts runs pending events inside show(); the
 // splash's first tick, due already on a slow machine, must not unload it there.
 void QtWindowSystem::showSplash(SplashForm&) {
     splash_ = std::make_unique<SplashWindow>();
     timers_.setHeld(true);
     splash_->show();
-    splash_->repaint();
+    if (!splash_->painted()) splash_->repaint();
     timers_.setHeld(false);
 }
 
@@ -41,6 +42,7 @@ void QtWindowSystem::loadMain(Main& main) {
     race_->onQuit([this] {
         if (quit_) quit_();
     });
+    race_->setBeforeInput([this] { timers_.deliverDue(); });
     timers_.setAfterTick([this] { race_->mirror(); });
 }
 

@@ -1,6 +1,7 @@
 #include "race_window.h"
 
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
@@ -16,11 +17,24 @@
 
 namespace korvane::ui {
 
+namespace {
+
+std::vector<const Control*> paintedControls(const std::vector<const Control*>& all) {
+    std::vector<const Control*> painted;
+    for (const Control* c : all) {
+        if (!c->isWidget()) painted.push_back(c);
+    }
+    return painted;
+}
+
+}  // namespace
+
 RaceWindow::RaceWindow(Main& main, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       main_(main),
-      graphics_(std::as_const(main).controls(), nullptr, pictures_, main.font) {
+      graphics_(std::as_const(main).controls(), nullptr, pictures_, main.font),
+      changed_(paintedControls(std::as_const(main).controls())) {
     setWindowTitle(QString::fromLatin1(MainForm::kCaption));
     setFixedSize(toPixels(MainForm::kClientWidth), toPixels(MainForm::kClientHeight));
     setFont(chooseFont(main.font, main.font));
@@ -100,9 +114,7 @@ QWidget* RaceWindow::makeButton(Control& control, QWidget* parent) {
 FrameWidget* RaceWindow::makeFrame(Control& control, QWidget* parent) {
     auto graphics = std::make_unique<GraphicsPainter>(std::as_const(main_).controls(), &control,
                                                       pictures_, main_.font);
-    auto* frame = new FrameWidget(std::move(graphics), parent);
-    frames_.push_back(frame);
-    return frame;
+    return new FrameWidget(std::move(graphics), parent);
 }
 
 // Raising back to front leaves the front control on top.
@@ -126,26 +138,35 @@ void RaceWindow::setTabOrder() {
 }
 
 void RaceWindow::runHandler(const std::function<void()>& handler) {
+    if (beforeInput_) beforeInput_();
     runGuarded(handler, report_);
     mirror();
 }
 
+QWidget* RaceWindow::surfaceFor(const Control& painted) {
+    return painted.container ? widgetFor(*painted.container) : this;
+}
+
+// Widgets repaint themselves when a property really changes; painted controls are compared
+// with how they were last shown.
 void RaceWindow::mirror() {
     for (const auto& [control, widget] : widgets_) mirrorOnto(*control, *widget);
-    update();
-    for (QWidget* frame : frames_) frame->update();
+    for (const auto& change : changed_.take()) {
+        if (QWidget* surface = surfaceFor(*change.control)) surface->update(change.area);
+    }
 }
 
 // The handlers ask for these right before a sound that blocks the event loop, so the picture
-// must be on screen when they return.
+// must be on screen when they return. One control's refresh shows that control alone; the rest
+// of what the handler changed waits for the window's refresh.
 void RaceWindow::refresh(const Control& control) {
-    mirror();
     if (QWidget* widget = widgetFor(control)) {
+        mirrorOnto(control, *widget);
         widget->repaint();
         return;
     }
-    QWidget* surface = control.container ? widgetFor(*control.container) : this;
-    if (surface) surface->repaint(pixelBounds(control));
+    const QRect area = changed_.take(control) | pixelBounds(control).adjusted(-1, -1, 1, 1);
+    if (QWidget* surface = surfaceFor(control)) surface->repaint(area);
 }
 
 void RaceWindow::refreshWindow() {
@@ -153,10 +174,10 @@ void RaceWindow::refreshWindow() {
     repaint();
 }
 
-void RaceWindow::paintEvent(QPaintEvent*) {
+void RaceWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     pictures_.draw(painter, Picture::Background, QPoint(0, 0));
-    graphics_.paint(painter);
+    graphics_.paint(painter, event->rect());
 }
 
 }  // namespace korvane::ui

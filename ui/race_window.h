@@ -7,6 +7,7 @@
 
 #include "race/main.h"
 #include "race/surface.h"
+#include "ui/changed_controls.h"
 #include "ui/graphics_painter.h"
 #include "ui/handler_guard.h"
 #include "ui/picture_book.h"
@@ -25,7 +26,8 @@ class RaceWindow : public QWidget, public Surface {
   public:
     explicit RaceWindow(Main& main, QWidget* parent = nullptr);
 
-    // Copies the whole model onto the widgets and schedules a repaint.
+    // Copies the model onto the widgets and schedules a repaint of what changed since the last
+    // time; when nothing did, nothing is painted.
     void mirror();
     void refresh(const Control& control) override;
     void refreshWindow() override;
@@ -33,6 +35,9 @@ class RaceWindow : public QWidget, public Surface {
     // The quit button's click belongs to the program's life, not to the race.
     void onQuit(std::function<void()> quit) { quit_ = std::move(quit); }
     void setErrorReport(ErrorReport report) { report_ = std::move(report); }
+    // Runs as the player's input reaches a handler, before the handler: the timer service
+    // delivers the ticks that fell due before the input.
+    void setBeforeInput(std::function<void()> hook) { beforeInput_ = std::move(hook); }
 
     // The widget that shows a control; nullptr for the painted ones.
     QWidget* widgetFor(const Control& control) const;
@@ -51,13 +56,15 @@ class RaceWindow : public QWidget, public Surface {
     void stackWidgets(const std::vector<Control*>& controls);
     void setTabOrder();
     void runHandler(const std::function<void()>& handler);
+    QWidget* surfaceFor(const Control& painted);
 
     Main& main_;
     PictureBook pictures_;
     GraphicsPainter graphics_;
+    ChangedControls changed_;
     std::map<const Control*, QWidget*> widgets_;
-    std::vector<QWidget*> frames_;
     std::function<void()> quit_;
+    std::function<void()> beforeInput_;
     ErrorReport report_;
     bool centredWithFrame_ = false;
 };

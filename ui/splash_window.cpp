@@ -25,6 +25,7 @@ void SplashWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     pictures_.draw(painter, Picture::Splash, QPoint(0, 0));
+    painted_ = true;
 }
 
 // Only the program closes the splash window.

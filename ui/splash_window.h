@@ -11,6 +11,8 @@ namespace korvane::ui {
 class SplashWindow : public QWidget {
   public:
     SplashWindow();
+    // Whether the picture has been drawn on screen yet.
+    bool painted() const { return painted_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -20,6 +22,7 @@ class SplashWindow : public QWidget {
 
   private:
     PictureBook pictures_;
+    bool painted_ = false;
 };
 
 }  // namespace korvane::ui

@@ -1,12 +1,15 @@
 #include <QAccessible>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <functional>
 #include <iostream>
+#include <map>
 
 #include "common/overflow_error.h"
 #include "race_window_fixture.h"
@@ -140,6 +143,106 @@ TEST_F(RaceWindowLayout, EveryWidgetHasANameForAssistiveToolsFromItsRole) {
 // ---- Painting
 
 using RaceWindowPainting = RaceWindowTest;
+
+// Notes the area of every paint event of a window and its children.
+class PaintLog : public QObject {
+  public:
+    explicit PaintLog(QWidget& window) : window_(window) { qApp->installEventFilter(this); }
+    ~PaintLog() override { qApp->removeEventFilter(this); }
+    // Runs the repaints already asked for.
+    static void runPosted() {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+    void settle() {
+        runPosted();
+        painted.clear();
+    }
+    std::map<QWidget*, QRegion> painted;
+
+  protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (event->type() == QEvent::Paint && widget &&
+            (widget == &window_ || window_.isAncestorOf(widget))) {
+            painted[widget] += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+
+  private:
+    QWidget& window_;
+};
+
+QRegion areaOf(const std::vector<const Control*>& controls) {
+    QRegion area;
+    for (const Control* c : controls) area += ui::pixelBounds(*c).adjusted(-1, -1, 1, 1);
+    return area;
+}
+
+TEST_F(RaceWindowPainting, AfterAHandlerOnlyWhatChangedIsPainted) {
+    const struct {
+        const char* what;
+        std::function<void()> change;
+        std::vector<const Control*> painted;
+    } rows[] = {
+        {"nothing", [] {}, {}},
+        {"a reaction-clock tick", [&] { main.Timer5_Timer(); }, {}},
+        {"a colour set to what it was", [&] { main.Shape4.fillColor = colour::kDimGreen; }, {}},
+        {"an amber", [&] { main.Shape1.fillColor = colour::kLitAmber; }, {&main.Shape1}},
+        {"two lamps",
+         [&] {
+             main.Shape3.fillColor = colour::kDimAmber;
+             main.Shape1.fillColor = colour::kDimAmber;
+             main.Shape7.fillColor = colour::kLitGreen;
+         },
+         {&main.Shape1, &main.Shape7}},
+        {"a staging indicator",
+         [&] {
+             main.Label1.backColor = colour::kPaleYellow;
+             main.Label1.caption = "Pre Stage";
+         },
+         {&main.Label1}},
+        {"a skull", [&] { main.Image1.visible = true; }, {&main.Image1}},
+    };
+    PaintLog log(window);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        log.settle();
+        row.change();
+        window.mirror();
+        PaintLog::runPosted();
+        EXPECT_EQ(log.painted.empty(), row.painted.empty());
+        for (const auto& [widget, region] : log.painted) {
+            EXPECT_EQ(widget, &window) << widget->objectName().toStdString();
+            EXPECT_TRUE(region.subtracted(areaOf(row.painted)).isEmpty())
+                << "painted beyond the changed controls: " << region.boundingRect().width() << "x"
+                << region.boundingRect().height();
+        }
+    }
+}
+
+// Before a sound that blocks the event loop: one control's refresh puts it on screen at once
+// and alone; the window's refresh brings everything else.
+TEST_F(RaceWindowPainting, ARefreshOfOneControlPaintsItAloneAtOnce) {
+    PaintLog log(window);
+    log.settle();
+    auto* time = static_cast<QLineEdit*>(widget(main.Text1));
+    const QString shownBefore = time->text();
+    main.Text1.text = " .487";
+    main.Shape4.fillColor = colour::kDimGreen;
+    main.Shape5.fillColor = colour::kLitRed;
+    main.refresh(main.Shape5);
+    ASSERT_EQ(log.painted.size(), 1u);
+    EXPECT_TRUE(log.painted[&window].subtracted(areaOf({&main.Shape5})).isEmpty());
+    EXPECT_EQ(time->text(), shownBefore);
+
+    log.painted.clear();
+    main.refreshWindow();
+    EXPECT_EQ(log.painted[&window], QRegion(window.rect()));
+    EXPECT_EQ(time->text(), " .487");
+    EXPECT_TRUE(log.painted.count(time));
+}
 
 TEST_F(RaceWindowPainting, TheLampsStartDimAndTheIndicatorsBlankWhite) {
     const QImage image = window.grab().toImage();

@@ -3,7 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
+
+#include "art/pictures.h"
+#include "ui/picture_book.h"
 
 #include "qt_app.h"
 
@@ -42,6 +49,49 @@ TEST_F(SplashWindowTest, ClicksKeysAndCloseRequestsDoNothing) {
     QTest::keyClick(&splash, Qt::Key_Escape);
     EXPECT_FALSE(splash.close());
     EXPECT_TRUE(splash.isVisible());
+}
+
+// A blank image of the skull's size at a device pixel ratio, and the skull drawn into it.
+QImage canvas(qreal ratio) {
+    QImage image(static_cast<int>(std::ceil(100 * ratio)), static_cast<int>(std::ceil(75 * ratio)),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+int largestDifference(const QImage& a, const QImage& b) {
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            largest =
+                std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+        }
+    }
+    return largest;
+}
+
+// Pictures are rendered once per device pixel ratio and then copied; a window that moves to a
+// screen of another ratio must get a fresh rendering, not a stretched copy of the old one.
+TEST(PictureBook, DrawsAsSharpAsTheSourceAtEachRatioItMeets) {
+    QtAppFirst app;
+    ui::PictureBook book;
+    for (const qreal ratio : {1.0, 2.0, 1.5, 1.0, 2.0}) {
+        SCOPED_TRACE(ratio);
+        QImage fromBook = canvas(ratio);
+        {
+            QPainter painter(&fromBook);
+            book.draw(painter, Picture::Skull, QPoint(0, 0));
+        }
+        QImage fromSource = canvas(ratio);
+        {
+            QPainter painter(&fromSource);
+            QSvgRenderer(QString::fromLatin1(art::kSkull)).render(&painter, QRectF(0, 0, 100, 75));
+        }
+        EXPECT_LE(largestDifference(fromBook, fromSource), 2);
+    }
 }
 
 }  // namespace

@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QMetaObject>
-#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "qt_app.h"
@@ -15,121 +11,177 @@
 namespace korvane::testing {
 namespace {
 
+using namespace std::chrono_literals;
 using ui::QtTimerService;
+using Time = QtTimerService::Time;
 
-// A timer whose ticks note the service's clock; the service's after-tick hook is counted too.
-class TimerService : public ::testing::Test {
+// A service on a clock the test moves by hand, so nothing here depends on how busy the machine
+// is: the real Qt timer only decides when the service looks at that clock.
+class TimerService : public ::testing::Test, private QtAppFirst {
   protected:
     TimerService() {
-        qtApp();
-        service.setAfterTick([this] { ++hookCalls; });
+        service.setAfterTick([this] { log.push_back("paint"); });
     }
 
-    void watch(Timer& timer, std::vector<std::int64_t>& times) {
+    void watch(Timer& timer) {
         timer.setHost(&service);
-        timer.onTick([this, &times] {
-            times.push_back(service.now());
-            log.push_back("tick");
-        });
+        timer.onTick(
+            [this, &timer] { log.push_back(timer.name() + "@" + std::to_string(service.now())); });
     }
-    // The event loop stays busy: nothing is delivered meanwhile.
-    static void blockLoop(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+    // Moves the clock on and runs the event loop until the service has delivered what is due.
+    void runTo(Time at) {
+        clock = at;
+        EXPECT_TRUE(waitUntil(
+            [this] {
+                const auto due = service.nextDue();
+                return !due || *due > clock;
+            },
+            10000));
+    }
+    std::vector<std::string> ticks() const {
+        std::vector<std::string> only;
+        for (const auto& entry : log) {
+            if (entry != "paint") only.push_back(entry);
+        }
+        return only;
+    }
 
-    QtTimerService service;
-    int hookCalls = 0;
+    Time clock = 1h;
+    QtTimerService service{[this] { return clock; }};
     std::vector<std::string> log;
 };
 
-TEST_F(TimerService, TicksStayOnTheirFixedRateOverAHundredTicksWithoutDrift) {
-    Timer timer("t", 60);
-    std::vector<std::int64_t> times;
-    watch(timer, times);
-    const std::int64_t enabledAt = service.now();
-    timer.setEnabled(true);
-    ASSERT_TRUE(waitUntil([&] { return times.size() >= 100; }, 20000));
-    timer.setEnabled(false);
-
-    std::vector<std::int64_t> lateness;
-    for (std::size_t k = 0; k < 100; ++k) {
-        const std::int64_t due = enabledAt + static_cast<std::int64_t>(k + 1) * 60;
-        EXPECT_GE(times[k], due) << "tick " << k + 1 << " came early";
-        lateness.push_back(times[k] - due);
-    }
-    // A late tick does not push the later ones back, so the hundredth is as punctual as the
-    // first; a schedule that counted each period from the last tick would have drifted.
-    EXPECT_LT(lateness.back(), 40);
-    const auto late =
-        std::count_if(lateness.begin(), lateness.end(), [](auto l) { return l > 25; });
-    EXPECT_LE(late, 5);
-    std::sort(lateness.begin(), lateness.end());
-    std::printf("lateness over 100 ticks: median %lld ms, max %lld ms\n",
-                static_cast<long long>(lateness[50]), static_cast<long long>(lateness.back()));
-    EXPECT_EQ(hookCalls, static_cast<int>(times.size()));
+TEST_F(TimerService, TicksDueTogetherGoOutInDeadlineOrderBeforeOnePaint) {
+    Timer clockTimer("Timer5", 2);
+    Timer amber("Timer1", 500);
+    watch(clockTimer);
+    watch(amber);
+    clockTimer.setEnabled(true);
+    amber.setEnabled(true);
+    runTo(clock + 560ms);                                // the event loop was busy until then
+    std::vector<std::string> expected(9, "Timer5@560");  // due at 55, 110, ... 495
+    expected.insert(expected.end(), {"Timer1@560", "Timer5@560", "paint"});
+    EXPECT_EQ(log, expected);
 }
 
-TEST_F(TimerService, TheReactionClockAskingForTwoMillisecondsTicksEvery55) {
-    Timer timer("Timer5", 2);
-    std::vector<std::int64_t> times;
-    watch(timer, times);
-    const std::int64_t enabledAt = service.now();
+TEST_F(TimerService, NothingTicksBeforeItsDeadlineToTheNanosecond) {
+    Timer timer("T", 55);
+    watch(timer);
     timer.setEnabled(true);
-    ASSERT_TRUE(waitUntil([&] { return times.size() >= 10; }, 5000));
-    timer.setEnabled(false);
-    for (std::size_t k = 0; k < 10; ++k) {
-        EXPECT_GE(times[k], enabledAt + static_cast<std::int64_t>(k + 1) * 55) << k + 1;
-    }
-    EXPECT_LT(times[9], enabledAt + 550 + 40);
+    clock += 55ms - 1ns;
+    service.deliverDue();
+    EXPECT_TRUE(log.empty());
+    runTo(clock + 1ns);
+    EXPECT_EQ(log, (std::vector<std::string>{"T@55", "paint"}));
 }
 
-TEST_F(TimerService, DisablingDropsTicksThatWereAlreadyDue) {
-    Timer timer("t", 55);
-    std::vector<std::int64_t> times;
-    watch(timer, times);
+// Tick k is due at the enable time + k periods however late the earlier ones came, so a long
+// run counts exactly the periods that have passed.
+TEST_F(TimerService, AThousandPeriodsGiveAThousandTicksHoweverLateEachCame) {
+    Timer timer("T", 60);
+    watch(timer);
+    const Time enabledAt = clock;
     timer.setEnabled(true);
-    blockLoop(200);  // three ticks fall due while the loop is busy
-    timer.setEnabled(false);
-    QTest::qWait(150);
-    EXPECT_TRUE(times.empty());
+    for (int step = 1; step <= 40; ++step) runTo(enabledAt + step * 1500ms + 7ms);
+    EXPECT_EQ(ticks().size(), 1000u);
+    EXPECT_EQ(ticks().back(), "T@60007");
+}
 
-    // Enabled again, it starts a fresh schedule from now rather than catching up.
-    const std::int64_t enabledAt = service.now();
+TEST_F(TimerService, InputTakesEveryTickAlreadyDueWithoutAPaintOfItsOwn) {
+    Timer timer("T", 100);
+    watch(timer);
     timer.setEnabled(true);
-    ASSERT_TRUE(waitUntil([&] { return !times.empty(); }, 2000));
-    EXPECT_GE(times.front(), enabledAt + 55);
+    clock += 350ms;  // no event-loop pass in between
+    service.deliverDue();
+    log.push_back("input");
+    EXPECT_EQ(log, (std::vector<std::string>{"T@350", "T@350", "T@350", "input"}));
+    runTo(clock + 50ms);
+    EXPECT_EQ(log.back(), "paint");
+    EXPECT_EQ(ticks().back(), "T@400");
+}
+
+// The staging walk's last tick hands over to the sequencers; they count from its deadline, not
+// from whenever the busy loop got round to it.
+TEST_F(TimerService, TimersEnabledByATickCountFromThatTicksDeadline) {
+    Timer walk("Timer6", 800);
+    Timer clockTimer("Timer5", 2);
+    watch(clockTimer);
+    walk.setHost(&service);
+    walk.onTick([&] {
+        walk.setEnabled(false);
+        clockTimer.setEnabled(true);
+    });
+    walk.setEnabled(true);
+    runTo(clock + 800ms + 60ms);
+    EXPECT_EQ(ticks(), (std::vector<std::string>{"Timer5@860"})) << "due at 855";
+}
+
+TEST_F(TimerService, DisablingDropsTicksThatWereAlreadyDueAndReenablingStartsAfresh) {
+    Timer timer("T", 55);
+    watch(timer);
+    timer.setEnabled(true);
+    clock += 200ms;
     timer.setEnabled(false);
+    runTo(clock + 100ms);
+    EXPECT_TRUE(log.empty());
+    timer.setEnabled(true);
+    runTo(clock + 54ms);
+    EXPECT_TRUE(log.empty());
+    runTo(clock + 1ms);
+    EXPECT_EQ(ticks(), (std::vector<std::string>{"T@355"}));
 }
 
 TEST_F(TimerService, EnablingAnEnabledTimerKeepsItsSchedule) {
-    Timer timer("t", 100);
-    std::vector<std::int64_t> times;
-    watch(timer, times);
-    const std::int64_t enabledAt = service.now();
+    Timer timer("T", 100);
+    watch(timer);
     timer.setEnabled(true);
-    QTest::qWait(60);
+    runTo(clock + 60ms);
     service.timerEnabled(timer);  // a second enable, as a host sees it
-    ASSERT_TRUE(waitUntil([&] { return times.size() >= 2; }, 2000));
-    timer.setEnabled(false);
-    EXPECT_LT(times[0], enabledAt + 100 + 40);
-    EXPECT_LT(times[1], enabledAt + 200 + 40);
+    runTo(clock + 40ms);
+    EXPECT_EQ(ticks(), (std::vector<std::string>{"T@100"}));
 }
 
-TEST_F(TimerService, TicksMissedByABusyLoopComeAfterwardsOnePerPassWithInputBetween) {
-    Timer timer("t", 55);
-    std::vector<std::int64_t> times;
-    watch(timer, times);
+TEST_F(TimerService, HeldTicksWaitForTheHoldToEnd) {
+    Timer timer("T", 55);
+    watch(timer);
     timer.setEnabled(true);
-    blockLoop(300);  // ticks at 55, 110, 165, 220 and 275 ms are missed
-    // Input that arrived while the loop was busy.
-    QMetaObject::invokeMethod(
-        &qtApp(), [this] { log.push_back("input"); }, Qt::QueuedConnection);
-    const std::int64_t freeAt = service.now();
-    ASSERT_TRUE(waitUntil([&] { return times.size() >= 5; }, 2000));
-    timer.setEnabled(false);
+    service.setHeld(true);
+    clock += 120ms;
+    service.deliverDue();
+    QTest::qWait(20);
+    EXPECT_TRUE(log.empty());
+    service.setHeld(false);
+    runTo(clock);
+    EXPECT_EQ(ticks(), (std::vector<std::string>{"T@120", "T@120"}));
+}
 
-    EXPECT_LT(times[4] - freeAt, 40) << "the missed ticks are delivered as soon as possible";
-    const auto input = std::find(log.begin(), log.end(), "input");
-    ASSERT_NE(input, log.end());
-    EXPECT_LT(input - log.begin(), 5) << "the input waited for every missed tick";
+// The Qt timer counts whole milliseconds: rounding the wait up makes the wake-up never early
+// and at most a millisecond late.
+TEST(TimerServiceWakeUp, WaitsAreRoundedUpToWholeMilliseconds) {
+    const struct {
+        Time untilDue;
+        int waitMs;
+    } rows[] = {{-5ms, 0}, {0ns, 0}, {1ns, 1}, {1ms, 1}, {1ms + 1ns, 2}, {54'300us, 55}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(ui::wakeUpDelayMs(row.untilDue), row.waitMs) << row.untilDue.count() << " ns";
+    }
+}
+
+// On the real clock: the service wakes itself up, and a tick never comes before its deadline.
+TEST(TimerServiceRealClock, TicksComeByThemselvesAndNeverEarly) {
+    qtApp();
+    QtTimerService service;
+    Timer timer("T", 55);
+    std::vector<std::int64_t> times;
+    timer.setHost(&service);
+    timer.onTick([&] { times.push_back(service.now()); });
+    const std::int64_t enabledAt = service.now();
+    timer.setEnabled(true);
+    ASSERT_TRUE(waitUntil([&] { return times.size() >= 5; }, 20000));
+    timer.setEnabled(false);
+    for (std::size_t k = 0; k < times.size(); ++k) {
+        EXPECT_GE(times[k], enabledAt + static_cast<std::int64_t>(k + 1) * 55) << k + 1;
+    }
 }
 
 }  // namespace

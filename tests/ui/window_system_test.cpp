@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <chrono>
 #include <thread>
 
 #include "app/splash_form.h"
 #include "qt_app.h"
+#include "tests/race/race_fixture.h"
 #include "ui/qt_timer_service.h"
 #include "ui/qt_window_system.h"
+#include "ui/race_window.h"
 #include "ui/splash_window.h"
 
 namespace korvane::testing {
@@ -37,6 +40,58 @@ TEST(QtWindowSystemTest, ATickAlreadyDueWaitsUntilTheSplashIsShown) {
     EXPECT_TRUE(splashUpAtTick);
     EXPECT_EQ(windows.splashWindow(), nullptr);
     form.handOver.setEnabled(false);
+}
+
+// Counts the paint events of every splash window.
+struct SplashPaints : QObject {
+    SplashPaints() { qApp->installEventFilter(this); }
+    ~SplashPaints() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Paint && dynamic_cast<ui::SplashWindow*>(object)) ++count;
+        return false;
+    }
+    int count = 0;
+};
+
+TEST(QtWindowSystemTest, TheSplashIsPaintedOnceAndBeforeShowSplashReturns) {
+    qtApp();
+    ui::QtTimerService timers;
+    ui::QtWindowSystem windows(timers, nullptr);
+    SplashForm form;
+    SplashPaints paints;
+    windows.showSplash(form);
+    EXPECT_EQ(paints.count, 1);
+    QTest::qWait(100);
+    EXPECT_EQ(paints.count, 1);
+}
+
+// A release is judged with every reaction-clock tick due by the moment its handler starts: the
+// service's clock is read there (the X event's own time stamp is on another clock).
+TEST(QtWindowSystemTest, AReleaseCountsEveryPeriodElapsedSinceTheHandOver) {
+    using namespace std::chrono_literals;
+    const struct {
+        ui::QtTimerService::Time sinceHandOver;
+        int ticks;
+    } rows[] = {{0ns, 0}, {55ms - 1ns, 0}, {55ms, 1}, {1s, 18}, {1925ms, 35}, {3s + 1ns, 54}};
+    qtApp();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.ticks);
+        ui::QtTimerService::Time clock = 1h;
+        ui::QtTimerService timers([&] { return clock; });
+        ui::QtWindowSystem windows(timers, nullptr);
+        RandomSource random;
+        RecordingWavePlayer sound;
+        RecordingMessageBoxes messages;
+        Main main({random, sound, messages, "/data"});
+        for (Timer* t : main.timers()) t->setHost(&timers);
+        windows.loadMain(main);
+        QWidget* button = windows.raceWindow()->widgetFor(main.Command1);
+        QTest::mousePress(button, Qt::LeftButton);
+        clock += 3 * 800ms + row.sinceHandOver;  // the staging walk, then the countdown
+        QTest::mouseRelease(button, Qt::LeftButton);
+        EXPECT_EQ(main.RTVAL, DecimalSeconds::fromTenThousandths(4650 + 10 * row.ticks));
+        windows.destroyWindows();
+    }
 }
 
 }  // namespace

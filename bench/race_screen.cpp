@@ -1,0 +1,35 @@
+#include "race_screen.h"
+
+#include <stdexcept>
+
+#include "bench/figures.h"
+
+namespace korvane::bench {
+
+bool waitForButton(const XProbe& probe, Window window, const MainForm& form, long colour,
+                   double untilMs) {
+    const Point at = topLeftOf(form.Command1);
+    while (monotonicMs() < untilMs) {
+        if (probe.pixel(window, at.x + 6, at.y + 6) == colour) return true;
+    }
+    return false;
+}
+
+Window waitForRaceWindow(const XProbe& probe, const MainForm& form) {
+    const double until = monotonicMs() + 30000;
+    while (monotonicMs() < until) {
+        const Window w = probe.findByTitle(MainForm::kCaption);
+        if (w && waitForButton(probe, w, form, kDarkGreen, monotonicMs() + 100)) return w;
+        sleepMs(20);
+    }
+    throw std::runtime_error("the race window did not show");
+}
+
+void click(XProbe& probe, Window window, Point at) {
+    probe.press(window, at.x, at.y);
+    sleepMs(50);
+    probe.release();
+    sleepMs(400);
+}
+
+}  // namespace korvane::bench

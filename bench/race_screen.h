@@ -1,0 +1,17 @@
+#pragma once
+
+#include "bench/race_points.h"
+#include "bench/x_probe.h"
+#include "race/main_form.h"
+
+namespace korvane::bench {
+
+// Polls the race button's face until it shows the colour or the time (monotonic ms) is up.
+bool waitForButton(const XProbe& probe, Window window, const MainForm& form, long colour,
+                   double untilMs);
+// The race window once it shows its green race button, after the splash and start-up sound.
+Window waitForRaceWindow(const XProbe& probe, const MainForm& form);
+// A press and a release at one point, and time for the game to answer.
+void click(XProbe& probe, Window window, Point at);
+
+}  // namespace korvane::bench

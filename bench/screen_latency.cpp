@@ -1,0 +1,120 @@
+// How long the real game takes to show what the player did and what its timers lit, read from
+// the screen as a player would see it:
+//   scripts/with-pulse-null-sink scripts/with-xvfb build/default/bench/screen_latency
+//       [GAME] [races] [standard|pro]
+// Presses and releases the race button through XTest and polls single pixels with XGetImage.
+// Each race lets go just after the ambers, a red light, so it also times the red lamp.
+#include <cstdio>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "bench/figures.h"
+#include "bench/game_process.h"
+#include "bench/race_points.h"
+#include "bench/race_screen.h"
+#include "bench/x_probe.h"
+#include "race/main_form.h"
+
+namespace {
+
+using namespace korvane;
+using namespace korvane::bench;
+
+struct Watch {
+    const Control* control;
+    long colour;
+    double seenAt = 0;
+};
+
+// Polls until every watched pixel shows its colour or the time is up; notes when each did.
+bool waitFor(const XProbe& probe, Window window, std::vector<Watch>& watches, double untilMs) {
+    std::size_t left = watches.size();
+    while (left > 0 && monotonicMs() < untilMs) {
+        for (Watch& w : watches) {
+            if (w.seenAt > 0) continue;
+            const Point at = centreOf(*w.control);
+            if (probe.pixel(window, at.x, at.y) == w.colour) {
+                w.seenAt = monotonicMs();
+                --left;
+            }
+        }
+    }
+    return left == 0;
+}
+
+void choosePro(XProbe& probe, Window window, const MainForm& form) {
+    click(probe, window, centreOf(form.Command3));
+    const Point option = topLeftOf(form.Tree[1]);
+    click(probe, window, {option.x + 5, option.y + 8});
+    click(probe, window, centreOf(form.Command3));
+}
+
+struct Figures {
+    std::vector<double> press, release, playerAmber, computerAmber, allAmbers;
+};
+
+void race(XProbe& probe, Window window, const MainForm& form, bool pro, Figures& figures) {
+    const double pressed = monotonicMs();
+    probe.press(window, centreOf(form.Command1).x, centreOf(form.Command1).y);
+    if (!waitForButton(probe, window, form, kLitAmber, pressed + 3000)) {
+        throw std::runtime_error("the race button did not turn yellow");
+    }
+    figures.press.push_back(monotonicMs() - pressed);
+
+    const double due = pressed + (pro ? 2800 : 2900);
+    std::vector<Watch> ambers;
+    for (const Control* c :
+         {&form.Shape1, &form.Shape10, &form.Shape2, &form.Shape9, &form.Shape3, &form.Shape8}) {
+        if (pro || c == &form.Shape1 || c == &form.Shape10) ambers.push_back({c, kLitAmber});
+    }
+    sleepMs(due - 40 - monotonicMs());
+    if (!waitFor(probe, window, ambers, due + 3000)) throw std::runtime_error("no amber seen");
+    for (const Watch& w : ambers) {
+        auto& into =
+            pro ? figures.allAmbers
+                : (w.control == &form.Shape1 ? figures.playerAmber : figures.computerAmber);
+        into.push_back(w.seenAt - due);
+    }
+
+    sleepMs(30);
+    std::vector<Watch> red{{&form.Shape5, kLitRed}};
+    const double released = monotonicMs();
+    probe.release();
+    if (waitFor(probe, window, red, released + 3000)) {
+        figures.release.push_back(red.front().seenAt - released);
+    } else {
+        // Let go so late (a busy machine) that the launch was clean: no red lamp to time.
+        std::printf("race skipped for the red lamp: released %.0f ms after the ambers were due\n",
+                    released - due);
+    }
+    sleepMs(1500);  // the red-light sound holds the game
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const std::string game = argc > 1 ? argv[1] : "build/default/bin/korvane";
+    const int races = argc > 2 ? std::stoi(argv[2]) : 25;
+    const bool pro = argc > 3 && std::string(argv[3]) == "pro";
+    MainForm form;
+    XProbe probe;
+    GameProcess running(game);
+    const Window window = waitForRaceWindow(probe, form);
+    sleepMs(500);
+    if (pro) choosePro(probe, window, form);
+    Figures f;
+    for (int i = 0; i < races; ++i) race(probe, window, form, pro, f);
+
+    std::printf("%s, %s Tree, %d races\n", game.c_str(), pro ? "Pro" : "Standard", races);
+    printPercentiles("press -> race button yellow on screen", f.press, "p50 <= 2, p99 <= 5");
+    printPercentiles("release -> red lamp on screen", f.release, "p50 <= 2, p99 <= 5");
+    const std::string lamps = "p50 <= 2, p99 <= 5, never early (min >= 0)";
+    if (pro) {
+        printPercentiles("six ambers on screen vs due (press + 2800)", f.allAmbers, lamps);
+    } else {
+        printPercentiles("player's amber vs due (press + 2900)", f.playerAmber, lamps);
+        printPercentiles("computer's amber vs due (press + 2900)", f.computerAmber, lamps);
+    }
+}

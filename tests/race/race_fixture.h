@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "common/virtual_timers.h"
 #include "race/main.h"
+#include "tests/support/virtual_timers.h"
 
 namespace korvane::testing {
 

@@ -1,26 +1,14 @@
 #include "common/colour.h"
 #include "race/main.h"
+#include "race/skill_levels.h"
 
 namespace korvane {
-
-namespace {
-
-struct ReactionWindow {
-    int low;
-    int high;
-};
-
-// The Standard Tree's (mhreact, mlreact) for skill levels 1 to 5.
-constexpr ReactionWindow kLevelWindows[] = {{0, 0},     {492, 520}, {494, 516},
-                                            {496, 512}, {498, 508}, {500, 504}};
-
-}  // namespace
 
 void Main::readSkillLevel() {
     for (int i = 1; i <= 5; ++i) {
         if (Level[i].value != 0) {
-            mhreact = ShortInt::from(kLevelWindows[i].low);
-            mlreact = ShortInt::from(kLevelWindows[i].high);
+            mhreact = ShortInt::from(kLevelWindows[i].fastest);
+            mlreact = ShortInt::from(kLevelWindows[i].slowest);
             return;
         }
     }

@@ -5,10 +5,8 @@
 set -uo pipefail
 source "$(dirname "$0")/e2e_lib.sh"
 
-# The blue backdrop left of the frame and its cyan outline; a pixel of the setup button's face;
-# the "Pro Tree" option inside the frame.
-readonly backdrop_x=425 backdrop_y=150 outline_x=420 face_x=524 face_y=414
-readonly pro_tree_x=455 pro_tree_y=110
+# A point on the "Pro Tree" option's round button.
+read -r pro_tree_x pro_tree_y <<<"$(inside 'Tree(1)' 6 8)"
 click_at() {
     xdotool mousemove --window "$window" "$1" "$2" click 1
     sleep 0.4

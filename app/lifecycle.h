@@ -28,11 +28,7 @@ class Lifecycle {
     void Main_Form_Load();
     void Command2_Click();
 
-    bool splashLoaded() const { return splashLoaded_; }
     bool ended() const { return ended_; }
-    // The race window, once loaded; nullptr before the hand-over.
-    Main* main() { return main_.get(); }
-    SplashForm& splash() { return splash_; }
 
   private:
     void loadMain();

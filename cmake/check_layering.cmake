@@ -13,10 +13,14 @@ set(KORVANE_LAYERS
     "race:common"
     "app:common race"
     "sound:common SDL"
-    "art:Qt"
+    "art:"
     "art/preview:art common race ui Qt"
     "ui:common race app art sound Qt"
     "tests/support:common"
+    "tests/common:common tests/support"
+    "tests/race:common race tests/support"
+    "tests/app:common race app tests/race tests/support"
+    "tests/sound:common sound SDL tests/support"
 )
 
 # What an include line reaches: a project folder, Qt, SDL, or nothing (the standard library and

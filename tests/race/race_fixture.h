@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "race/main.h"
+#include "tests/support/recording_message_boxes.h"
 #include "tests/support/virtual_timers.h"
 
 namespace korvane::testing {
@@ -22,12 +23,6 @@ class RecordingWavePlayer : public WavePlayer {
     std::vector<std::string>* events = nullptr;  // shared with the surface to prove order
     VirtualTimers* clock = nullptr;
     std::int64_t lengthMs = 0;
-};
-
-class RecordingMessageBoxes : public MessageBoxes {
-  public:
-    void show(const std::string& text) override { shown.push_back(text); }
-    std::vector<std::string> shown;
 };
 
 class RecordingSurface : public Surface {

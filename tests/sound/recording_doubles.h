@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "common/message_boxes.h"
 #include "sound/sound_error.h"
 #include "sound/wave_output.h"
+#include "tests/support/recording_message_boxes.h"
 
 namespace korvane::testing {
 
@@ -24,12 +24,6 @@ class RecordingOutput : public WaveOutput {
     std::vector<std::string> asked;
     int result = 1;
     int failuresToThrow = 0;
-};
-
-class RecordingMessageBoxes : public MessageBoxes {
-  public:
-    void show(const std::string& text) override { shown.push_back(text); }
-    std::vector<std::string> shown;
 };
 
 }  // namespace korvane::testing

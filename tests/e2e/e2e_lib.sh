@@ -168,13 +168,16 @@ read -r staged_x staged_y <<<"$(inside Label2 1 1)"
 read -r race_button_x race_button_y <<<"$(centre Command1)"
 read -r setup_button_x setup_button_y <<<"$(centre Command3)"
 readonly staged_x staged_y race_button_x race_button_y setup_button_x setup_button_y
+# A pixel of the race button's face clear of its caption.
+read -r race_face_x race_face_y <<<"$(inside Command1 6 6)"
+readonly race_face_x race_face_y
 # A pixel of the setup button's face clear of its caption; a pixel of the setup panel's blue
 # backdrop, in its margin left of the panel, and the backdrop's left edge (its outline).
-read -r face_x face_y <<<"$(inside Command3 6 6)"
+read -r setup_face_x setup_face_y <<<"$(inside Command3 6 6)"
 read -r backdrop_x backdrop_y <<<"$(inside Shape11 \
     $(((layout_left[Frame1] - layout_left[Shape11]) / 2)) $((layout_height[Shape11] / 2)))"
 outline_x=${layout_left[Shape11]}
-readonly face_x face_y backdrop_x backdrop_y outline_x
+readonly setup_face_x setup_face_y backdrop_x backdrop_y outline_x
 # A pixel of the splash picture's sky, dark only before the splash is painted.
 readonly splash_sky_x=200 splash_sky_y=20
 # The part of a winner flag that shows below its time display, inside the flag's border.

@@ -15,19 +15,19 @@ click_at() {
 start_game "$1"
 capture
 backdrop_closed=$(pixel "$backdrop_x" "$backdrop_y")
-expect_pixel "Setup button" "$face_x" "$face_y" "#0000FF"
+expect_pixel "Setup button" "$setup_face_x" "$setup_face_y" "#0000FF"
 
 click_at "$setup_button_x" "$setup_button_y"
 capture
 expect_pixel "setup backdrop" "$backdrop_x" "$backdrop_y" "#0000FF"
 expect_pixel "setup backdrop outline" "$outline_x" "$backdrop_y" "#00FFFF"
-expect_pixel "Done button" "$face_x" "$face_y" "#FFFF00"
+expect_pixel "Done button" "$setup_face_x" "$setup_face_y" "#FFFF00"
 
 click_at "$pro_tree_x" "$pro_tree_y"
 click_at "$setup_button_x" "$setup_button_y"
 capture
 expect_pixel "the scene where the backdrop was" "$backdrop_x" "$backdrop_y" "$backdrop_closed"
-expect_pixel "Setup button" "$face_x" "$face_y" "#0000FF"
+expect_pixel "Setup button" "$setup_face_x" "$setup_face_y" "#0000FF"
 
 readonly ambers="Shape1 Shape2 Shape3 Shape10 Shape9 Shape8"
 press_race_button

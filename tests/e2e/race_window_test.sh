@@ -19,7 +19,6 @@ echo "window $window at $X,$Y size ${WIDTH}x$HEIGHT"
 
 # The lamps, a pixel inside each staging indicator and one of the race button's face.
 read -r pre_stage_x pre_stage_y <<<"$(inside Label1 1 1)"
-read -r race_face_x race_face_y <<<"$(inside Command1 6 6)"
 capture
 for l in Shape10 Shape9 Shape8 Shape1 Shape2 Shape3; do expect_lamp "$l" "$dim_amber"; done
 for l in Shape7 Shape4; do expect_lamp "$l" "$dim_green"; done

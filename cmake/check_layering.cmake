@@ -21,6 +21,7 @@ set(KORVANE_LAYERS
     "tests/race:common race tests/support"
     "tests/app:common race app tests/race tests/support"
     "tests/sound:common sound SDL tests/support"
+    "fuzz:common sound"
 )
 
 # What an include line reaches: a project folder, Qt, SDL, or nothing (the standard library and

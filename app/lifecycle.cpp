@@ -1,6 +1,9 @@
 #include "lifecycle.h"
 
+#include <string>
+
 #include "app/farewell.h"
+#include "common/sound_names.h"
 
 namespace korvane {
 
@@ -38,7 +41,7 @@ void Lifecycle::loadMain() {
 
 void Lifecycle::raceWindowLoaded() {
     // The start-up sound plays whatever the mute box says, and holds the splash on screen.
-    services_.sound.PlayWave(services_.soundFolder + "/FiredUp.wav");
+    services_.sound.PlayWave(services_.soundFolder + "/" + std::string(kFiredUpWave));
     unloadSplash();
 }
 

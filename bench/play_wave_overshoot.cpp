@@ -20,7 +20,7 @@
 #include "sound/mod_play_wave.h"
 #include "sound/sdl_wave_output.h"
 #include "sound/synth/wave_writer.h"
-#include "sound/testing/pulse_null_sink.h"
+#include "tests/support/pulse_null_sink.h"
 
 namespace {
 

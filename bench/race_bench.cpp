@@ -4,8 +4,8 @@
 #include <string>
 
 #include "common/number_reading.h"
-#include "common/virtual_timers.h"
 #include "race/main.h"
+#include "tests/support/virtual_timers.h"
 
 namespace korvane {
 namespace {

@@ -2,6 +2,7 @@
 #include "common/number_format.h"
 #include "common/number_reading.h"
 #include "common/overflow_error.h"
+#include "common/sound_names.h"
 #include "race/judging.h"
 #include "race/main.h"
 #include "race/tree_rules.h"
@@ -83,7 +84,8 @@ bool Main::countWin(Lane& winner) {
 }
 
 void Main::playReleaseSound(bool redLight) {
-    services_.sound.PlayWave(services_.soundFolder + (redLight ? "/redlight.wav" : "/launch.wav"));
+    const std::string_view name = redLight ? kRedLightWave : kLaunchWave;
+    services_.sound.PlayWave(services_.soundFolder + "/" + std::string(name));
 }
 
 }  // namespace korvane

@@ -4,12 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace korvane {
+#include "common/sound_names.h"
 
-// The game's own wave files, letter case kept.
-inline constexpr std::string_view kFiredUpWave = "FiredUp.wav";    // start-up
-inline constexpr std::string_view kLaunchWave = "launch.wav";      // a launch
-inline constexpr std::string_view kRedLightWave = "redlight.wav";  // a red light
+namespace korvane {
 
 // The data folder that belongs to an executable: share/korvane beside its bin/ folder.
 std::filesystem::path soundFolderFor(const std::filesystem::path& executable);

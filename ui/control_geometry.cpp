@@ -21,4 +21,12 @@ QRect pixelBounds(const Control& control) {
     return QRect(line.p1(), line.p2()).normalized();
 }
 
+QRect clientPixelBounds(const Control& control) {
+    QRect bounds = pixelBounds(control);
+    for (const Control* c = control.container; c; c = c->container) {
+        bounds.translate(pixelRect(c->rect).topLeft());
+    }
+    return bounds;
+}
+
 }  // namespace korvane::ui

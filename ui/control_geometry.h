@@ -16,5 +16,7 @@ QRect pixelRect(const Rect& rect);
 QLine pixelLine(const LinePoints& line);
 // The pixels a control covers in its container; for a line, the box around its end points.
 QRect pixelBounds(const Control& control);
+// The same in the window's client area: moved by the place of each container it lies in.
+QRect clientPixelBounds(const Control& control);
 
 }  // namespace korvane::ui

@@ -3,7 +3,7 @@
 #include <iostream>
 #include <string>
 
-#include "sound/sound_folder.h"
+#include "common/sound_names.h"
 #include "sound/synth/game_sounds.h"
 #include "sound/synth/wave_writer.h"
 

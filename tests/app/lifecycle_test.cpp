@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/virtual_timers.h"
+#include "tests/support/virtual_timers.h"
 
 namespace korvane {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/timer.h"
-#include "common/virtual_timers.h"
+#include "tests/support/virtual_timers.h"
 
 namespace korvane {
 namespace {

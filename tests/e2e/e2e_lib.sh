@@ -1,7 +1,9 @@
 # shellcheck shell=bash disable=SC2034  # the names are for the scripts that source this
-# Helpers shared by the end-to-end scripts; source it, do not run it. The scripts run on the X
-# display in $DISPLAY (scripts/with-xvfb). Sourcing sets the EXIT and TERM traps: call
-# `on_cleanup COMMAND` to add a step to the cleanup that ends the game.
+# Helpers shared by the end-to-end scripts and scripts/screenshots; source it, do not run it.
+# The scripts run on the X display in $DISPLAY (scripts/with-xvfb). Sourcing sets the EXIT and
+# TERM traps: call `on_cleanup COMMAND` to add a step to the cleanup that ends the game. Where
+# each control lies comes from the layout file the build writes from the race window's model
+# ($KORVANE_LAYOUT, build/<preset>/layout.tsv).
 
 game_pid=""
 e2e_cleanups=()
@@ -41,21 +43,60 @@ finish() {
 }
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
-# The race window's X id, or nothing.
-race_window() { xdotool search --onlyvisible --name '^Korvane - By Vantrel$' 2>/dev/null | head -n1; }
+# Each control's rectangle in client-area pixels and its caption, by name ("Shape1", "Tree(1)");
+# the row "Main" is the race window's client area and caption, "Splash" the splash window's.
+[[ -r "${KORVANE_LAYOUT:-}" ]] ||
+    die "no layout file: set KORVANE_LAYOUT to build/<preset>/layout.tsv"
+declare -A layout_left=() layout_top=() layout_width=() layout_height=() layout_caption=()
+while IFS=$'\t' read -r name left top width height caption; do
+    [[ "$name" == \#* ]] && continue
+    layout_left[$name]=$left layout_top[$name]=$top
+    layout_width[$name]=$width layout_height[$name]=$height layout_caption[$name]=$caption
+done <"$KORVANE_LAYOUT"
+# A point DX, DY pixels in from a control's top-left corner, and a control's centre, as "X Y".
+inside() { echo "$((${layout_left[$1]} + $2)) $((${layout_top[$1]} + $3))"; }
+centre() { inside "$1" $((${layout_width[$1]} / 2)) $((${layout_height[$1]} / 2)); }
+# A control's rectangle, "X Y WIDTH HEIGHT", less a border of B pixels (0 by default).
+area() {  # CONTROL [B]
+    local b="${2:-0}"
+    echo "$((${layout_left[$1]} + b)) $((${layout_top[$1]} + b))" \
+        "$((${layout_width[$1]} - 2 * b)) $((${layout_height[$1]} - 2 * b))"
+}
 
-# Starts the game in the background; sets $game_pid, which the cleanup ends.
+# The race window's title as a pattern for xdotool.
+# shellcheck disable=SC2001  # a bracket expression of every special character
+race_title="^$(sed 's/[][\.*^$+?(){}|]/\\&/g' <<<"${layout_caption[Main]}")\$"
+# The race window's X id, or nothing.
+race_window() { xdotool search --onlyvisible --name "$race_title" 2>/dev/null | head -n1; }
+# The splash window's X id: the game's one visible window of the splash's size; or nothing.
+splash_window() {
+    local id WIDTH HEIGHT
+    for id in $(xdotool search --onlyvisible --classname korvane 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        if ((WIDTH == layout_width[Splash] && HEIGHT == layout_height[Splash])); then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# Starts the game in the background; sets $game_pid, which the cleanup ends. Its output goes to
+# $e2e_game_log when set.
 launch_game() {  # GAME
-    "$1" >/dev/null 2>&1 &
+    "$1" >"${e2e_game_log:-/dev/null}" 2>&1 &
     game_pid=$!
+}
+# Waits for the race window of the game started; sets $window.
+wait_for_race_window() {
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name "$race_title" | head -n1)
+    [[ -n "$window" ]] || die "the race window did not appear"
+    sleep 0.5  # the first paint
 }
 # Starts the game and waits for the race window; sets $window.
 start_game() {  # GAME
     launch_game "$1"
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Korvane - By Vantrel$' |
-        head -n1)
-    [[ -n "$window" ]] || die "the race window did not appear"
-    sleep 0.5  # the first paint
+    wait_for_race_window
 }
 # Checks the game still runs, then ends it (quitting through the farewell has its own test).
 stop_game() {
@@ -65,16 +106,33 @@ stop_game() {
     game_pid=""
 }
 
-# The window's client area, 637 x 455, as raw RGB bytes: cheap enough to take many times a
-# second and to read single pixels from with od.
-readonly e2e_width=637 e2e_height=455
+# The window's client area as raw RGB bytes: cheap enough to take many times a second and to
+# read single pixels from with od. The size is the race window's; set it for another window.
+e2e_width=${layout_width[Main]} e2e_height=${layout_height[Main]}
 capture() { import -window "$window" -depth 8 "rgb:${1:-$e2e_shot}"; }
+# Saves the last capture as a PNG without time stamps, so an unchanged scene gives the same file.
+save_capture() {  # FILE
+    local bytes
+    bytes=$(stat -c %s "$e2e_shot")
+    ((bytes == e2e_width * e2e_height * 3)) || die "the capture is not ${e2e_width}x$e2e_height"
+    convert -size "${e2e_width}x$e2e_height" -depth 8 "rgb:$e2e_shot" -strip "$1"
+}
 # The colour of one pixel of a capture (the last one by default), as #RRGGBB.
 pixel() {  # X Y [CAPTURE]
     local bytes
     bytes=$(od -An -tu1 -v -j $((($2 * e2e_width + $1) * 3)) -N3 "${3:-$e2e_shot}")
     # shellcheck disable=SC2086  # three numbers to split
     printf '#%02X%02X%02X' $bytes
+}
+# Captures again and again until pixel X,Y shows COLOUR; fails after MS milliseconds.
+capture_until() {  # X Y COLOUR MS
+    local started
+    started=$(now_ms)
+    while (($(now_ms) - started < $4)); do
+        capture 2>/dev/null && [[ "$(pixel "$1" "$2")" == "$3" ]] && return 0
+        sleep 0.02
+    done
+    return 1
 }
 expect_pixel() {  # NAME X Y COLOUR
     local got
@@ -93,20 +151,41 @@ green_pixels() {  # X Y WIDTH HEIGHT [CAPTURE]
         -fx 'g > 0.45 && g > 1.6 * r && g > 1.6 * b' -format '%[fx:round(mean * w * h)]' info:
 }
 
-# Lamp centres in window pixels (twips / 15 + 8), and the lamp colours as the screen shows them.
-declare -A lamp_x=([Shape1]=229 [Shape2]=229 [Shape3]=229 [Shape4]=229 [Shape5]=229
-    [Shape10]=201 [Shape9]=201 [Shape8]=201 [Shape7]=201 [Shape6]=201)
-declare -A lamp_y=([Shape1]=136 [Shape2]=157 [Shape3]=178 [Shape4]=199 [Shape5]=220
-    [Shape10]=136 [Shape9]=157 [Shape8]=178 [Shape7]=199 [Shape6]=220)
+# Lamp centres in window pixels, and the lamp colours as the screen shows them.
+declare -A lamp_x=() lamp_y=()
+for l in Shape1 Shape2 Shape3 Shape4 Shape5 Shape10 Shape9 Shape8 Shape7 Shape6; do
+    read -r "lamp_x[$l]" "lamp_y[$l]" <<<"$(centre "$l")"
+done
 readonly dim_amber="#FFFFC0" lit_amber="#FFFF00" dim_green="#C0FFC0" lit_green="#00FF00"
 readonly dim_red="#FFC0C0" lit_red="#FF0000" pale_yellow="#FFFF80"
 lamp() { pixel "${lamp_x[$1]}" "${lamp_y[$1]}" "${2:-}"; }
 expect_lamp() {  # LAMP COLOUR
     expect_pixel "$1" "${lamp_x[$1]}" "${lamp_y[$1]}" "$2"
 }
-# A pixel inside the "Staged" indicator, and the race and setup buttons' centres.
-readonly staged_x=187 staged_y=111 race_button_x=450 race_button_y=440
-readonly setup_button_x=546 setup_button_y=428
+# A pixel inside the "Staged" indicator clear of its caption, and the race and setup buttons'
+# centres.
+read -r staged_x staged_y <<<"$(inside Label2 1 1)"
+read -r race_button_x race_button_y <<<"$(centre Command1)"
+read -r setup_button_x setup_button_y <<<"$(centre Command3)"
+readonly staged_x staged_y race_button_x race_button_y setup_button_x setup_button_y
+# A pixel of the race button's face clear of its caption.
+read -r race_face_x race_face_y <<<"$(inside Command1 6 6)"
+readonly race_face_x race_face_y
+# A pixel of the setup button's face clear of its caption; a pixel of the setup panel's blue
+# backdrop, in its margin left of the panel, and the backdrop's left edge (its outline).
+read -r setup_face_x setup_face_y <<<"$(inside Command3 6 6)"
+read -r backdrop_x backdrop_y <<<"$(inside Shape11 \
+    $(((layout_left[Frame1] - layout_left[Shape11]) / 2)) $((layout_height[Shape11] / 2)))"
+outline_x=${layout_left[Shape11]}
+readonly setup_face_x setup_face_y backdrop_x backdrop_y outline_x
+# A pixel of the splash picture's sky, dark only before the splash is painted.
+readonly splash_sky_x=200 splash_sky_y=20
+# The part of a winner flag that shows below its time display, inside the flag's border.
+flag_area() {  # FLAG TIME-DISPLAY
+    local top=$((${layout_top[$2]} + ${layout_height[$2]} + 1))
+    echo "$((${layout_left[$1]} + 1)) $top $((${layout_width[$1]} - 2))" \
+        "$((${layout_top[$1]} + ${layout_height[$1]} - 1 - top))"
+}
 
 # Holds a real mouse button on the race button; sets $pressed to the time of the press.
 press_race_button() {

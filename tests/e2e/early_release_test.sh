@@ -7,7 +7,7 @@ set -uo pipefail
 source "$(dirname "$0")/e2e_lib.sh"
 
 # The player's red-light picture, right of the player's lamps.
-readonly skull_area="245 140 100 75"
+skull_area=$(area Image1)
 
 start_game "$1"
 capture

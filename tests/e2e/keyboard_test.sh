@@ -7,18 +7,25 @@
 set -uo pipefail
 source "$(dirname "$0")/e2e_lib.sh"
 
-# A button's left edge turns black while it has the focus.
-declare -A edge_x=([Stage]=417 [Setup]=519 [Quit]=577)
-readonly edge_y=428
-# Where an option's or the check box's caption sits: the focus frame is drawn around it.
-declare -A caption_area=([Level1]="456 227 100 16" [Level3]="456 259 60 16"
-    [Tree2]="462 121 80 16" [Check1]="455 150 100 17")
+# A button's left edge turns black while it has the focus: a pixel just inside it, half-way down.
+declare -A edge_x=() edge_y=()
+for button in Stage:Command1 Setup:Command3 Quit:Command2; do
+    read -r "edge_x[${button%:*}]" "edge_y[${button%:*}]" <<<"$(inside "${button#*:}" 1 20)"
+done
+# Where an option's or the check box's caption sits, right of its mark: the focus frame is drawn
+# around it.
+declare -A caption_area=([Level1]="$(inside 'Level(1)' 14 0) 100 16"
+    [Level3]="$(inside 'Level(3)' 14 0) 60 16" [Tree2]="$(inside 'Tree(2)' 13 0) 80 16"
+    [Check1]="$(inside Check1 14 3) 100 17")
 # The centre of each option's round mark: dark when selected.
-declare -A dot_x=([Level1]=448 [Level2]=448 [Level3]=448 [Level4]=448 [Level5]=448
-    [Tree1]=455 [Tree2]=455)
-declare -A dot_y=([Level1]=235 [Level2]=251 [Level3]=267 [Level4]=283 [Level5]=299
-    [Tree1]=110 [Tree2]=129)
-readonly check_box="443 152 10 10" roll_out_row="442 208 170"
+declare -A dot_x=() dot_y=()
+for option in Level1 Level2 Level3 Level4 Level5 Tree1 Tree2; do
+    read -r "dot_x[$option]" "dot_y[$option]" <<<"$(inside "${option%?}(${option: -1})" 6 8)"
+done
+# The check box's square, and the row of pixels through the middle of the roll-out bar.
+check_box="$(inside Check1 2 5) 10 10"
+roll_out_row="$(inside RollOut 0 $((layout_height[RollOut] / 2))) ${layout_width[RollOut]}"
+readonly check_box roll_out_row
 reference="$(mktemp --suffix=.rgb)" before="$(mktemp --suffix=.rgb)"
 on_cleanup 'rm -f "$reference" "$before"'
 
@@ -32,7 +39,7 @@ key() {
 focus_shown() {
     local name
     for name in Stage Setup Quit; do
-        [[ $(pixel "${edge_x[$name]}" "$edge_y") == "#000000" ]] && echo "$name" && return
+        [[ $(pixel "${edge_x[$name]}" "${edge_y[$name]}") == "#000000" ]] && echo "$name" && return
     done
     for name in "${!caption_area[@]}"; do
         # shellcheck disable=SC2086  # the area is four numbers
@@ -99,7 +106,7 @@ done
 key Tab Tab
 expect_focus Setup "before Return"
 key Return
-expect_pixel "setup backdrop after Return on Setup" 425 150 "#0000FF"
+expect_pixel "setup backdrop after Return on Setup" "$backdrop_x" "$backdrop_y" "#0000FF"
 cp "$e2e_shot" "$reference"
 echo "panel open: Tab walks Level3, Tree2, Check1, Stage, Quit, the roll-out, Done"
 for stop in Level3 Tree2 Check1 Stage Quit; do

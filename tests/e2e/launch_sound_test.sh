@@ -18,7 +18,6 @@ cp "$(dirname "$game")/../share/korvane/redlight.wav" "$copy/share/korvane/"
 sox -n -r 44100 -c 1 -b 16 "$copy/share/korvane/FiredUp.wav" synth 0.2 sine 330 vol 0.5
 sox -n -r 44100 -c 1 -b 16 "$copy/share/korvane/launch.wav" synth 2 sine 440 vol 0.5
 
-readonly backdrop_x=425 backdrop_y=150
 start_game "$copy/bin/korvane"
 before_race="$(mktemp --suffix=.rgb)"
 on_cleanup 'rm -f "$before_race"'
@@ -42,8 +41,10 @@ echo "green seen ${green_at} ms after the press; screenshot done ${during} ms af
 expect_lamp Shape4 "$lit_green"
 [[ $(lamp Shape7) == "$lit_green" || $(lamp Shape6) == "$lit_red" ]] ||
     fail "the computer lane shows neither its green nor its red during the sound"
-computer_flag=$(pixels_changed 121 68 87 22 "$before_race" "$e2e_shot")
-player_flag=$(pixels_changed 265 68 87 22 "$before_race" "$e2e_shot")
+# shellcheck disable=SC2046  # each area is four numbers
+computer_flag=$(pixels_changed $(flag_area Text3 Text2) "$before_race" "$e2e_shot")
+# shellcheck disable=SC2046
+player_flag=$(pixels_changed $(flag_area Text4 Text1) "$before_race" "$e2e_shot")
 echo "Winner flag pixels changed during the sound: computer $computer_flag, player $player_flag"
 ((computer_flag > 40 && player_flag == 0 || player_flag > 40 && computer_flag == 0)) ||
     fail "not exactly one Winner flag shows during the sound"

@@ -7,11 +7,13 @@
 set -uo pipefail
 game="$1"
 source "$(dirname "$0")/e2e_lib.sh"
-# The screen is black where no window is; the splash's sky lies at the centre of the screen.
+# The screen is black where no window is; the splash lies at the centre of the screen.
 splash_showing() {
-    local size colour
+    local size colour x y
     size=$(xdpyinfo | awk '/dimensions:/ {print $2}')
-    colour=$(import -window root -crop "1x1+$((${size%x*} / 2 - 28))+$((${size#*x} / 2 - 96))" \
+    x=$((${size%x*} / 2 - ${layout_width[Splash]} / 2 + splash_sky_x))
+    y=$((${size#*x} / 2 - ${layout_height[Splash]} / 2 + splash_sky_y))
+    colour=$(import -window root -crop "1x1+$x+$y" \
         -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -n1)
     [[ -n "$colour" && "$colour" != "#000000" ]]
 }
@@ -56,7 +58,8 @@ fi
 
 sleep 0.3
 # Quit: the button at the lower right of the race window.
-xdotool mousemove --window "$window" 604 428 click 1
+# shellcheck disable=SC2046  # the centre is two numbers
+xdotool mousemove --window "$window" $(centre Command2) click 1
 box=$(timeout 5 xdotool search --sync --onlyvisible --name '^Korvane$' | head -n1)
 [[ -n "$box" ]] || die "no message box titled Korvane appeared"
 kill -0 "$game_pid" 2>/dev/null || die "the game ended before the farewell was dismissed"

@@ -5,10 +5,8 @@
 set -uo pipefail
 source "$(dirname "$0")/e2e_lib.sh"
 
-# The blue backdrop left of the frame and its cyan outline; a pixel of the setup button's face;
-# the "Pro Tree" option inside the frame.
-readonly backdrop_x=425 backdrop_y=150 outline_x=420 face_x=524 face_y=414
-readonly pro_tree_x=455 pro_tree_y=110
+# A point on the "Pro Tree" option's round button.
+read -r pro_tree_x pro_tree_y <<<"$(inside 'Tree(1)' 6 8)"
 click_at() {
     xdotool mousemove --window "$window" "$1" "$2" click 1
     sleep 0.4
@@ -17,19 +15,19 @@ click_at() {
 start_game "$1"
 capture
 backdrop_closed=$(pixel "$backdrop_x" "$backdrop_y")
-expect_pixel "Setup button" "$face_x" "$face_y" "#0000FF"
+expect_pixel "Setup button" "$setup_face_x" "$setup_face_y" "#0000FF"
 
 click_at "$setup_button_x" "$setup_button_y"
 capture
 expect_pixel "setup backdrop" "$backdrop_x" "$backdrop_y" "#0000FF"
 expect_pixel "setup backdrop outline" "$outline_x" "$backdrop_y" "#00FFFF"
-expect_pixel "Done button" "$face_x" "$face_y" "#FFFF00"
+expect_pixel "Done button" "$setup_face_x" "$setup_face_y" "#FFFF00"
 
 click_at "$pro_tree_x" "$pro_tree_y"
 click_at "$setup_button_x" "$setup_button_y"
 capture
 expect_pixel "the scene where the backdrop was" "$backdrop_x" "$backdrop_y" "$backdrop_closed"
-expect_pixel "Setup button" "$face_x" "$face_y" "#0000FF"
+expect_pixel "Setup button" "$setup_face_x" "$setup_face_y" "#0000FF"
 
 readonly ambers="Shape1 Shape2 Shape3 Shape10 Shape9 Shape8"
 press_race_button

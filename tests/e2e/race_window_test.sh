@@ -14,16 +14,18 @@ start_game "$game"
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
 echo "window $window at $X,$Y size ${WIDTH}x$HEIGHT"
-[[ "${WIDTH}x$HEIGHT" == "637x455" ]] || fail "client area is ${WIDTH}x$HEIGHT, expected 637x455"
+[[ "${WIDTH}x$HEIGHT" == "${e2e_width}x$e2e_height" ]] ||
+    fail "client area is ${WIDTH}x$HEIGHT, expected ${e2e_width}x$e2e_height"
 
-# The lamps, and a pixel inside each staging indicator.
+# The lamps, a pixel inside each staging indicator and one of the race button's face.
+read -r pre_stage_x pre_stage_y <<<"$(inside Label1 1 1)"
 capture
 for l in Shape10 Shape9 Shape8 Shape1 Shape2 Shape3; do expect_lamp "$l" "$dim_amber"; done
 for l in Shape7 Shape4; do expect_lamp "$l" "$dim_green"; done
 for l in Shape6 Shape5; do expect_lamp "$l" "$dim_red"; done
-expect_pixel Label1 187 96 "#FFFFFF"
-expect_pixel Label2 187 111 "#FFFFFF"
-expect_pixel Command1 422 414 "#00C000"
+expect_pixel Label1 "$pre_stage_x" "$pre_stage_y" "#FFFFFF"
+expect_pixel Label2 "$staged_x" "$staged_y" "#FFFFFF"
+expect_pixel Command1 "$race_face_x" "$race_face_y" "#00C000"
 
 # Hold the left button on the race button and watch the indicators light.
 press_race_button
@@ -31,9 +33,9 @@ pre_at="" staged_at="" button_yellow="" samples=0
 while (($(now_ms) - pressed < 3000)); do
     sample
     samples=$((samples + 1))
-    [[ -z "$button_yellow" && $(pixel 422 414) == "#FFFF00" ]] && button_yellow=$t
-    pre=$(pixel 187 96)
-    staged=$(pixel 187 111)
+    [[ -z "$button_yellow" && $(pixel "$race_face_x" "$race_face_y") == "#FFFF00" ]] && button_yellow=$t
+    pre=$(pixel "$pre_stage_x" "$pre_stage_y")
+    staged=$(pixel "$staged_x" "$staged_y")
     if [[ "$pre" == "#FFFF80" ]]; then
         [[ -z "$pre_at" ]] && pre_at=$t
     elif ((t > 1300)); then
@@ -58,7 +60,7 @@ echo "race button yellow by ${button_yellow:-never} ms; Pre Stage lit by ${pre_a
 release_race_button
 sleep 0.5
 capture
-expect_pixel "Command1 after the release" 422 414 "#00C000"
+expect_pixel "Command1 after the release" "$race_face_x" "$race_face_y" "#00C000"
 
 stop_game
 

@@ -19,7 +19,7 @@ for sound in FiredUp launch redlight; do
     sox -n -r 44100 -c 1 -b 16 "$copy/share/korvane/$sound.wav" synth 0.3 sine 440 vol 0.5
 done
 
-readonly backdrop_x=425 backdrop_y=150 panel_blue="#0000FF"
+readonly panel_blue="#0000FF"
 start_game "$copy/bin/korvane"
 
 # Clicks Setup and prints how many ms passed until the panel's state flipped to WANT (open:

@@ -70,10 +70,14 @@ sleep 1.5
 capture
 expect_lamp Shape4 "$lit_green"
 expect_lamp Shape5 "$dim_red"
-computer_flag=$(pixels_changed 121 68 87 22 "$before_race" "$e2e_shot")
-player_flag=$(pixels_changed 265 68 87 22 "$before_race" "$e2e_shot")
-computer_count=$(pixels_changed 545 337 55 21 "$before_race" "$e2e_shot")
-player_count=$(pixels_changed 545 377 55 21 "$before_race" "$e2e_shot")
+# shellcheck disable=SC2046  # each area is four numbers
+computer_flag=$(pixels_changed $(flag_area Text3 Text2) "$before_race" "$e2e_shot")
+# shellcheck disable=SC2046
+player_flag=$(pixels_changed $(flag_area Text4 Text1) "$before_race" "$e2e_shot")
+# shellcheck disable=SC2046
+computer_count=$(pixels_changed $(area Text8 1) "$before_race" "$e2e_shot")
+# shellcheck disable=SC2046
+player_count=$(pixels_changed $(area Text7 1) "$before_race" "$e2e_shot")
 echo "pixels changed since the press: Winner flags computer $computer_flag, player $player_flag;" \
     "counters computer $computer_count, player $player_count"
 if ((computer_flag > 40 && player_flag == 0)); then

@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "common/virtual_timers.h"
 #include "race/main.h"
-#include "recording_message_boxes.h"
+#include "tests/support/recording_message_boxes.h"
+#include "tests/support/virtual_timers.h"
 
 namespace korvane::testing {
 

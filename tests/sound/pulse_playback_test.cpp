@@ -6,8 +6,8 @@
 #include "sound/mod_play_wave.h"
 #include "sound/sdl_wave_output.h"
 #include "sound/sound_folder.h"
-#include "sound/testing/pulse_null_sink.h"
 #include "temp_folder.h"
+#include "tests/support/pulse_null_sink.h"
 
 namespace korvane::testing {
 namespace {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "recording_message_boxes.h"
 #include "sound/sound_error.h"
 #include "sound/wave_output.h"
+#include "tests/support/recording_message_boxes.h"
 
 namespace korvane::testing {
 

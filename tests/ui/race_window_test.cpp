@@ -60,6 +60,9 @@ TEST_F(RaceWindowLayout, EveryWidgetSitsAtItsTwipsOverFifteenInsideItsContainer)
         EXPECT_EQ(w->geometry(), expected) << c->displayName();
         QWidget* container = c->container ? widget(*c->container) : &window;
         EXPECT_EQ(w->parentWidget(), container) << c->displayName();
+        // Where the layout file for the scripts puts it in the client area.
+        const QRect onWindow(w->mapTo(&window, QPoint(0, 0)), w->size());
+        EXPECT_EQ(onWindow, ui::clientPixelBounds(*c)) << c->displayName();
     }
     EXPECT_EQ(widgets, 22);
 }

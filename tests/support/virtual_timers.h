@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "fixed_rate_schedule.h"
-#include "timer.h"
+#include "common/fixed_rate_schedule.h"
+#include "common/timer.h"
 
 namespace korvane {
 

@@ -1,4 +1,4 @@
-#include "virtual_timers.h"
+#include "tests/support/virtual_timers.h"
 
 #include <algorithm>
 

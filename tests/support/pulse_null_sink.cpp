@@ -1,4 +1,4 @@
-#include "sound/testing/pulse_null_sink.h"
+#include "tests/support/pulse_null_sink.h"
 
 #include <signal.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "sound/testing/child_process.h"
+#include "tests/support/child_process.h"
 
 #include <fcntl.h>
 #include <signal.h>

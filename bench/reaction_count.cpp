@@ -56,7 +56,8 @@ void race(QWidget* button, Main& main, std::mt19937& random, Tally& tally) {
         const double released = nowMs();
         QTest::mouseRelease(button, Qt::LeftButton);
         const auto elapsed = static_cast<int>(std::floor((released - pressed - 2400) / 55));
-        const auto counted = static_cast<int>(std::lround((main.RTVAL.toDouble() - 0.465) * 1000));
+        const auto counted =
+            static_cast<int>(std::lround((main.reactionClock.toDouble() - 0.465) * 1000));
         tally.add(counted, elapsed);
         QTimer::singleShot(300, &loop, &QEventLoop::quit);
     });

@@ -190,7 +190,7 @@ TEST_F(RaceWindowPainting, AfterAHandlerOnlyWhatChangedIsPainted) {
         std::vector<const Control*> painted;
     } rows[] = {
         {"nothing", [] {}, {}},
-        {"a reaction-clock tick", [&] { main.Timer5_Timer(); }, {}},
+        {"a reaction-clock tick", [&] { main.reactionClockTick(); }, {}},
         {"a colour set to what it was", [&] { main.Shape4.fillColor = colour::kDimGreen; }, {}},
         {"an amber", [&] { main.Shape1.fillColor = colour::kLitAmber; }, {&main.Shape1}},
         {"two lamps",

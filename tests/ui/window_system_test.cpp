@@ -89,7 +89,7 @@ TEST(QtWindowSystemTest, AReleaseCountsEveryPeriodElapsedSinceTheHandOver) {
         QTest::mousePress(button, Qt::LeftButton);
         clock += 3 * 800ms + row.sinceHandOver;  // the staging walk, then the countdown
         QTest::mouseRelease(button, Qt::LeftButton);
-        EXPECT_EQ(main.RTVAL, DecimalSeconds::fromTenThousandths(4650 + 10 * row.ticks));
+        EXPECT_EQ(main.reactionClock, DecimalSeconds::fromTenThousandths(4650 + 10 * row.ticks));
         windows.destroyWindows();
     }
 }

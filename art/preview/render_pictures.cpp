@@ -12,18 +12,14 @@
 #include <cstdio>
 
 #include "art/pictures.h"
+#include "art/preview/svg_image.h"
 
 namespace {
 
 using namespace korvane::art;
 
 QImage render(const char* path, int scale) {
-    QSvgRenderer renderer{QString(path)};
-    QImage image(renderer.defaultSize() * scale, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    return image;
+    return renderSvg(QString(path), QSvgRenderer(QString(path)).defaultSize() * scale);
 }
 
 // Twips to pixels, 15 to one.

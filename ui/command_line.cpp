@@ -22,10 +22,11 @@ void readCommandLine(const QStringList& arguments, bool qtOptionsTaken) {
         "and let go on the green. A computer opponent races in the other lane."));
     parser.addHelpOption();
     parser.addVersionOption();
-    if (!parser.parse(arguments)) {
-        if (!qtOptionsTaken) return;
-        usageError(parser, parser.errorText());
-    }
+    const bool parsed = parser.parse(arguments);
+    // An unknown option may be Qt's, and --help-all lists Qt's options: both wait for the
+    // QApplication to know them.
+    if (!qtOptionsTaken && (!parsed || parser.isSet(QStringLiteral("help-all")))) return;
+    if (!parsed) usageError(parser, parser.errorText());
     if (!parser.positionalArguments().isEmpty()) {
         usageError(parser, QStringLiteral("Unexpected argument '%1'.")
                                .arg(parser.positionalArguments().constFirst()));

@@ -13,6 +13,7 @@ rows=(
     "--help" 0 stdout "^Usage: .*korvane \[options\]"
     "--version" 0 stdout "^Korvane 1\.00$"
     "-platform offscreen --version" 0 stdout "^Korvane 1\.00$"
+    "--help-all" 0 stdout "--platform <platformName"
     "--bogus" 2 stderr "Unknown option 'bogus'\..*Usage: "
     "extra" 2 stderr "Unexpected argument 'extra'\..*Usage: "
 )

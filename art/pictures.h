@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 namespace korvane::art {
@@ -14,5 +15,9 @@ inline constexpr const char* kTrafficLight16 = ":/art/traffic_light_16.svg";
 
 // Every picture path, for checks that each one loads.
 std::vector<const char*> allPictures();
+
+// The icon's pixel sizes, each rendered from the SVG at build time, and the path of each.
+inline constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+std::string iconPath(int size);
 
 }  // namespace korvane::art

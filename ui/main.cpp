@@ -1,29 +1,56 @@
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
 
 #include "app/lifecycle.h"
 #include "art/pictures.h"
 #include "sound/mod_play_wave.h"
 #include "sound/sdl_wave_output.h"
 #include "sound/sound_folder.h"
+#include "ui/command_line.h"
 #include "ui/qt_message_boxes.h"
 #include "ui/qt_timer_service.h"
 #include "ui/qt_window_system.h"
 
 namespace {
 
+// The name, version and desktop entry the desktop shows the game under (on Wayland the window
+// icon comes from the desktop entry).
+void nameTheApplication() {
+    QApplication::setApplicationName(QStringLiteral("Korvane"));
+    QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
+    QApplication::setOrganizationDomain(QStringLiteral("korvane.org"));
+    QApplication::setDesktopFileName(QStringLiteral(KORVANE_DESKTOP_ID));
+}
+
+// Pictures rendered at build time, so showing a window renders no SVG.
 QIcon trafficLightIcon() {
     QIcon icon;
-    icon.addFile(QString::fromLatin1(korvane::art::kTrafficLight16), QSize(16, 16));
-    icon.addFile(QString::fromLatin1(korvane::art::kTrafficLight), QSize(32, 32));
+    for (int size : korvane::art::kIconSizes) {
+        icon.addFile(QString::fromStdString(korvane::art::iconPath(size)), QSize(size, size));
+    }
     return icon;
+}
+
+// The sound folder, said once on stderr when it is missing: the game then plays silently.
+std::string checkedSoundFolder() {
+    const std::string folder = korvane::soundFolder();
+    const std::string problem = korvane::soundFolderProblem(folder);
+    if (!problem.empty()) std::fprintf(stderr, "%s\n", problem.c_str());
+    return folder;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    nameTheApplication();
+    // --help and --version are answered before a display is opened, so they work on a console.
+    if (argc > 1) {
+        const QCoreApplication console(argc, argv);
+        korvane::ui::readCommandLine(QCoreApplication::arguments(), false);
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Korvane"));
+    korvane::ui::readCommandLine(QApplication::arguments(), true);
     QApplication::setWindowIcon(trafficLightIcon());
 
     korvane::RandomSource random;
@@ -35,7 +62,7 @@ int main(int argc, char* argv[]) {
     timers.setErrorReport(report);
 
     korvane::ui::QtWindowSystem windows(timers, report);
-    korvane::Lifecycle life({random, sound, messages, korvane::soundFolder()}, windows, timers);
+    korvane::Lifecycle life({random, sound, messages, checkedSoundFolder()}, windows, timers);
     windows.onQuit([&life] { life.quitClicked(); });
     life.start();
     const int status = app.exec();

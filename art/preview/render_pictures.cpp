@@ -11,6 +11,7 @@
 #include <string>
 
 #include "art/pictures.h"
+#include "art/preview/svg_image.h"
 #include "race/main.h"
 #include "ui/race_window.h"
 
@@ -19,12 +20,7 @@ namespace {
 using namespace korvane::art;
 
 QImage render(const char* path, int scale) {
-    QSvgRenderer renderer{QString(path)};
-    QImage image(renderer.defaultSize() * scale, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    return image;
+    return renderSvg(QString(path), QSvgRenderer(QString(path)).defaultSize() * scale);
 }
 
 // Nothing sounds and no box opens: the preview runs no handler.

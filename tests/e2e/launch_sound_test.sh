@@ -9,14 +9,16 @@ set -uo pipefail
 source "$(dirname "$0")/e2e_lib.sh"
 
 game="$1"
-# The game reads its sounds from share/korvane beside its bin/ folder.
+# The game reads its sounds from the data folder at KORVANE_DATA_FROM_BIN from its own folder.
 copy=$(mktemp -d /tmp/korvane-e2e-XXXXXX)
 on_cleanup 'rm -rf "$copy"'
-mkdir -p "$copy/bin" "$copy/share/korvane"
+from_bin="${KORVANE_DATA_FROM_BIN:-../share/korvane}"
+data="$copy/bin/$from_bin"
+mkdir -p "$copy/bin" "$data"
 cp "$game" "$copy/bin/korvane"
-cp "$(dirname "$game")/../share/korvane/redlight.wav" "$copy/share/korvane/"
-sox -n -r 44100 -c 1 -b 16 "$copy/share/korvane/FiredUp.wav" synth 0.2 sine 330 vol 0.5
-sox -n -r 44100 -c 1 -b 16 "$copy/share/korvane/launch.wav" synth 2 sine 440 vol 0.5
+cp "$(dirname "$game")/$from_bin/redlight.wav" "$data/"
+sox -n -r 44100 -c 1 -b 16 "$data/FiredUp.wav" synth 0.2 sine 330 vol 0.5
+sox -n -r 44100 -c 1 -b 16 "$data/launch.wav" synth 2 sine 440 vol 0.5
 
 start_game "$copy/bin/korvane"
 before_race="$(mktemp --suffix=.rgb)"

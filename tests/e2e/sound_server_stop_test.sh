@@ -9,14 +9,15 @@ source "$(dirname "$0")/e2e_lib.sh"
 
 [[ -n "${KORVANE_PULSE_PID:-}" ]] || die "no PulseAudio server to stop (KORVANE_PULSE_PID)"
 game="$1"
-# The game reads its sounds from share/korvane beside its bin/ folder; short ones keep the
-# sound's own length out of the way.
+# The game reads its sounds from the data folder at KORVANE_DATA_FROM_BIN from its own folder;
+# short ones keep the sound's own length out of the way.
 copy=$(mktemp -d /tmp/korvane-e2e-XXXXXX)
 on_cleanup 'kill -CONT "$KORVANE_PULSE_PID" 2>/dev/null; rm -rf "$copy"'
-mkdir -p "$copy/bin" "$copy/share/korvane"
+data="$copy/bin/${KORVANE_DATA_FROM_BIN:-../share/korvane}"
+mkdir -p "$copy/bin" "$data"
 cp "$game" "$copy/bin/korvane"
 for sound in FiredUp launch redlight; do
-    sox -n -r 44100 -c 1 -b 16 "$copy/share/korvane/$sound.wav" synth 0.3 sine 440 vol 0.5
+    sox -n -r 44100 -c 1 -b 16 "$data/$sound.wav" synth 0.3 sine 440 vol 0.5
 done
 
 readonly panel_blue="#0000FF"

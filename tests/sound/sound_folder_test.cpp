@@ -3,14 +3,28 @@
 #include <filesystem>
 
 #include "sound/sound_folder.h"
+#include "temp_folder.h"
 
 namespace korvane::testing {
 namespace {
 
 namespace fs = std::filesystem;
 
-TEST(SoundFolder, IsTheDataFolderBesideTheExecutablesBinFolder) {
-    EXPECT_EQ(soundFolderFor("/opt/korvane/bin/korvane"), fs::path("/opt/korvane/share/korvane"));
+struct LayoutRow {
+    const char* executable;
+    const char* fromBin;
+    const char* folder;
+};
+
+TEST(SoundFolder, IsTheConfiguredPathFromTheExecutablesFolder) {
+    const LayoutRow rows[] = {
+        {"/opt/korvane/bin/korvane", "../share/korvane", "/opt/korvane/share/korvane"},
+        {"/usr/games/korvane", "../share/games/korvane", "/usr/share/games/korvane"},
+        {"/stage/usr/local/bin/korvane", "../share/korvane", "/stage/usr/local/share/korvane"},
+    };
+    for (const LayoutRow& row : rows) {
+        EXPECT_EQ(soundFolderFor(row.executable, row.fromBin), fs::path(row.folder)) << row.fromBin;
+    }
 }
 
 TEST(SoundFolder, IsFoundFromThisProgramsOwnLocationWhateverTheWorkingFolder) {
@@ -19,8 +33,18 @@ TEST(SoundFolder, IsFoundFromThisProgramsOwnLocationWhateverTheWorkingFolder) {
     fs::current_path("/");
     const std::string folder = soundFolder();
     fs::current_path(before);
-    EXPECT_EQ(folder, (self.parent_path().parent_path() / "share/korvane").string());
+    EXPECT_EQ(folder, (self.parent_path() / dataFolderFromBin()).lexically_normal().string());
     EXPECT_EQ(soundFile(kLaunchWave), folder + "/launch.wav");
+    EXPECT_EQ(soundFolderProblem(folder), "") << "the build puts the sounds there";
+}
+
+TEST(SoundFolder, AMissingFolderIsOneLineNamingThePathTried) {
+    const TempFolder temp;
+    EXPECT_EQ(soundFolderProblem(temp.path()), "");
+    EXPECT_EQ(soundFolderProblem(temp / "gone"),
+              "korvane: no data folder at " + (temp / "gone") + "; the game plays without sound");
+    EXPECT_EQ(soundFolderProblem(""),
+              "korvane: cannot read the game's own location; the game plays without sound");
 }
 
 }  // namespace

@@ -123,6 +123,16 @@ TEST_F(Pictures, EveryPictureLoadsAtItsPixelSizeAndDrawsSomething) {
     }
 }
 
+TEST_F(Pictures, EveryIconSizeIsAPictureRenderedAtTheBuildWithClearCorners) {
+    for (int size : kIconSizes) {
+        SCOPED_TRACE(size);
+        const QImage icon(QString::fromStdString(iconPath(size)));
+        ASSERT_EQ(icon.size(), QSize(size, size));
+        EXPECT_FALSE(clearRows(icon, 0)) << "nothing was drawn";
+        expectClearCorners(icon);
+    }
+}
+
 TEST_F(Pictures, TheOverlayPicturesLetTheWindowShowAroundThem) {
     for (const char* path : {kSkull, kTitle, kTrafficLight, kTrafficLight16}) {
         SCOPED_TRACE(path);

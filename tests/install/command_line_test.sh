@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The game's command line, on the X display in $DISPLAY; then the data folder, found from a
+# symlink to the game and missed by a lone copy of it, which says so once and plays on.
+# Usage: command_line_test.sh GAME
+set -uo pipefail
+game="$1"
+source "$(dirname "$0")/../e2e/e2e_lib.sh"
+work=$(mktemp -d /tmp/korvane-cli-XXXXXX)
+on_cleanup 'rm -rf "$work"'
+
+# Arguments, exit status, the stream to read, and a regular expression it must match.
+rows=(
+    "--help" 0 stdout "^Usage: .*korvane \[options\]"
+    "--version" 0 stdout "^Korvane 1\.00$"
+    "-platform offscreen --version" 0 stdout "^Korvane 1\.00$"
+    "--help-all" 0 stdout "--platform <platformName"
+    "--bogus" 2 stderr "Unknown option 'bogus'\..*Usage: "
+    "extra" 2 stderr "Unexpected argument 'extra'\..*Usage: "
+)
+for ((i = 0; i < ${#rows[@]}; i += 4)); do
+    # shellcheck disable=SC2086  # the arguments are split on purpose
+    timeout 20 "$game" ${rows[i]} >"$work/stdout" 2>"$work/stderr"
+    status=$?
+    text=$(<"$work/${rows[i + 2]}")
+    text=${text//$'\n'/ }
+    ((status == rows[i + 1])) || fail "'${rows[i]}' ended with $status, expected ${rows[i + 1]}"
+    [[ "$text" =~ ${rows[i + 3]} ]] || fail "'${rows[i]}' printed '$text' on ${rows[i + 2]}"
+done
+
+# Starts GAME, waits for the race window, ends the game; leaves its stderr in $work/stderr.
+play_briefly() {
+    SDL_AUDIODRIVER=dummy "$1" 2>"$work/stderr" &
+    game_pid=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Korvane - By Vantrel$' |
+        head -n1)
+    [[ -n "$window" ]] || fail "$1 showed no race window"
+    stop_game
+}
+mkdir -p "$work/elsewhere" "$work/lone/bin"
+ln -s "$game" "$work/elsewhere/korvane"
+play_briefly "$work/elsewhere/korvane"
+grep -q "data folder" "$work/stderr" && fail "through a symlink: $(cat "$work/stderr")"
+
+cp "$game" "$work/lone/bin/korvane"
+play_briefly "$work/lone/bin/korvane"
+said=$(grep -c "^korvane: no data folder at $work/lone/.*korvane; the game plays without sound$" \
+    "$work/stderr")
+((said == 1)) || fail "a lone copy said this $said times: $(cat "$work/stderr")"
+finish

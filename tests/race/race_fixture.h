@@ -7,42 +7,9 @@
 
 #include "common/virtual_timers.h"
 #include "race/main.h"
+#include "tests/race/race_doubles.h"
 
 namespace korvane::testing {
-
-// Records the wave files asked for; a sound may take virtual time, blocking the loop.
-class RecordingWavePlayer : public WavePlayer {
-  public:
-    void PlayWave(const std::string& path) override {
-        played.push_back(path);
-        if (events) events->push_back("sound " + path);
-        if (clock) clock->block(lengthMs);
-    }
-    std::vector<std::string> played;
-    std::vector<std::string>* events = nullptr;  // shared with the surface to prove order
-    VirtualTimers* clock = nullptr;
-    std::int64_t lengthMs = 0;
-};
-
-class RecordingMessageBoxes : public MessageBoxes {
-  public:
-    void show(const std::string& text) override { shown.push_back(text); }
-    std::vector<std::string> shown;
-};
-
-class RecordingSurface : public Surface {
-  public:
-    void refresh(const Control& control) override { record(control.displayName()); }
-    void refreshWindow() override { record("window"); }
-    std::vector<std::string> log;
-    std::vector<std::string>* events = nullptr;
-
-  private:
-    void record(const std::string& what) {
-        log.push_back(what);
-        if (events) events->push_back("repaint " + what);
-    }
-};
 
 // A race window on a virtual clock, with its timers, sounds and message boxes recorded.
 class RaceTest : public ::testing::Test {

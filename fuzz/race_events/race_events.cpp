@@ -76,8 +76,12 @@ std::string typedText(Choices& c) {
             return typedTime(c);
         case 3:
             return kOdd[c.below(std::size(kOdd))];
-        case 4:
-            return "." + std::string(1000 + c.below(4000), static_cast<char>('0' + c.below(10)));
+        case 4: {
+            // Drawn one at a time: the order of a call's arguments differs between compilers.
+            const std::size_t length = 1000 + c.below(4000);
+            const char digit = static_cast<char>('0' + c.below(10));
+            return "." + std::string(length, digit);
+        }
         default: {
             std::string text;
             for (std::uint32_t n = c.below(24); n > 0; --n) {

@@ -58,6 +58,9 @@ void checkPress(const RaceView& b, const RaceView& a) {
     for (const LampView& lamp : a.lamps)
         require(lamp.colour == lamp.dim, "a lamp lit after the press");
     require(a.walkRunning, "the press did not start the staging walk");
+    require(!a.clockRunning && !a.standardPlayerSequencer && !a.standardComputerSequencer &&
+                !a.proSequencer,
+            "the clock or a sequencer still runs after the press");
     require(a.clock == static_cast<std::int64_t>(a.rollOut) * 10,
             "the clock does not start from the roll-out");
     require(a.raceButtonColour == colour::kYellow && a.raceButtonCaption == "Launch (Up)",

@@ -7,38 +7,9 @@
 #include <vector>
 
 #include "race/main.h"
-#include "tests/support/recording_message_boxes.h"
-#include "tests/support/virtual_timers.h"
+#include "tests/support/race_doubles.h"
 
 namespace korvane::testing {
-
-// Records the wave files asked for; a sound may take virtual time, blocking the loop.
-class RecordingWavePlayer : public WavePlayer {
-  public:
-    void PlayWave(const std::string& path) override {
-        played.push_back(path);
-        if (events) events->push_back("sound " + path);
-        if (clock) clock->block(lengthMs);
-    }
-    std::vector<std::string> played;
-    std::vector<std::string>* events = nullptr;  // shared with the surface to prove order
-    VirtualTimers* clock = nullptr;
-    std::int64_t lengthMs = 0;
-};
-
-class RecordingSurface : public Surface {
-  public:
-    void refresh(const Control& control) override { record(control.displayName()); }
-    void refreshWindow() override { record("window"); }
-    std::vector<std::string> log;
-    std::vector<std::string>* events = nullptr;
-
-  private:
-    void record(const std::string& what) {
-        log.push_back(what);
-        if (events) events->push_back("repaint " + what);
-    }
-};
 
 // Lamp colours for expected rows: dim and lit amber, green and red.
 inline constexpr Colour DA = colour::kDimAmber, LA = colour::kLitAmber;

@@ -16,12 +16,13 @@ set(KORVANE_LAYERS
     "art:"
     "art/preview:art common race ui Qt"
     "ui:common race app art sound Qt"
-    "tests/support:common"
+    "tests/support:common race"
     "tests/common:common tests/support"
     "tests/race:common race tests/support"
     "tests/app:common race app tests/race tests/support"
     "tests/sound:common sound SDL tests/support"
     "fuzz:common sound"
+    "fuzz/race_events:common race tests/support"
 )
 
 # What an include line reaches: a project folder, Qt, SDL, or nothing (the standard library and

@@ -10,9 +10,13 @@ set -uo pipefail
 source "$(dirname "$0")/../e2e/e2e_lib.sh"
 races="${2:-1000}"
 slack_kib="${KORVANE_SOAK_RSS_SLACK_KIB:-1024}"
-readonly warm_up=20 mute_x=470 mute_y=158 button_face_x=422 button_face_y=414
+readonly warm_up=20
+# The "Mute Sound Effects" box: where to click it, and the square its tick shows in.
+read -r mute_x mute_y <<<"$(centre Check1)"
+read -r tick_x tick_y <<<"$(inside Check1 0 3)"
 # The winner flags of the computer and the player on the overhead board.
-readonly computer_flag="121 68 87 22" player_flag="265 68 87 22"
+computer_flag=$(flag_area Text3 Text2) player_flag=$(flag_area Text4 Text1)
+readonly mute_x mute_y tick_x tick_y computer_flag player_flag
 
 rss_kib() { awk '/^VmRSS:/ {print $2}' "/proc/$game_pid/status"; }
 open_fds() { find "/proc/$game_pid/fd" -mindepth 1 -maxdepth 1 | wc -l; }
@@ -37,13 +41,13 @@ checked_race() {  # HOLD
     xdotool mousedown 1
     sleep 0.3
     capture "$held"
-    [[ $(pixel "$button_face_x" "$button_face_y" "$held") == "#FFFF00" ]] ||
+    [[ $(pixel "$race_face_x" "$race_face_y" "$held") == "#FFFF00" ]] ||
         fail "race $n: the race button is not yellow while held"
     sleep "$(seconds "$1")"
     xdotool mouseup 1
     sleep 0.4
     capture
-    [[ $(pixel "$button_face_x" "$button_face_y") == "#00C000" ]] ||
+    [[ $(pixel "$race_face_x" "$race_face_y") == "#00C000" ]] ||
         fail "race $n: the race button is not dark green after the release"
     local computer player
     # shellcheck disable=SC2086  # the areas are four numbers
@@ -62,7 +66,7 @@ on_cleanup "rm -f '$before_tick'"
 capture "$before_tick"
 click_at "$mute_x" "$mute_y"
 capture
-ticked=$(pixels_changed $((mute_x - 30)) $((mute_y - 8)) 16 16 "$before_tick" "$e2e_shot")
+ticked=$(pixels_changed "$tick_x" "$tick_y" 16 16 "$before_tick" "$e2e_shot")
 ((ticked > 5)) || die "the Mute Sound Effects box did not change when clicked"
 click_at "$setup_button_x" "$setup_button_y"
 xdotool mousemove --window "$window" "$race_button_x" "$race_button_y"

@@ -91,9 +91,17 @@ QWidget* RaceWindow::makeWidget(Control& control, QWidget* parent) {
 
 RaceButton* RaceWindow::makeRaceButton(QWidget* parent) {
     auto* button = new RaceButton(parent);
-    button->onMouseDown([this] { runHandler([this] { main_.stagePressed(); }); });
-    button->onMouseUp([this] { runHandler([this] { main_.launched(); }); });
+    button->onMouseDown([this] { raceButtonDown(std::chrono::steady_clock::now()); });
+    button->onMouseUp([this] { raceButtonUp(std::chrono::steady_clock::now()); });
     return button;
+}
+
+void RaceWindow::raceButtonDown(Moment /*at*/) {
+    runHandler([this] { main_.stagePressed(); });
+}
+
+void RaceWindow::raceButtonUp(Moment /*at*/) {
+    runHandler([this] { main_.launched(); });
 }
 
 QWidget* RaceWindow::makeButton(Control& control, QWidget* parent) {

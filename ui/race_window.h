@@ -5,6 +5,7 @@
 #include <map>
 #include <vector>
 
+#include "common/moment.h"
 #include "race/main.h"
 #include "race/surface.h"
 #include "ui/changed_controls.h"
@@ -38,6 +39,11 @@ class RaceWindow : public QWidget, public Surface {
     // Runs as the player's input reaches a handler, before the handler: the timer service
     // delivers the ticks that fell due before the input.
     void setBeforeInput(std::function<void()> hook) { beforeInput_ = std::move(hook); }
+
+    // The race button goes down or comes up, from the mouse or any other input, at the moment
+    // the platform stamped it.
+    void raceButtonDown(Moment at);
+    void raceButtonUp(Moment at);
 
     // The widget that shows a control; nullptr for the painted ones.
     QWidget* widgetFor(const Control& control) const;

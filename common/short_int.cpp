@@ -1,15 +1,14 @@
 #include "short_int.h"
 
-#include <limits>
 #include <string>
+#include <utility>
 
 #include "overflow_error.h"
 
 namespace korvane {
 
 ShortInt ShortInt::from(long long value) {
-    if (value < std::numeric_limits<std::int16_t>::min() ||
-        value > std::numeric_limits<std::int16_t>::max()) {
+    if (!std::in_range<std::int16_t>(value)) {
         throw OverflowError("16-bit overflow: " + std::to_string(value));
     }
     return ShortInt(static_cast<std::int16_t>(value));

@@ -29,8 +29,8 @@ class MemoryBytes : public ByteSource {
 };
 
 // A regular file opened for reading without blocking, so a FIFO swapped in after the path
-// checks cannot hang the game. Null with the reason (errno text) when it cannot be opened or is
-// not a regular file.
+// checks cannot hang the game (sound/file_bytes.cpp, one way per platform). Null with the
+// reason (errno text) when it cannot be opened or is not a regular file.
 std::unique_ptr<ByteSource> openFileBytes(const std::string& path, std::string& problem);
 
 }  // namespace korvane

@@ -1,5 +1,9 @@
 #include "sound/sound_folder.h"
 
+#include <SDL_filesystem.h>
+#include <SDL_stdinc.h>
+
+#include <memory>
 #include <system_error>
 
 namespace korvane {
@@ -8,17 +12,17 @@ std::string_view dataFolderFromBin() {
     return KORVANE_DATA_FROM_BIN;
 }
 
-std::filesystem::path soundFolderFor(const std::filesystem::path& executable,
+std::filesystem::path soundFolderFor(const std::filesystem::path& programFolder,
                                      std::string_view fromBin) {
-    return (executable.parent_path() / fromBin).lexically_normal();
+    return (programFolder / fromBin).lexically_normal();
 }
 
 std::string soundFolder() {
-    // The kernel's link names the real file, so a symlink to the game leads here too.
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error || self.empty()) return {};
-    return soundFolderFor(self).string();
+    // SDL asks the system for the real file, so a symlink to the game leads here too.
+    const std::unique_ptr<char, decltype(&SDL_free)> folder(SDL_GetBasePath(), SDL_free);
+    if (!folder) return {};
+    const auto* utf8 = reinterpret_cast<const char8_t*>(folder.get());  // SDL speaks UTF-8
+    return soundFolderFor(std::filesystem::path(utf8)).string();
 }
 
 std::string soundFile(std::string_view name) {

@@ -11,8 +11,8 @@ namespace korvane {
 // The path from the installed bin folder to the data folder, fixed when the game is configured.
 std::string_view dataFolderFromBin();
 
-// The data folder that belongs to an executable: `fromBin` taken from the executable's folder.
-std::filesystem::path soundFolderFor(const std::filesystem::path& executable,
+// The data folder that belongs to a program: `fromBin` taken from the program's folder.
+std::filesystem::path soundFolderFor(const std::filesystem::path& programFolder,
                                      std::string_view fromBin = dataFolderFromBin());
 
 // The game's fixed sound folder (its install folder on the old platform), mapped to the data

@@ -3,11 +3,11 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QRadioButton>
+#include <QScrollBar>
 
 #include "ui/control_geometry.h"
 #include "ui/font_choice.h"
 #include "ui/qt_alignment.h"
-#include "ui/scroll_bar.h"
 #include "ui/text_box.h"
 
 namespace korvane::ui {
@@ -58,7 +58,9 @@ QWidget* makeCheckBox(Control& control, QWidget* parent) {
 }
 
 QWidget* makeScrollBar(Control& control, QWidget* parent) {
-    auto* bar = new ScrollBar(Qt::Horizontal, parent);
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    // Qt's scroll bars invert their keys to suit a vertical bar; Left must step towards the left.
+    bar->setInvertedControls(false);
     // Qt's scroll bars take no focus of their own; this one is a tab stop, moved by the arrows.
     if (control.tabStop) bar->setFocusPolicy(Qt::StrongFocus);
     bar->setRange(control.min, control.max);

@@ -11,19 +11,20 @@ namespace {
 namespace fs = std::filesystem;
 
 struct LayoutRow {
-    const char* executable;
+    const char* programFolder;
     const char* fromBin;
     const char* folder;
 };
 
 TEST(SoundFolder, IsTheConfiguredPathFromTheExecutablesFolder) {
     const LayoutRow rows[] = {
-        {"/opt/korvane/bin/korvane", "../share/korvane", "/opt/korvane/share/korvane"},
-        {"/usr/games/korvane", "../share/games/korvane", "/usr/share/games/korvane"},
-        {"/stage/usr/local/bin/korvane", "../share/korvane", "/stage/usr/local/share/korvane"},
+        {"/opt/korvane/bin/", "../share/korvane", "/opt/korvane/share/korvane"},
+        {"/usr/games", "../share/games/korvane", "/usr/share/games/korvane"},
+        {"/stage/usr/local/bin", "../share/korvane", "/stage/usr/local/share/korvane"},
     };
     for (const LayoutRow& row : rows) {
-        EXPECT_EQ(soundFolderFor(row.executable, row.fromBin), fs::path(row.folder)) << row.fromBin;
+        EXPECT_EQ(soundFolderFor(row.programFolder, row.fromBin), fs::path(row.folder))
+            << row.fromBin;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "temp_folder.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -15,7 +16,7 @@ namespace korvane::testing {
 namespace fs = std::filesystem;
 
 TempFolder::TempFolder() {
-    std::string pattern = "/tmp/korvane-sound-XXXXXX";
+    std::string pattern = (fs::path(::testing::TempDir()) / "korvane-sound-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
 }

@@ -6,7 +6,8 @@
 
 namespace korvane::testing {
 
-// A fresh folder under /tmp, removed with everything in it (permissions restored first).
+// A fresh folder in GoogleTest's temporary folder, removed with everything in it (permissions
+// restored first).
 class TempFolder {
   public:
     TempFolder();

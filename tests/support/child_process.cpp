@@ -2,13 +2,12 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/prctl.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <stdexcept>
 #include <thread>
@@ -19,14 +18,14 @@ namespace korvane::testing {
 
 namespace {
 
-// Everything the child needs is built before fork: after it, only exec-safe calls are made.
-struct PreparedExec {
+// posix_spawnp's argument and environment arrays, pointing into strings held here.
+struct SpawnArguments {
     std::vector<std::string> argStrings;
     std::vector<std::string> envStrings;
     std::vector<char*> argv;
     std::vector<char*> envp;
 
-    PreparedExec(const std::vector<std::string>& command, const ChildProcess::Environment& extra)
+    SpawnArguments(const std::vector<std::string>& command, const ChildProcess::Environment& extra)
         : argStrings(command) {
         for (char** e = environ; *e != nullptr; ++e) {
             const std::string entry = *e;
@@ -42,30 +41,31 @@ struct PreparedExec {
     }
 };
 
-pid_t startChild(const PreparedExec& exec, int outputFd) {
-    const pid_t parent = ::getpid();
-    const pid_t pid = ::fork();
-    if (pid < 0) throw std::runtime_error("fork failed");
-    if (pid == 0) {
-        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-        if (::getppid() != parent) ::_exit(127);
-        ::dup2(outputFd, STDOUT_FILENO);
-        ::dup2(outputFd, STDERR_FILENO);
-        ::execvpe(exec.argv[0], exec.argv.data(), exec.envp.data());
-        ::_exit(127);
-    }
-    return pid;
+// Starts the program with stdout and stderr in the output file; -1 when it cannot start.
+pid_t spawn(const std::vector<std::string>& command, const ChildProcess::Environment& extra,
+            const std::string& output) {
+    const SpawnArguments arguments(command, extra);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+    pid_t pid = -1;
+    const int error = posix_spawnp(&pid, arguments.argv[0], &actions, nullptr,
+                                   arguments.argv.data(), arguments.envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    return error == 0 ? pid : -1;
 }
 
 }  // namespace
 
 ChildProcess::ChildProcess(const std::vector<std::string>& command, const Environment& extra,
                            const std::string& logFile) {
-    const PreparedExec exec(command, extra);
-    const int fd = ::open(logFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) throw std::runtime_error("cannot open " + logFile);
-    pid_ = startChild(exec, fd);
-    ::close(fd);
+    // setpriv has the program sent SIGTERM when this process dies.
+    std::vector<std::string> told{"setpriv", "--pdeathsig", "TERM", "--"};
+    told.insert(told.end(), command.begin(), command.end());
+    pid_ = spawn(told, extra, logFile);
+    if (pid_ < 0) throw std::runtime_error("cannot start " + command.front() + " into " + logFile);
 }
 
 ChildProcess::~ChildProcess() {
@@ -95,10 +95,8 @@ int ChildProcess::stop(int signal, int graceMs) {
 
 bool runsSuccessfully(const std::vector<std::string>& command,
                       const ChildProcess::Environment& extra) {
-    const PreparedExec exec(command, extra);
-    const int devNull = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-    const pid_t pid = startChild(exec, devNull);
-    ::close(devNull);
+    const pid_t pid = spawn(command, extra, "/dev/null");
+    if (pid < 0) return false;
     int status = 0;
     ::waitpid(pid, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;

@@ -1,6 +1,7 @@
 #include "input/controller_reader.h"
 
 #include <SDL.h>
+#include <pthread.h>
 
 #include <chrono>
 #include <cstdio>
@@ -115,6 +116,7 @@ ControllerReader::ControllerReader(Sink sink) : sink_(std::move(sink)) {
 ControllerReader::~ControllerReader() = default;  // the thread stops and is joined
 
 void ControllerReader::run(const std::stop_token& stop) {
+    pthread_setname_np(pthread_self(), "controllers");  // for top and the benchmarks
     const bool running = startJoysticks();
     {
         const std::lock_guard lock(mutex_);

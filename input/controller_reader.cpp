@@ -6,8 +6,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <future>
 #include <map>
 #include <optional>
+#include <set>
 
 #include "input/held_inputs.h"
 #include "input/pipe_joystick.h"
@@ -19,14 +21,18 @@ namespace {
 // The open controllers and what they hold, turned from SDL's events into race button changes.
 class Controllers {
   public:
-    explicit Controllers(const ControllerReader::Sink& sink) : sink_(sink) {}
+    Controllers(const ControllerReader::Sink& sink, DeviceWait& wait, SDL_JoystickID wakesUs)
+        : sink_(sink), wait_(wait), wakesUs_(wakesUs) {}
     ~Controllers() {
         for (const auto& [id, joystick] : open_) SDL_JoystickClose(joystick);
     }
     Controllers(const Controllers&) = delete;
     Controllers& operator=(const Controllers&) = delete;
 
-    bool anyConnected() const { return !open_.empty(); }
+    // A millisecond while a controller cannot wake the reader; else a second, for hot-plug.
+    std::chrono::milliseconds pause() const {
+        return std::chrono::milliseconds(unwatched_.empty() ? 1000 : 1);
+    }
     void take(const SDL_Event& event, Moment at);
 
   private:
@@ -36,8 +42,11 @@ class Controllers {
     void tell(Edge edge, Moment at);
 
     const ControllerReader::Sink& sink_;
+    DeviceWait& wait_;
+    const SDL_JoystickID wakesUs_;  // the benchmarks' joystick wakes the reader itself
     HeldInputs held_;
     std::map<SDL_JoystickID, SDL_Joystick*> open_;
+    std::set<SDL_JoystickID> unwatched_;
 };
 
 void Controllers::take(const SDL_Event& event, Moment at) {
@@ -71,7 +80,10 @@ void Controllers::plugIn(int index) {
                      SDL_GetError());
         return;
     }
-    open_.emplace(SDL_JoystickInstanceID(joystick), joystick);
+    const SDL_JoystickID id = SDL_JoystickInstanceID(joystick);
+    open_.emplace(id, joystick);
+    const char* path = SDL_JoystickPath(joystick);
+    if (id != wakesUs_ && (path == nullptr || !wait_.watch(id, path))) unwatched_.insert(id);
 }
 
 // A controller pulled out while held lets go: the race takes it as the release, now.
@@ -79,6 +91,8 @@ void Controllers::pullOut(SDL_JoystickID id, Moment at) {
     for (int left = held_.unplug(id); left > 0; --left) tell(Edge::Up, at);
     const auto found = open_.find(id);
     if (found == open_.end()) return;
+    wait_.forget(id);
+    unwatched_.erase(id);
     SDL_JoystickClose(found->second);
     open_.erase(found);
 }
@@ -108,44 +122,41 @@ bool startJoysticks() {
 
 // SDL's subsystems start one at a time: this one is up before the game plays its first sound.
 ControllerReader::ControllerReader(Sink sink) : sink_(std::move(sink)) {
-    thread_ = std::jthread([this](const std::stop_token& stop) { run(stop); });
-    std::unique_lock lock(mutex_);
-    wake_.wait(lock, [this] { return started_; });
+    std::promise<bool> started;
+    std::future<bool> running = started.get_future();
+    thread_ =
+        std::jthread([this, started = std::move(started)](const std::stop_token& stop) mutable {
+            pthread_setname_np(pthread_self(), "controllers");  // for top and the benchmarks
+            const bool up = startJoysticks();
+            started.set_value(up);
+            if (up) run(stop);
+        });
+    running_ = running.get();
 }
 
-ControllerReader::~ControllerReader() = default;  // the thread stops and is joined
+ControllerReader::~ControllerReader() {
+    thread_.request_stop();
+    wait_.wake();
+}
 
 void ControllerReader::run(const std::stop_token& stop) {
-    pthread_setname_np(pthread_self(), "controllers");  // for top and the benchmarks
-    const bool running = startJoysticks();
-    {
-        const std::lock_guard lock(mutex_);
-        started_ = true;
-        running_ = running;
-    }
-    wake_.notify_all();
-    if (!running) return;
     {
         std::optional<PipeJoystick> bench;
-        if (const char* pipe = std::getenv("KORVANE_BENCH_JOYSTICK")) bench.emplace(pipe);
-        Controllers controllers(sink_);
+        if (const char* pipe = std::getenv("KORVANE_BENCH_JOYSTICK")) {
+            bench.emplace(pipe, [this] { wait_.wake(); });
+        }
+        Controllers controllers(sink_, wait_, bench ? bench->id() : -1);
         while (!stop.stop_requested()) {
             SDL_Event event;
-            // The stamp is taken as SDL hands the event over, at most a look's pause after the
-            // device reported it; SDL's own stamp is no earlier and counts whole milliseconds.
+            // The stamp is taken as SDL hands the event over, just after the device woke the
+            // reader; SDL's own stamp is no earlier and counts whole milliseconds.
             while (SDL_PollEvent(&event) != 0) {
                 controllers.take(event, std::chrono::steady_clock::now());
             }
-            sleep(stop, controllers.anyConnected());
+            wait_.wait(controllers.pause());
         }
     }
     SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
-}
-
-void ControllerReader::sleep(const std::stop_token& stop, bool anyConnected) {
-    using namespace std::chrono_literals;
-    std::unique_lock lock(mutex_);
-    wake_.wait_for(lock, stop, anyConnected ? 1ms : 1000ms, [] { return false; });
 }
 
 }  // namespace korvane::input

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <condition_variable>
 #include <functional>
-#include <mutex>
 #include <stop_token>
 #include <thread>
 
 #include "common/moment.h"
+#include "input/device_wait.h"
 
 namespace korvane::input {
 
@@ -18,9 +17,10 @@ struct ControllerChange {
 };
 
 // Reads every game controller, joystick and pedal through SDL on a thread of its own and hands
-// each press and release to the sink, on that thread. SDL 2 has no blocking wait for
-// joysticks, so the thread sleeps between looks: a second with nothing plugged in (to notice
-// one arriving), a millisecond with a controller connected.
+// each press and release to the sink, on that thread. SDL 2 cannot sleep until a joystick
+// moves, so the thread sleeps on the controllers' device files itself, waking once a second
+// to notice one plugged in; a controller whose file it cannot read is looked at every
+// millisecond instead.
 class ControllerReader {
   public:
     using Sink = std::function<void(const ControllerChange&)>;
@@ -35,12 +35,9 @@ class ControllerReader {
 
   private:
     void run(const std::stop_token& stop);
-    void sleep(const std::stop_token& stop, bool anyConnected);
 
     Sink sink_;
-    std::mutex mutex_;
-    std::condition_variable_any wake_;
-    bool started_ = false;
+    DeviceWait wait_;
     bool running_ = false;
     std::jthread thread_;
 };

@@ -9,7 +9,8 @@
 
 namespace korvane::input {
 
-PipeJoystick::PipeJoystick(const std::string& path) {
+PipeJoystick::PipeJoystick(const std::string& path, std::function<void()> wake)
+    : wake_(std::move(wake)) {
     SDL_VirtualJoystickDesc desc{};
     desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
     desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
@@ -21,6 +22,10 @@ PipeJoystick::PipeJoystick(const std::string& path) {
         return;
     }
     thread_ = std::jthread([this, path](const std::stop_token& stop) { read(stop, path); });
+}
+
+int PipeJoystick::id() const {
+    return joystick_ == nullptr ? -1 : SDL_JoystickInstanceID(joystick_);
 }
 
 PipeJoystick::~PipeJoystick() {
@@ -43,7 +48,9 @@ void PipeJoystick::read(const std::stop_token& stop, const std::string& path) {
             ::usleep(100000);  // no writer yet, or it went away
             continue;
         }
-        if (byte == 'd' || byte == 'u') SDL_JoystickSetVirtualButton(joystick_, 0, byte == 'd');
+        if (byte != 'd' && byte != 'u') continue;
+        SDL_JoystickSetVirtualButton(joystick_, 0, byte == 'd' ? SDL_PRESSED : SDL_RELEASED);
+        wake_();
     }
     ::close(fd);
 }

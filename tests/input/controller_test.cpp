@@ -2,12 +2,19 @@
 
 #include <SDL.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <condition_variable>
+#include <filesystem>
+#include <future>
 #include <mutex>
 #include <thread>
 #include <vector>
 
 #include "input/controller_reader.h"
+#include "input/device_wait.h"
 #include "input/held_inputs.h"
 
 namespace korvane::testing {
@@ -63,6 +70,26 @@ TEST(HeldInputs, ButtonsAxesAndHatsGoDownAndUpOnceEach) {
         EXPECT_EQ(got, s.expected) << "row " << row++;
     }
     EXPECT_EQ(held.held(), 0);
+}
+
+// The reader sleeps until a watched device file has something to read or it is woken.
+TEST(DeviceWait, AWatchedFileWithSomethingToReadOrAWakeEndsTheWait) {
+    const std::string path = ::testing::TempDir() + "device-" + std::to_string(getpid());
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    input::DeviceWait wait;
+    ASSERT_TRUE(wait.watch(7, path.c_str()));
+    const int device = ::open(path.c_str(), O_WRONLY);
+    const std::function<void()> wakers[] = {[&] { EXPECT_EQ(::write(device, "x", 1), 1); },
+                                            [&] { wait.wake(); }};
+    for (const auto& waker : wakers) {
+        auto waited = std::async(std::launch::async, [&] { wait.wait(std::chrono::hours(1)); });
+        waker();
+        const bool ended = waited.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+        EXPECT_TRUE(ended);
+        if (!ended) wait.wake();  // lets the test end
+    }
+    ::close(device);
+    std::filesystem::remove(path);
 }
 
 // The reader's changes, as the game's event loop would get them.

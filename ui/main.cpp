@@ -8,6 +8,7 @@
 #include "sound/sdl_wave_output.h"
 #include "sound/sound_folder.h"
 #include "ui/command_line.h"
+#include "ui/controller_link.h"
 #include "ui/qt_message_boxes.h"
 #include "ui/qt_timer_service.h"
 #include "ui/qt_window_system.h"
@@ -62,6 +63,7 @@ int main(int argc, char* argv[]) {
     timers.setErrorReport(report);
 
     korvane::ui::QtWindowSystem windows(timers, report);
+    const korvane::input::ControllerReader controllers(korvane::ui::raceWindowSink(windows));
     korvane::Lifecycle life({random, sound, messages, checkedSoundFolder()}, windows, timers);
     windows.onQuit([&life] { life.quitClicked(); });
     life.start();

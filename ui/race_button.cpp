@@ -9,7 +9,8 @@ RaceButton::RaceButton(QWidget* parent) : ColouredButton(parent) {}
 
 void RaceButton::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    setDown(true);
+    mouseHeld_ = true;
+    showHeld();
     if (down_) down_();
 }
 
@@ -21,8 +22,14 @@ void RaceButton::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void RaceButton::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    if (event->buttons() == Qt::NoButton) setDown(false);
+    mouseHeld_ = event->buttons() != Qt::NoButton;
+    showHeld();
     if (up_) up_();
+}
+
+void RaceButton::setHeldElsewhere(bool held) {
+    heldElsewhere_ = held;
+    showHeld();
 }
 
 // The button stays down while held, wherever the pointer goes.

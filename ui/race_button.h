@@ -18,6 +18,8 @@ class RaceButton : public ColouredButton {
     explicit RaceButton(QWidget* parent = nullptr);
     void onMouseDown(MouseHandler handler) { down_ = std::move(handler); }
     void onMouseUp(MouseHandler handler) { up_ = std::move(handler); }
+    // Held by another input (a controller): the button looks pressed while either holds it.
+    void setHeldElsewhere(bool held);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -28,8 +30,12 @@ class RaceButton : public ColouredButton {
     void keyReleaseEvent(QKeyEvent* event) override;
 
   private:
+    void showHeld() { setDown(mouseHeld_ || heldElsewhere_); }
+
     MouseHandler down_;
     MouseHandler up_;
+    bool mouseHeld_ = false;
+    bool heldElsewhere_ = false;
 };
 
 }  // namespace korvane::ui

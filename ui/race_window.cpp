@@ -104,6 +104,15 @@ void RaceWindow::raceButtonUp(Moment /*at*/) {
     runHandler([this] { main_.launched(); });
 }
 
+void RaceWindow::controllerInput(bool down, bool anyHeld, Moment at) {
+    static_cast<RaceButton*>(widgetFor(main_.raceButton))->setHeldElsewhere(anyHeld);
+    if (down) {
+        raceButtonDown(at);
+    } else {
+        raceButtonUp(at);
+    }
+}
+
 QWidget* RaceWindow::makeButton(Control& control, QWidget* parent) {
     auto* button = new ColouredButton(parent);
     // Return and Enter press a focused button as Space does, as on the desktop.

@@ -44,6 +44,8 @@ class RaceWindow : public QWidget, public Surface {
     // the platform stamped it.
     void raceButtonDown(Moment at);
     void raceButtonUp(Moment at);
+    // A controller's button or pedal going down or coming up; anyHeld keeps the button's look.
+    void controllerInput(bool down, bool anyHeld, Moment at);
 
     // The widget that shows a control; nullptr for the painted ones.
     QWidget* widgetFor(const Control& control) const;

@@ -457,6 +457,20 @@ TEST_F(RaceWindowStaging, ARightButtonPressOnTheRaceButtonStagesAndShowsIt) {
     QTest::mouseRelease(button, Qt::RightButton, {}, QPoint(30, 20));
 }
 
+// A controller stages and launches as a mouse button does; the button looks pressed while
+// either holds it.
+TEST_F(RaceWindowStaging, AControllerButtonStagesAndLaunchesBesideTheMouse) {
+    auto* button = static_cast<ui::ColouredButton*>(widget(main.raceButton));
+    window.controllerInput(true, true, std::chrono::steady_clock::now());
+    EXPECT_EQ(main.raceButton.caption, "Launch (Up)");
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(30, 20));
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(30, 20));
+    EXPECT_TRUE(button->isDown());
+    window.controllerInput(false, false, std::chrono::steady_clock::now());
+    EXPECT_FALSE(button->isDown());
+    EXPECT_EQ(main.raceButton.caption, " Stage (Down)");
+}
+
 TEST_F(RaceWindowStaging, SpaceOrEnterOnTheRaceButtonDoesNothing) {
     QWidget* button = widget(main.raceButton);
     button->setFocus();

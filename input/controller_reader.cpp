@@ -1,0 +1,162 @@
+#include "input/controller_reader.h"
+
+#include <SDL.h>
+#include <pthread.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <future>
+#include <map>
+#include <optional>
+#include <set>
+
+#include "input/held_inputs.h"
+#include "input/pipe_joystick.h"
+
+namespace korvane::input {
+
+namespace {
+
+// The open controllers and what they hold, turned from SDL's events into race button changes.
+class Controllers {
+  public:
+    Controllers(const ControllerReader::Sink& sink, DeviceWait& wait, SDL_JoystickID wakesUs)
+        : sink_(sink), wait_(wait), wakesUs_(wakesUs) {}
+    ~Controllers() {
+        for (const auto& [id, joystick] : open_) SDL_JoystickClose(joystick);
+    }
+    Controllers(const Controllers&) = delete;
+    Controllers& operator=(const Controllers&) = delete;
+
+    // A millisecond while a controller cannot wake the reader; else a second, for hot-plug.
+    std::chrono::milliseconds pause() const {
+        return std::chrono::milliseconds(unwatched_.empty() ? 1000 : 1);
+    }
+    void take(const SDL_Event& event, Moment at);
+
+  private:
+    void plugIn(int index);
+    void pullOut(SDL_JoystickID id, Moment at);
+    int restOf(SDL_JoystickID id, int axis) const;
+    void tell(Edge edge, Moment at);
+
+    const ControllerReader::Sink& sink_;
+    DeviceWait& wait_;
+    const SDL_JoystickID wakesUs_;  // the benchmarks' joystick wakes the reader itself
+    HeldInputs held_;
+    std::map<SDL_JoystickID, SDL_Joystick*> open_;
+    std::set<SDL_JoystickID> unwatched_;
+};
+
+void Controllers::take(const SDL_Event& event, Moment at) {
+    switch (event.type) {
+        case SDL_JOYDEVICEADDED:
+            return plugIn(event.jdevice.which);
+        case SDL_JOYDEVICEREMOVED:
+            return pullOut(event.jdevice.which, at);
+        case SDL_JOYBUTTONDOWN:
+        case SDL_JOYBUTTONUP: {
+            const SDL_JoyButtonEvent& b = event.jbutton;
+            return tell(held_.button(b.which, b.button, b.state == SDL_PRESSED), at);
+        }
+        case SDL_JOYAXISMOTION: {
+            const SDL_JoyAxisEvent& a = event.jaxis;
+            return tell(held_.axis(a.which, a.axis, a.value, restOf(a.which, a.axis)), at);
+        }
+        case SDL_JOYHATMOTION: {
+            const SDL_JoyHatEvent& h = event.jhat;
+            return tell(held_.hat(h.which, h.hat, h.value == SDL_HAT_CENTERED), at);
+        }
+        default:
+            return;
+    }
+}
+
+void Controllers::plugIn(int index) {
+    SDL_Joystick* joystick = SDL_JoystickOpen(index);
+    if (joystick == nullptr) {
+        std::fprintf(stderr, "korvane: a game controller plugged in would not open: %s\n",
+                     SDL_GetError());
+        return;
+    }
+    const SDL_JoystickID id = SDL_JoystickInstanceID(joystick);
+    open_.emplace(id, joystick);
+    const char* path = SDL_JoystickPath(joystick);
+    if (id != wakesUs_ && (path == nullptr || !wait_.watch(id, path))) unwatched_.insert(id);
+}
+
+// A controller pulled out while held lets go: the race takes it as the release, now.
+void Controllers::pullOut(SDL_JoystickID id, Moment at) {
+    for (int left = held_.unplug(id); left > 0; --left) tell(Edge::Up, at);
+    const auto found = open_.find(id);
+    if (found == open_.end()) return;
+    wait_.forget(id);
+    unwatched_.erase(id);
+    SDL_JoystickClose(found->second);
+    open_.erase(found);
+}
+
+// Where the axis lay when the controller was opened: the middle for a stick, an end for most
+// pedals and triggers.
+int Controllers::restOf(SDL_JoystickID id, int axis) const {
+    const auto found = open_.find(id);
+    Sint16 rest = 0;
+    if (found != open_.end()) SDL_JoystickGetAxisInitialState(found->second, axis, &rest);
+    return rest;
+}
+
+void Controllers::tell(Edge edge, Moment at) {
+    if (edge != Edge::None) sink_({edge == Edge::Down, held_.held(), at});
+}
+
+bool startJoysticks() {
+    // SDL would otherwise take over SIGINT and SIGTERM, and Ctrl-C would no longer end the game.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0) return true;
+    std::fprintf(stderr, "korvane: game controllers will not work: %s\n", SDL_GetError());
+    return false;
+}
+
+}  // namespace
+
+// SDL's subsystems start one at a time: this one is up before the game plays its first sound.
+ControllerReader::ControllerReader(Sink sink) : sink_(std::move(sink)) {
+    std::promise<bool> started;
+    std::future<bool> running = started.get_future();
+    thread_ =
+        std::jthread([this, started = std::move(started)](const std::stop_token& stop) mutable {
+            pthread_setname_np(pthread_self(), "controllers");  // for top and the benchmarks
+            const bool up = startJoysticks();
+            started.set_value(up);
+            if (up) run(stop);
+        });
+    running_ = running.get();
+}
+
+ControllerReader::~ControllerReader() {
+    thread_.request_stop();
+    wait_.wake();
+}
+
+void ControllerReader::run(const std::stop_token& stop) {
+    {
+        std::optional<PipeJoystick> bench;
+        if (const char* pipe = std::getenv("KORVANE_BENCH_JOYSTICK")) {
+            bench.emplace(pipe, [this] { wait_.wake(); });
+        }
+        Controllers controllers(sink_, wait_, bench ? bench->id() : -1);
+        while (!stop.stop_requested()) {
+            SDL_Event event;
+            // The stamp is taken as SDL hands the event over, just after the device woke the
+            // reader; SDL's own stamp is no earlier and counts whole milliseconds.
+            while (SDL_PollEvent(&event) != 0) {
+                controllers.take(event, std::chrono::steady_clock::now());
+            }
+            wait_.wait(controllers.pause());
+        }
+    }
+    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+}
+
+}  // namespace korvane::input

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <functional>
+#include <stop_token>
+#include <thread>
+
+#include "common/moment.h"
+#include "input/device_wait.h"
+
+namespace korvane::input {
+
+// A controller's button, axis or hat going down or coming up, and how many are held after it.
+struct ControllerChange {
+    bool down = false;
+    int held = 0;
+    Moment at;
+};
+
+// Reads every game controller, joystick and pedal through SDL on a thread of its own and hands
+// each press and release to the sink, on that thread. SDL 2 cannot sleep until a joystick
+// moves, so the thread sleeps on the controllers' device files itself, waking once a second
+// to notice one plugged in; a controller whose file it cannot read is looked at every
+// millisecond instead.
+class ControllerReader {
+  public:
+    using Sink = std::function<void(const ControllerChange&)>;
+
+    // Returns once SDL's joystick support has started (or failed to, said on stderr).
+    explicit ControllerReader(Sink sink);
+    ~ControllerReader();
+    ControllerReader(const ControllerReader&) = delete;
+    ControllerReader& operator=(const ControllerReader&) = delete;
+
+    bool running() const { return running_; }
+
+  private:
+    void run(const std::stop_token& stop);
+
+    Sink sink_;
+    DeviceWait wait_;
+    bool running_ = false;
+    std::jthread thread_;
+};
+
+}  // namespace korvane::input

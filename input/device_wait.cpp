@@ -1,0 +1,66 @@
+#include "input/device_wait.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <vector>
+
+namespace korvane::input {
+
+namespace {
+
+// What is read is thrown away: SDL reads the same reports from its own handle.
+void drain(int fd) {
+    std::array<char, 512> buffer{};
+    while (::read(fd, buffer.data(), buffer.size()) > 0) {
+    }
+}
+
+}  // namespace
+
+DeviceWait::DeviceWait() : wakeFd_(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
+
+DeviceWait::~DeviceWait() {
+    for (const auto& [id, fd] : files_) ::close(fd);
+    if (wakeFd_ >= 0) ::close(wakeFd_);
+}
+
+bool DeviceWait::watch(int id, const char* path) {
+    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    files_.emplace(id, fd);
+    return true;
+}
+
+void DeviceWait::forget(int id) {
+    const auto found = files_.find(id);
+    if (found == files_.end()) return;
+    ::close(found->second);
+    files_.erase(found);
+}
+
+void DeviceWait::wake() {
+    const std::uint64_t one = 1;
+    [[maybe_unused]] const auto written = ::write(wakeFd_, &one, sizeof one);
+}
+
+void DeviceWait::wait(std::chrono::milliseconds timeout) {
+    std::vector<pollfd> watched{{wakeFd_, POLLIN, 0}};
+    for (const auto& [id, fd] : files_) watched.push_back({fd, POLLIN, 0});
+    if (::poll(watched.data(), watched.size(), static_cast<int>(timeout.count())) <= 0) return;
+    for (const pollfd& w : watched) {
+        if ((w.revents & POLLIN) != 0) drain(w.fd);
+        // A file gone bad (the device pulled out) would end every later wait at once.
+        if ((w.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0 && w.fd != wakeFd_) {
+            std::erase_if(files_, [&w](const auto& file) { return file.second == w.fd; });
+            ::close(w.fd);
+        }
+    }
+}
+
+}  // namespace korvane::input

@@ -25,7 +25,7 @@ echo "$(basename "$deb"): $(du -k "$deb" | cut -f1) KiB"
 
 field() { dpkg-deb --field "$deb" "$1"; }
 section=misc
-dpkg-deb --contents "$deb" | grep -q ' \./usr/games/korvane$' && section=games
+[[ "$(dpkg-deb --contents "$deb")" == *" ./usr/games/korvane"$'\n'* ]] && section=games
 echo "Depends: $(field Depends)"
 # Field, then an extended regular expression its value must match.
 fields=(

@@ -15,14 +15,14 @@ namespace {
     std::exit(2);
 }
 
-// The GNU form: the program's name as typed, then the version.
+// The GNU form: the program's name, then the version.
 [[noreturn]] void showVersion() {
     std::printf("korvane %s\n", qPrintable(QCoreApplication::applicationVersion()));
     std::exit(0);
 }
 
-}  // namespace
-
+// Until a QApplication has taken Qt's own options out (`qtOptionsTaken` false), an unknown
+// option or --help-all returns false to be read again after that; true: nothing to answer.
 bool readCommandLine(const QStringList& arguments, bool qtOptionsTaken) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -46,6 +46,8 @@ bool readCommandLine(const QStringList& arguments, bool qtOptionsTaken) {
     parser.process(arguments);
     return true;
 }
+
+}  // namespace
 
 void answerCommandLine(int argc, char* argv[]) {
     if (argc < 2) return;

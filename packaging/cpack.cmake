@@ -1,7 +1,7 @@
 # A Debian package of the installed game, korvane_<version>_<arch>.deb:
 #   cmake --workflow --preset package
-# Section games wants the game in /usr/games: package a build with the Debian games layout
-# (the package and default presets have it).
+# Section games wants the game in /usr/games (the Debian games layout of the package and default
+# presets); a game installed in bin/ goes in the catch-all section instead.
 set(CPACK_PACKAGE_NAME korvane)
 set(CPACK_PACKAGE_VENDOR "the Korvane developers")
 set(CPACK_PACKAGE_CONTACT "the Korvane developers <developers@korvane.org>")
@@ -20,7 +20,11 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+if(CMAKE_INSTALL_BINDIR MATCHES "(^|/)games$")
+    set(CPACK_DEBIAN_PACKAGE_SECTION games)
+else()
+    set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+endif()
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://korvane.org/)
 # The libraries come from dpkg-shlibdeps; the fonts are found by name at run time.

@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QStringList>
-
 namespace korvane::ui {
 
-// Reads the game's command line. --help and --version print and end the program with status 0;
-// anything else prints the usage to stderr and ends it with status 2; with nothing to read it
-// returns and the game plays. Until the QApplication has taken Qt's own options (-platform ...)
-// out, `qtOptionsTaken` is false and an unknown option returns to be read again after that.
-void readCommandLine(const QStringList& arguments, bool qtOptionsTaken);
+// Answers the game's command line before any display is opened: --help, --help-all and
+// --version print and end the program with status 0; anything unknown prints the usage to
+// stderr and ends it with status 2. Returns when the game should play; the QApplication made
+// afterwards takes Qt's own options (-platform ...) from argv as usual.
+void answerCommandLine(int argc, char* argv[]);
 
 }  // namespace korvane::ui

@@ -45,13 +45,9 @@ std::string checkedSoundFolder() {
 
 int main(int argc, char* argv[]) {
     nameTheApplication();
-    // --help and --version are answered before a display is opened, so they work on a console.
-    if (argc > 1) {
-        const QCoreApplication console(argc, argv);
-        korvane::ui::readCommandLine(QCoreApplication::arguments(), false);
-    }
+    // The command line is answered before a display is opened, so it works on a console.
+    korvane::ui::answerCommandLine(argc, argv);
     QApplication app(argc, argv);
-    korvane::ui::readCommandLine(QApplication::arguments(), true);
     QApplication::setWindowIcon(trafficLightIcon());
 
     korvane::RandomSource random;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The game's command line, on the X display in $DISPLAY; then the data folder, found from a
-# symlink to the game and missed by a lone copy of it, which says so once and plays on.
+# The game's command line, on the X display in $DISPLAY and with none; then the data folder,
+# found from a symlink to the game and missed by a lone copy of it, which says so once and plays
+# on; each time the window's X11 class matches the desktop entry.
 # Usage: command_line_test.sh GAME
 set -uo pipefail
 game="$1"
@@ -8,24 +9,38 @@ source "$(dirname "$0")/../e2e/e2e_lib.sh"
 work=$(mktemp -d /tmp/korvane-cli-XXXXXX)
 on_cleanup 'rm -rf "$work"'
 
-# Arguments, exit status, the stream to read, and a regular expression it must match.
+# Arguments, exit status, the stream to read, and a regular expression it must match. Each row
+# runs on the display and again with none: nothing here may need one.
 rows=(
     "--help" 0 stdout "^Usage: .*korvane \[options\]"
-    "--version" 0 stdout "^Korvane 1\.00$"
-    "-platform offscreen --version" 0 stdout "^Korvane 1\.00$"
+    "--version" 0 stdout "^korvane 1\.00$"
+    "-platform offscreen --version" 0 stdout "^korvane 1\.00$"
+    "-style Fusion --version" 0 stdout "^korvane 1\.00$"
     "--help-all" 0 stdout "--platform <platformName"
     "--bogus" 2 stderr "Unknown option 'bogus'\..*Usage: "
+    "-style Fusion --bogus" 2 stderr "Unknown option 'bogus'\..*Usage: "
     "extra" 2 stderr "Unexpected argument 'extra'\..*Usage: "
 )
-for ((i = 0; i < ${#rows[@]}; i += 4)); do
-    # shellcheck disable=SC2086  # the arguments are split on purpose
-    timeout 20 "$game" ${rows[i]} >"$work/stdout" 2>"$work/stderr"
-    status=$?
-    text=$(<"$work/${rows[i + 2]}")
-    text=${text//$'\n'/ }
-    ((status == rows[i + 1])) || fail "'${rows[i]}' ended with $status, expected ${rows[i + 1]}"
-    [[ "$text" =~ ${rows[i + 3]} ]] || fail "'${rows[i]}' printed '$text' on ${rows[i + 2]}"
+for display in "$DISPLAY" ""; do
+    on_display=(-u DISPLAY)
+    [[ -n "$display" ]] && on_display=("DISPLAY=$display")
+    for ((i = 0; i < ${#rows[@]}; i += 4)); do
+        # shellcheck disable=SC2086  # the arguments are split on purpose
+        timeout 20 env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${on_display[@]}" "$game" ${rows[i]} \
+            >"$work/stdout" 2>"$work/stderr"
+        status=$?
+        text=$(<"$work/${rows[i + 2]}")
+        text=${text//$'\n'/ }
+        where="'${rows[i]}' on display '$display'"
+        ((status == rows[i + 1])) || fail "$where ended with $status, expected ${rows[i + 1]}"
+        [[ "$text" =~ ${rows[i + 3]} ]] || fail "$where printed '$text' on ${rows[i + 2]}"
+    done
 done
+
+# The desktop matches the window to its entry by the X11 class.
+entry="$(dirname "$0")/../../desktop/org.korvane.Korvane.desktop"
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+[[ -n "$wm_class" ]] || fail "the desktop entry has no StartupWMClass"
 
 # Starts GAME, waits for the race window, ends the game; leaves its stderr in $work/stderr.
 play_briefly() {
@@ -34,6 +49,8 @@ play_briefly() {
     window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Korvane - By Vantrel$' |
         head -n1)
     [[ -n "$window" ]] || fail "$1 showed no race window"
+    [[ -z "$window" || "$(xprop -id "$window" WM_CLASS)" == *", \"$wm_class\"" ]] ||
+        fail "$1: $(xprop -id "$window" WM_CLASS), the desktop entry says $wm_class"
     stop_game
 }
 mkdir -p "$work/elsewhere" "$work/lone/bin"

@@ -1,7 +1,9 @@
 #include "input/controller_reader.h"
 
 #include <SDL.h>
+#ifdef __linux__
 #include <pthread.h>
+#endif
 
 #include <chrono>
 #include <cstdio>
@@ -118,6 +120,13 @@ bool startJoysticks() {
     return false;
 }
 
+// For top and the benchmarks.
+void nameThisThread() {
+#ifdef __linux__
+    pthread_setname_np(pthread_self(), "controllers");
+#endif
+}
+
 }  // namespace
 
 // SDL's subsystems start one at a time: this one is up before the game plays its first sound.
@@ -126,7 +135,7 @@ ControllerReader::ControllerReader(Sink sink) : sink_(std::move(sink)) {
     std::future<bool> running = started.get_future();
     thread_ =
         std::jthread([this, started = std::move(started)](const std::stop_token& stop) mutable {
-            pthread_setname_np(pthread_self(), "controllers");  // for top and the benchmarks
+            nameThisThread();
             const bool up = startJoysticks();
             started.set_value(up);
             if (up) run(stop);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <chrono>
-#include <map>
+#include <memory>
 
 namespace korvane::input {
 
@@ -22,8 +22,8 @@ class DeviceWait {
     void wait(std::chrono::milliseconds timeout);
 
   private:
-    int wakeFd_;
-    std::map<int, int> files_;
+    struct Handles;  // the platform's own: device files and a wake-up handle, or a condition
+    std::unique_ptr<Handles> handles_;
 };
 
 }  // namespace korvane::input

@@ -1,9 +1,13 @@
 #include "input/pipe_joystick.h"
 
 #include <SDL.h>
+
+#if __has_include(<poll.h>)
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
+#define KORVANE_NAMED_PIPES 1
+#endif
 
 #include <cstdio>
 
@@ -36,6 +40,8 @@ PipeJoystick::~PipeJoystick() {
     if (joystick_ != nullptr) SDL_JoystickClose(joystick_);
 }
 
+#ifdef KORVANE_NAMED_PIPES
+
 // Waits in slices so the game can end while nothing is written.
 void PipeJoystick::read(const std::stop_token& stop, const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
@@ -54,5 +60,14 @@ void PipeJoystick::read(const std::stop_token& stop, const std::string& path) {
     }
     ::close(fd);
 }
+
+#else
+
+// The benchmarks drive the game through a named pipe, which only POSIX systems have.
+void PipeJoystick::read(const std::stop_token& /*stop*/, const std::string& /*path*/) {
+    std::fprintf(stderr, "korvane: no benchmark joystick: no named pipes here\n");
+}
+
+#endif
 
 }  // namespace korvane::input

@@ -12,6 +12,11 @@
 
 namespace korvane::input {
 
+struct DeviceWait::Handles {
+    int wakeFd = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    std::map<int, int> files;
+};
+
 namespace {
 
 // What is read is thrown away: SDL reads the same reports from its own handle.
@@ -23,41 +28,44 @@ void drain(int fd) {
 
 }  // namespace
 
-DeviceWait::DeviceWait() : wakeFd_(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
+DeviceWait::DeviceWait() : handles_(std::make_unique<Handles>()) {}
 
 DeviceWait::~DeviceWait() {
-    for (const auto& [id, fd] : files_) ::close(fd);
-    if (wakeFd_ >= 0) ::close(wakeFd_);
+    for (const auto& [id, fd] : handles_->files) ::close(fd);
+    if (handles_->wakeFd >= 0) ::close(handles_->wakeFd);
 }
 
 bool DeviceWait::watch(int id, const char* path) {
     const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return false;
-    files_.emplace(id, fd);
+    handles_->files.emplace(id, fd);
     return true;
 }
 
 void DeviceWait::forget(int id) {
-    const auto found = files_.find(id);
-    if (found == files_.end()) return;
+    auto& files = handles_->files;
+    const auto found = files.find(id);
+    if (found == files.end()) return;
     ::close(found->second);
-    files_.erase(found);
+    files.erase(found);
 }
 
 void DeviceWait::wake() {
     const std::uint64_t one = 1;
-    [[maybe_unused]] const auto written = ::write(wakeFd_, &one, sizeof one);
+    [[maybe_unused]] const auto written = ::write(handles_->wakeFd, &one, sizeof one);
 }
 
 void DeviceWait::wait(std::chrono::milliseconds timeout) {
-    std::vector<pollfd> watched{{wakeFd_, POLLIN, 0}};
-    for (const auto& [id, fd] : files_) watched.push_back({fd, POLLIN, 0});
+    const int wakeFd = handles_->wakeFd;
+    auto& files = handles_->files;
+    std::vector<pollfd> watched{{wakeFd, POLLIN, 0}};
+    for (const auto& [id, fd] : files) watched.push_back({fd, POLLIN, 0});
     if (::poll(watched.data(), watched.size(), static_cast<int>(timeout.count())) <= 0) return;
     for (const pollfd& w : watched) {
         if ((w.revents & POLLIN) != 0) drain(w.fd);
         // A file gone bad (the device pulled out) would end every later wait at once.
-        if ((w.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0 && w.fd != wakeFd_) {
-            std::erase_if(files_, [&w](const auto& file) { return file.second == w.fd; });
+        if ((w.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0 && w.fd != wakeFd) {
+            std::erase_if(files, [&w](const auto& file) { return file.second == w.fd; });
             ::close(w.fd);
         }
     }

@@ -14,6 +14,7 @@
 #include "ui/frame_widget.h"
 #include "ui/race_button.h"
 #include "ui/widget_mirror.h"
+#include "ui/window_placement.h"
 
 namespace korvane::ui {
 
@@ -52,6 +53,7 @@ QWidget* RaceWindow::widgetFor(const Control& control) const {
 
 // Centres the window with its frame, once the frame is known; before that, the client area.
 void RaceWindow::centreOnScreen() {
+    if (!windowsPlaceThemselves()) return;
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     QRect placed = frameGeometry();

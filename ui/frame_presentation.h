@@ -38,7 +38,7 @@ class FramePresentation {
     struct Binding;
 
   private:
-    QWidget& window_;
+    [[maybe_unused]] QWidget& window_;  // unused where only flush times are known
     std::unique_ptr<Binding> binding_;
 };
 

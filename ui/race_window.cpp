@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "ui/assistive_names.h"
+#include "ui/compositor_flush.h"
 #include "ui/control_geometry.h"
 #include "ui/control_widgets.h"
 #include "ui/font_choice.h"
@@ -173,15 +174,18 @@ void RaceWindow::refresh(const Control& control) {
     if (QWidget* widget = widgetFor(control)) {
         mirrorOnto(control, *widget);
         widget->repaint();
+        flushToCompositor();
         return;
     }
     const QRect area = changed_.take(control) | pixelBounds(control).adjusted(-1, -1, 1, 1);
     if (QWidget* surface = surfaceFor(control)) surface->repaint(area);
+    flushToCompositor();
 }
 
 void RaceWindow::refreshWindow() {
     mirror();
     repaint();
+    flushToCompositor();
 }
 
 void RaceWindow::paintEvent(QPaintEvent* event) {

@@ -1,5 +1,7 @@
 #include "ui/frame_presentation.h"
 
+#include <thread>
+
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -9,6 +11,7 @@
 #include <optional>
 
 #include "tests/ui/qt_app.h"
+#include "ui/compositor_flush.h"
 
 namespace korvane::ui {
 namespace {
@@ -83,6 +86,23 @@ TEST(FramePresentation, AFrameReplacedBeforeItReachesTheScreenIsDiscarded) {
     ASSERT_TRUE(testing::waitUntil([&] { return first.outcome && second.outcome; }, 5000));
     EXPECT_FALSE(first.outcome->presented);
     EXPECT_TRUE(second.outcome->presented);
+}
+
+// As a handler does before a sound that holds the event loop for as long as it plays.
+TEST(FramePresentation, AFrameSentBeforeTheLoopBlocksReachesTheScreenWhileItIsBlocked) {
+    if (!onWayland()) GTEST_SKIP() << "needs a Wayland compositor";
+    Canvas canvas;
+    FramePresentation frames(canvas);
+    ASSERT_TRUE(frames.available());
+    QTest::qWait(200);  // nothing left to come from the compositor while the loop is blocked
+    Canvas::Frame frame;
+    canvas.requestAndRepaint(frame, frames);
+    flushToCompositor();
+    std::this_thread::sleep_for(milliseconds(1500));
+    const Moment unblocked = std::chrono::steady_clock::now();
+    ASSERT_TRUE(testing::waitUntil([&] { return frame.outcome.has_value(); }, 5000));
+    ASSERT_TRUE(frame.outcome->presented);
+    EXPECT_LT(frame.outcome->at, unblocked);
 }
 
 TEST(FramePresentation, WithoutAWaylandCompositorNothingIsPromised) {

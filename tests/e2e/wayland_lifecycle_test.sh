@@ -29,15 +29,9 @@ game_pid=$!
 splash="" splash_at="" race_at=""
 while (($(now_ms) - started < 20000)); do
     t=$(($(now_ms) - started))
-    race=$(window_titled "${layout_caption[Main]}")
-    if [[ -n "$race" ]]; then
-        race_at=$t
-        break
-    fi
-    if [[ -z "$splash" ]]; then
-        splash=$(window_titled "Korvane")  # the splash has no title of its own
-        [[ -n "$splash" ]] && splash_at=$t
-    fi
+    race=$(window_titled "${layout_caption[Main]}") && [[ -n "$race" ]] && race_at=$t && break
+    # The splash has no title of its own: it goes by the program's name.
+    [[ -z "$splash" ]] && splash=$(window_titled "Korvane") && [[ -n "$splash" ]] && splash_at=$t
     sleep 0.05
 done
 echo "splash at ${splash_at:-never} ms: ${splash:-none}; race window at ${race_at:-never} ms: ${race:-none}"

@@ -1,8 +1,10 @@
 #include "race_screen.h"
 
+#include <cstdlib>
 #include <stdexcept>
 
 #include "bench/figures.h"
+#include "bench/nested_weston.h"
 
 namespace korvane::bench {
 
@@ -15,10 +17,14 @@ bool waitForButton(const XProbe& probe, Window window, const MainForm& form, lon
     return false;
 }
 
-Window waitForRaceWindow(const XProbe& probe, const MainForm& form) {
+Window waitForRaceWindow(XProbe& probe, const MainForm& form) {
     const double until = monotonicMs() + 30000;
+    const bool nested = std::getenv("WAYLAND_DISPLAY") != nullptr;
     while (monotonicMs() < until) {
-        const Window w = probe.findByTitle(MainForm::kCaption);
+        const Window w =
+            nested ? findNestedWindow(probe, MainForm::kCaption, MainForm::kClientWidth / 15,
+                                      MainForm::kClientHeight / 15)
+                   : probe.findByTitle(MainForm::kCaption);
         if (w && waitForButton(probe, w, form, kDarkGreen, monotonicMs() + 100)) return w;
         sleepMs(20);
     }

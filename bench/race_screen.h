@@ -9,8 +9,9 @@ namespace korvane::bench {
 // Polls the race button's face until it shows the colour or the time (monotonic ms) is up.
 bool waitForButton(const XProbe& probe, Window window, const MainForm& form, long colour,
                    double untilMs);
-// The race window once it shows its green race button, after the splash and start-up sound.
-Window waitForRaceWindow(const XProbe& probe, const MainForm& form);
+// The race window once it shows its green race button, after the splash and start-up sound;
+// with WAYLAND_DISPLAY set, as a client of a weston nested in the X display.
+Window waitForRaceWindow(XProbe& probe, const MainForm& form);
 // A press and a release at one point, and time for the game to answer.
 void click(XProbe& probe, Window window, Point at);
 

@@ -5,6 +5,7 @@
 // Presses and releases the race button through XTest and polls single pixels with XGetImage.
 // Each race lets go just after the ambers, a red light, so it also times the red lamp.
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -100,7 +101,11 @@ int main(int argc, char* argv[]) {
     const bool pro = argc > 3 && std::string(argv[3]) == "pro";
     MainForm form;
     XProbe probe;
-    GameProcess running(game);
+    // Under a nested weston the game runs natively on Wayland, out of reach of the X display.
+    const bool nested = std::getenv("WAYLAND_DISPLAY") != nullptr;
+    GameProcess running =
+        nested ? GameProcess("/usr/bin/env", {"-u", "DISPLAY", "QT_QPA_PLATFORM=wayland", game})
+               : GameProcess(game);
     const Window window = waitForRaceWindow(probe, form);
     sleepMs(500);
     if (pro) choosePro(probe, window, form);

@@ -63,7 +63,8 @@ Window XProbe::findBySize(int width, int height) const {
 }
 
 std::int64_t XProbe::pixel(Window window, int x, int y) const {
-    XImage* image = XGetImage(display_, window, x, y, 1, 1, AllPlanes, ZPixmap);
+    XImage* image =
+        XGetImage(display_, window, x + originX_, y + originY_, 1, 1, AllPlanes, ZPixmap);
     if (!image) return -1;
     const auto value = static_cast<std::int64_t>(XGetPixel(image, 0, 0) & 0xFFFFFF);
     XDestroyImage(image);
@@ -73,11 +74,21 @@ std::int64_t XProbe::pixel(Window window, int x, int y) const {
 void XProbe::press(Window window, int x, int y) {
     Window child = 0;
     int rootX = 0, rootY = 0;
-    XTranslateCoordinates(display_, window, DefaultRootWindow(display_), x, y, &rootX, &rootY,
-                          &child);
+    XTranslateCoordinates(display_, window, DefaultRootWindow(display_), x + originX_, y + originY_,
+                          &rootX, &rootY, &child);
     XTestFakeMotionEvent(display_, DefaultScreen(display_), rootX, rootY, CurrentTime);
     XTestFakeButtonEvent(display_, 1, True, CurrentTime);
     XFlush(display_);
+}
+
+void XProbe::moveTo(int rootX, int rootY) {
+    XTestFakeMotionEvent(display_, DefaultScreen(display_), rootX, rootY, CurrentTime);
+    XFlush(display_);
+}
+
+std::pair<int, int> XProbe::screenSize() const {
+    return {DisplayWidth(display_, DefaultScreen(display_)),
+            DisplayHeight(display_, DefaultScreen(display_))};
 }
 
 void XProbe::release() {

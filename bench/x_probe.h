@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace korvane::bench {
 
@@ -23,9 +24,20 @@ class XProbe {
     std::int64_t pixel(Window window, int x, int y) const;
     void press(Window window, int x, int y);
     void release();
+    // Moves the pointer to a point of the X screen, and the screen's size.
+    void moveTo(int rootX, int rootY);
+    std::pair<int, int> screenSize() const;
+    // Where the race window's client area lies inside the window read, when that window is a
+    // nested compositor's output rather than the game's own.
+    void setOrigin(int x, int y) {
+        originX_ = x;
+        originY_ = y;
+    }
 
   private:
     Display* display_;
+    int originX_ = 0;
+    int originY_ = 0;
 };
 
 }  // namespace korvane::bench

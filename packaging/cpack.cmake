@@ -30,6 +30,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://korvane.org/)
 # The libraries come from dpkg-shlibdeps; the fonts are found by name at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dseg, fonts-liberation")
+# Without Qt's Wayland plugin the game still runs on a Wayland desktop, through Xwayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 

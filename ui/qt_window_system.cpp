@@ -1,6 +1,9 @@
 #include "qt_window_system.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <QWindow>
 
 #include "race/main.h"
 #include "ui/qt_timer_service.h"
@@ -8,6 +11,27 @@
 #include "ui/splash_window.h"
 
 namespace korvane::ui {
+
+namespace {
+
+// Waits, a second at most, until the window system lets a new window draw: a Wayland compositor
+// first configures it, and the start-up sound would otherwise hold the loop before it has.
+void waitUntilExposed(const QWidget& window) {
+    const auto exposed = [&window] {
+        return window.windowHandle() && window.windowHandle()->isExposed();
+    };
+    if (exposed()) return;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (exposed()) loop.quit();
+    });
+    poll.start(5);
+    QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace
 
 QtWindowSystem::QtWindowSystem(QtTimerService& timers, ErrorReport report)
     : timers_(timers), report_(std::move(report)) {}
@@ -24,6 +48,7 @@ void QtWindowSystem::showSplash(SplashForm&) {
     splash_ = std::make_unique<SplashWindow>();
     timers_.setHeld(true);
     splash_->show();
+    waitUntilExposed(*splash_);
     if (!splash_->painted()) splash_->repaint();
     timers_.setHeld(false);
 }

@@ -8,12 +8,14 @@
 #include <utility>
 
 #include "ui/assistive_names.h"
+#include "ui/compositor_flush.h"
 #include "ui/control_geometry.h"
 #include "ui/control_widgets.h"
 #include "ui/font_choice.h"
 #include "ui/frame_widget.h"
 #include "ui/race_button.h"
 #include "ui/widget_mirror.h"
+#include "ui/window_placement.h"
 
 namespace korvane::ui {
 
@@ -52,6 +54,7 @@ QWidget* RaceWindow::widgetFor(const Control& control) const {
 
 // Centres the window with its frame, once the frame is known; before that, the client area.
 void RaceWindow::centreOnScreen() {
+    if (!windowsPlaceThemselves()) return;
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     QRect placed = frameGeometry();
@@ -180,15 +183,18 @@ void RaceWindow::refresh(const Control& control) {
     if (QWidget* widget = widgetFor(control)) {
         mirrorOnto(control, *widget);
         widget->repaint();
+        flushToCompositor();
         return;
     }
     const QRect area = changed_.take(control) | pixelBounds(control).adjusted(-1, -1, 1, 1);
     if (QWidget* surface = surfaceFor(control)) surface->repaint(area);
+    flushToCompositor();
 }
 
 void RaceWindow::refreshWindow() {
     mirror();
     repaint();
+    flushToCompositor();
 }
 
 void RaceWindow::paintEvent(QPaintEvent* event) {

@@ -7,13 +7,15 @@
 
 #include "app/splash_form.h"
 #include "ui/control_geometry.h"
+#include "ui/window_placement.h"
 
 namespace korvane::ui {
 
 SplashWindow::SplashWindow()
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setFixedSize(toPixels(SplashForm::kClientWidth), toPixels(SplashForm::kClientHeight));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen && windowsPlaceThemselves()) {
         QRect placed = rect();
         placed.moveCenter(screen->availableGeometry().center());
         move(placed.topLeft());

@@ -35,6 +35,7 @@ fields=(
     "Depends" "fonts-liberation"
     "Depends" "libqt6widgets6"
     "Depends" "libsdl2-2\.0-0"
+    "Recommends" "^qt6-wayland$"
     "Description" $'^drag racing reaction time game\n .{20,}'
 )
 for ((i = 0; i < ${#fields[@]}; i += 2)); do

@@ -19,7 +19,8 @@ void readCommandLine(const QStringList& arguments, bool qtOptionsTaken) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Trains a drag racer's start: hold the race button, watch the light tree count down\n"
-        "and let go on the green. A computer opponent races in the other lane."));
+        "and let go on the green. A computer opponent races in the other lane.\n"
+        "Ctrl+T in the race window shows or hides the time slip: your true reaction times."));
     parser.addHelpOption();
     parser.addVersionOption();
     const bool parsed = parser.parse(arguments);

@@ -3,14 +3,25 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "ui/input_moment.h"
+
 namespace korvane::ui {
+
+namespace {
+
+// The event's own time stamp: measured truer than the handler's entry.
+Moment momentOf(const QMouseEvent& event) {
+    return inputMoment(event.timestamp(), std::chrono::steady_clock::now());
+}
+
+}  // namespace
 
 RaceButton::RaceButton(QWidget* parent) : ColouredButton(parent) {}
 
 void RaceButton::mousePressEvent(QMouseEvent* event) {
     event->accept();
     setDown(true);
-    if (down_) down_();
+    if (down_) down_(momentOf(*event));
 }
 
 // Qt delivers a second press soon after a release as a double click alone, with no press before
@@ -22,7 +33,7 @@ void RaceButton::mouseDoubleClickEvent(QMouseEvent* event) {
 void RaceButton::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (event->buttons() == Qt::NoButton) setDown(false);
-    if (up_) up_();
+    if (up_) up_(momentOf(*event));
 }
 
 // The button stays down while held, wherever the pointer goes.

@@ -10,9 +10,13 @@ namespace {
 
 constexpr double kNearMedian = 0.010;
 
-double median(const std::vector<double>& sorted) {
-    const std::size_t n = sorted.size();
-    return n % 2 != 0 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
+// Partial ordering is enough, which keeps a long session's release cheap.
+double median(std::vector<double> values) {
+    const std::size_t n = values.size();
+    const auto upper = values.begin() + static_cast<std::ptrdiff_t>(n / 2);
+    std::nth_element(values.begin(), upper, values.end());
+    if (n % 2 != 0) return *upper;
+    return (*std::max_element(values.begin(), upper) + *upper) / 2;
 }
 
 double deviation(const std::vector<double>& values, double mean) {
@@ -38,9 +42,9 @@ SessionFigures sessionFigures(const std::vector<RaceRecord>& runs) {
         if (const auto rt = reactionSeconds(run)) times.push_back(*rt);
     }
     if (times.empty()) return figures;
-    std::sort(times.begin(), times.end());
-    const auto firstClean = std::lower_bound(times.begin(), times.end(), 0.0);
-    if (firstClean != times.end()) figures.best = *firstClean;
+    for (double t : times) {
+        if (t >= 0 && (!figures.best || t < *figures.best)) figures.best = t;
+    }
     const double middle = median(times);
     figures.median = middle;
     figures.mean = std::accumulate(times.begin(), times.end(), 0.0) / times.size();

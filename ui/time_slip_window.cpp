@@ -47,12 +47,15 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
       model_(new SlipTableModel(runs, this)),
       table_(new QTableView(this)),
       figures_(new QLabel(this)),
-      plot_(new RtPlot(runs, this)),
-      histogram_(new RtHistogram(runs, this)) {
+      plot_(new RtPlot(points_, this)),
+      histogram_(new RtHistogram(points_, this)) {
+    for (const RaceRecord& run : runs) points_.push_back(plotPointOf(run));
     setWindowTitle(QStringLiteral("Korvane Time Slip"));
     table_->setModel(model_);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Column widths from the rows on show, so a long session does not slow each update.
+    table_->horizontalHeader()->setResizeContentsPrecision(0);
     table_->setAccessibleName(tr("Runs, newest first"));
     figures_->setAccessibleName(tr("Session figures"));
     figures_->setFocusPolicy(Qt::StrongFocus);
@@ -88,6 +91,7 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
 }
 
 void TimeSlipWindow::runAdded() {
+    points_.push_back(plotPointOf(runs_.back()));
     model_->runAdded();
     showFigures();
     plot_->update();
@@ -96,6 +100,7 @@ void TimeSlipWindow::runAdded() {
 
 void TimeSlipWindow::showFigures() {
     const SessionFigures f = sessionFigures(runs_);
+    plot_->setMedian(f.median);
     figures_->setText(
         tr("Runs %1   Red lights %2   Best %3   Median %4   Mean %5   "
            "Std dev %6   Within \u00b1.010 of median %7")

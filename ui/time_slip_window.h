@@ -4,14 +4,13 @@
 #include <vector>
 
 #include "race/race_record.h"
+#include "ui/slip_plots.h"
 
 class QLabel;
 class QTableView;
 
 namespace korvane::ui {
 
-class RtHistogram;
-class RtPlot;
 class SlipTableModel;
 
 // The session's runs, figures and plots beside the race window; copies and saves the runs.
@@ -33,6 +32,7 @@ class TimeSlipWindow : public QWidget {
     void showFigures();
 
     const std::vector<RaceRecord>& runs_;
+    std::vector<PlotPoint> points_;  // one a run, for the plots
     SlipTableModel* model_;
     QTableView* table_;
     QLabel* figures_;

@@ -13,8 +13,7 @@ namespace {
 
 using Row = std::array<std::string, 8>;
 
-constexpr Row kHeader{"run",      "tree",   "level",    "rollout",
-                      "reaction", "player", "computer", "result"};
+const Row kHeader{"run", "tree", "level", "rollout", "reaction", "player", "computer", "result"};
 
 Row rowOf(const RaceRecord& run) {
     return {std::to_string(run.run),         treeName(run.tree), std::to_string(run.level),

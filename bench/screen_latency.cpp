@@ -1,7 +1,8 @@
 // How long the real game takes to show what the player did and what its timers lit, read from
 // the screen as a player would see it:
 //   scripts/with-pulse-null-sink scripts/with-xvfb build/default/bench/screen_latency
-//       [GAME] [races] [standard|pro]
+//       [GAME] [races] [standard|pro] [slip]
+// "slip" opens the time slip (Ctrl+T through xdotool) first, so every release updates it.
 // Presses and releases the race button through XTest and polls single pixels with XGetImage.
 // Each race lets go just after the ambers, a red light, so it also times the red lamp.
 #include <cstdio>
@@ -109,10 +110,17 @@ int main(int argc, char* argv[]) {
     const Window window = waitForRaceWindow(probe, form);
     sleepMs(500);
     if (pro) choosePro(probe, window, form);
+    const bool slip = argc > 4 && std::string(argv[4]) == "slip";
+    if (slip) {
+        const std::string key = "xdotool key --window " + std::to_string(window) + " ctrl+t";
+        if (std::system(key.c_str()) != 0) throw std::runtime_error("xdotool failed");
+        sleepMs(1000);
+    }
     Figures f;
     for (int i = 0; i < races; ++i) race(probe, window, form, pro, f);
 
-    std::printf("%s, %s Tree, %d races\n", game.c_str(), pro ? "Pro" : "Standard", races);
+    std::printf("%s, %s Tree, %d races%s\n", game.c_str(), pro ? "Pro" : "Standard", races,
+                slip ? ", time slip open" : "");
     printPercentiles("press -> race button yellow on screen", f.press, "p50 <= 2, p99 <= 5");
     printPercentiles("release -> red lamp on screen", f.release, "p50 <= 2, p99 <= 5");
     const std::string lamps = "p50 <= 2, p99 <= 5, never early (min >= 0)";

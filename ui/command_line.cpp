@@ -28,7 +28,8 @@ bool readCommandLine(const QStringList& arguments, bool qtOptionsTaken) {
     parser.setApplicationDescription(QStringLiteral(
         "Trains a drag racer's start: hold the race button, watch the light tree count down\n"
         "and let go on the green. A computer opponent races in the other lane.\n"
-        "A game controller's button, a joystick or a pedal works as the race button too."));
+        "A game controller's button, a joystick or a pedal works as the race button too.\n"
+        "Ctrl+T in the race window shows or hides the time slip: your true reaction times."));
     parser.addHelpOption();
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Displays version information."));

@@ -31,7 +31,10 @@ std::int64_t QtTimerService::now() const {
 }
 
 void QtTimerService::timerEnabled(Timer& timer) {
-    schedule_.start(timer, tickDue_.value_or(clock_()));
+    const bool stopped = !schedule_.contains(timer);
+    const Time start = tickDue_.value_or(clock_());
+    schedule_.start(timer, start);
+    if (stopped && timerStarted_) timerStarted_(timer, start);
     arm();
 }
 

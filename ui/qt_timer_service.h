@@ -33,6 +33,10 @@ class QtTimerService : public QObject, public TimerHost {
     // Runs once after each batch of delivered ticks, so the windows can show what changed.
     void setAfterTick(std::function<void()> hook) { afterTick_ = std::move(hook); }
     void setErrorReport(ErrorReport report) { report_ = std::move(report); }
+    // Told when a stopped timer starts, with the moment its ticks are counted from.
+    void setOnTimerStarted(std::function<void(const Timer&, Time)> hook) {
+        timerStarted_ = std::move(hook);
+    }
     // Milliseconds since the service started: the clock the deadlines are counted on.
     std::int64_t now() const;
     // Delivers, in deadline order, every tick due by the clock as it reads now. Input calls
@@ -55,6 +59,7 @@ class QtTimerService : public QObject, public TimerHost {
     // The deadline of the tick being delivered: timers it enables count from there.
     std::optional<Time> tickDue_;
     std::function<void()> afterTick_;
+    std::function<void(const Timer&, Time)> timerStarted_;
     ErrorReport report_;
     bool held_ = false;
 };

@@ -9,6 +9,7 @@
 #include "ui/qt_timer_service.h"
 #include "ui/race_window.h"
 #include "ui/splash_window.h"
+#include "ui/time_slip.h"
 
 namespace korvane::ui {
 
@@ -69,6 +70,15 @@ void QtWindowSystem::loadMain(Main& main) {
     });
     race_->setBeforeInput([this] { timers_.deliverDue(); });
     timers_.setAfterTick([this] { race_->mirror(); });
+    addTimeSlip(main);
+}
+
+void QtWindowSystem::addTimeSlip(Main& main) {
+    slip_ = std::make_unique<TimeSlip>(*race_, main, std::make_unique<FlushedGreenOnset>());
+    timers_.setOnTimerStarted([this](const Timer& timer, FixedRateSchedule::Time start) {
+        slip_->timerStarted(timer, Moment(std::chrono::duration_cast<Moment::duration>(start)));
+    });
+    race_->setAfterRelease([this](Moment at) { slip_->released(at); });
 }
 
 void QtWindowSystem::showMain() {
@@ -81,6 +91,8 @@ void QtWindowSystem::endProgram(int status) {
 
 void QtWindowSystem::destroyWindows() {
     timers_.setAfterTick(nullptr);
+    timers_.setOnTimerStarted(nullptr);
+    slip_.reset();
     race_.reset();
     splash_.reset();
 }

@@ -11,6 +11,7 @@ namespace korvane::ui {
 class QtTimerService;
 class RaceWindow;
 class SplashWindow;
+class TimeSlip;
 
 // Creates, shows and destroys the two windows on screen as the program's life asks.
 class QtWindowSystem : public WindowSystem {
@@ -32,13 +33,17 @@ class QtWindowSystem : public WindowSystem {
 
     SplashWindow* splashWindow() const { return splash_.get(); }
     RaceWindow* raceWindow() const { return race_.get(); }
+    TimeSlip* timeSlip() const { return slip_.get(); }
 
   private:
+    void addTimeSlip(Main& main);
+
     QtTimerService& timers_;
     ErrorReport report_;
     std::function<void()> quit_;
     std::unique_ptr<SplashWindow> splash_;
     std::unique_ptr<RaceWindow> race_;
+    std::unique_ptr<TimeSlip> slip_;  // beside the race window, gone before it
 };
 
 }  // namespace korvane::ui

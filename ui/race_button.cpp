@@ -3,7 +3,18 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "ui/input_moment.h"
+
 namespace korvane::ui {
+
+namespace {
+
+// The event's own time stamp: measured truer than the handler's entry.
+Moment momentOf(const QMouseEvent& event) {
+    return inputMoment(event.timestamp(), std::chrono::steady_clock::now());
+}
+
+}  // namespace
 
 RaceButton::RaceButton(QWidget* parent) : ColouredButton(parent) {}
 
@@ -11,7 +22,7 @@ void RaceButton::mousePressEvent(QMouseEvent* event) {
     event->accept();
     mouseHeld_ = true;
     showHeld();
-    if (down_) down_();
+    if (down_) down_(momentOf(*event));
 }
 
 // Qt delivers a second press soon after a release as a double click alone, with no press before
@@ -24,7 +35,7 @@ void RaceButton::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     mouseHeld_ = event->buttons() != Qt::NoButton;
     showHeld();
-    if (up_) up_();
+    if (up_) up_(momentOf(*event));
 }
 
 void RaceButton::setHeldElsewhere(bool held) {

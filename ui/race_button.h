@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "common/moment.h"
 #include "ui/coloured_button.h"
 
 namespace korvane::ui {
@@ -12,8 +13,9 @@ class RaceButton : public ColouredButton {
     Q_OBJECT
 
   public:
-    // Which mouse button, which modifiers and where in the button make no difference.
-    using MouseHandler = std::function<void()>;
+    // Which mouse button, which modifiers and where in the button make no difference; the
+    // handler gets the moment the event happened.
+    using MouseHandler = std::function<void(Moment)>;
 
     explicit RaceButton(QWidget* parent = nullptr);
     void onMouseDown(MouseHandler handler) { down_ = std::move(handler); }

@@ -94,8 +94,8 @@ QWidget* RaceWindow::makeWidget(Control& control, QWidget* parent) {
 
 RaceButton* RaceWindow::makeRaceButton(QWidget* parent) {
     auto* button = new RaceButton(parent);
-    button->onMouseDown([this] { raceButtonDown(std::chrono::steady_clock::now()); });
-    button->onMouseUp([this] { raceButtonUp(std::chrono::steady_clock::now()); });
+    button->onMouseDown([this](Moment at) { raceButtonDown(at); });
+    button->onMouseUp([this](Moment at) { raceButtonUp(at); });
     return button;
 }
 
@@ -103,8 +103,9 @@ void RaceWindow::raceButtonDown(Moment /*at*/) {
     runHandler([this] { main_.stagePressed(); });
 }
 
-void RaceWindow::raceButtonUp(Moment /*at*/) {
+void RaceWindow::raceButtonUp(Moment at) {
     runHandler([this] { main_.launched(); });
+    if (afterRelease_) afterRelease_(at);
 }
 
 void RaceWindow::controllerInput(bool down, bool anyHeld, Moment at) {

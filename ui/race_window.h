@@ -46,6 +46,8 @@ class RaceWindow : public QWidget, public Surface {
     void raceButtonUp(Moment at);
     // A controller's button or pedal going down or coming up; anyHeld keeps the button's look.
     void controllerInput(bool down, bool anyHeld, Moment at);
+    // Runs after each release's handler with the release's moment.
+    void setAfterRelease(std::function<void(Moment)> hook) { afterRelease_ = std::move(hook); }
 
     // The widget that shows a control; nullptr for the painted ones.
     QWidget* widgetFor(const Control& control) const;
@@ -73,6 +75,7 @@ class RaceWindow : public QWidget, public Surface {
     std::map<const Control*, QWidget*> widgets_;
     std::function<void()> quit_;
     std::function<void()> beforeInput_;
+    std::function<void(Moment)> afterRelease_;
     ErrorReport report_;
     bool centredWithFrame_ = false;
 };

@@ -12,8 +12,8 @@ class RaceButtonTest : public ::testing::Test, private QtAppFirst {
   protected:
     RaceButtonTest() {
         button.resize(97, 41);
-        button.onMouseDown([this] { ++downs; });
-        button.onMouseUp([this] { ++ups; });
+        button.onMouseDown([this](Moment) { ++downs; });
+        button.onMouseUp([this](Moment) { ++ups; });
     }
     ui::RaceButton button;
     int downs = 0;

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "common/moment.h"
+#include "common/timer.h"
+#include "race/main.h"
+#include "race/reaction_time.h"
+
+namespace korvane {
+
+// What is known of the running race's green: when it is due and when it reached the screen.
+class RaceMoments {
+  public:
+    explicit RaceMoments(const Main& main) : main_(main) {}
+
+    // A race window timer began ticking at this moment: the staging walk starts a race, the
+    // player's sequencer the hand-over.
+    void timerStarted(const Timer& timer, Moment at);
+    // The race a frame about to be shown belongs to; its onset is reported under it, as the
+    // report may come after the frame.
+    std::uint64_t race() const { return race_; }
+    // The frame that first showed the race's green reached the screen at this moment.
+    void greenShown(std::uint64_t race, Moment at, std::string source);
+
+    const GreenMoments& green() const { return green_; }
+    const std::string& onsetSource() const { return source_; }
+
+  private:
+    const Main& main_;
+    std::uint64_t race_ = 0;
+    GreenMoments green_;
+    std::string source_;
+};
+
+}  // namespace korvane

@@ -1,0 +1,17 @@
+#include "app/slip_log.h"
+
+namespace korvane {
+
+bool SlipLog::released(Moment at, const RaceMoments& moments) {
+    std::optional<RaceRecord> record = readRaceRecord(main_, seen_);
+    seen_ = winCounts(main_);
+    if (!record) return false;
+    record->run = static_cast<int>(runs_.size()) + 1;
+    record->release = at;
+    record->green = moments.green();
+    record->onsetSource = moments.onsetSource();
+    runs_.push_back(std::move(*record));
+    return true;
+}
+
+}  // namespace korvane

@@ -1,0 +1,83 @@
+#include "app/slip_text.h"
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+
+#include "app/session_figures.h"
+#include "common/number_reading.h"
+
+namespace korvane {
+
+namespace {
+
+using Row = std::array<std::string, 8>;
+
+const Row kHeader{"run", "tree", "level", "rollout", "reaction", "player", "computer", "result"};
+
+Row rowOf(const RaceRecord& run) {
+    return {std::to_string(run.run),         treeName(run.tree), std::to_string(run.level),
+            plainDecimal(run.rollOutMs),     reactionText(run),  boardTimeText(run.playerTime),
+            boardTimeText(run.computerTime), resultName(run)};
+}
+
+std::string csvField(const std::string& field) {
+    if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
+    std::string quoted = "\"";
+    for (char c : field) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+template <typename Field>
+std::string joined(const std::vector<RaceRecord>& runs, char separator, const char* lineEnd,
+                   Field field) {
+    std::string text;
+    const auto add = [&](const Row& row) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (i > 0) text += separator;
+            text += field(row[i]);
+        }
+        text += lineEnd;
+    };
+    add(kHeader);
+    for (const RaceRecord& run : runs) add(rowOf(run));
+    return text;
+}
+
+}  // namespace
+
+std::string plainDecimal(long long millis) {
+    const long long whole = std::llabs(millis);
+    std::string fraction = std::to_string(whole % 1000);
+    fraction.insert(0, 3 - fraction.size(), '0');
+    return (millis < 0 ? "-" : "") + std::to_string(whole / 1000) + "." + fraction;
+}
+
+std::string reactionText(const RaceRecord& run) {
+    const auto rt = reactionSeconds(run);
+    return rt ? plainDecimal(std::llround(*rt * 1000)) : std::string();
+}
+
+std::string boardTimeText(const std::string& shown) {
+    if (shown.find_first_not_of(' ') == std::string::npos) return {};
+    return plainDecimal(std::llround(readNumber(shown) * 1000));
+}
+
+std::string treeName(Tree tree) {
+    return tree == Tree::Pro ? "Pro" : "Standard";
+}
+
+std::string resultName(const RaceRecord& run) {
+    if (run.playerRed) return "red light";
+    return run.winner == Winner::Player ? "win" : "loss";
+}
+
+std::string slipTsv(const std::vector<RaceRecord>& runs) {
+    return joined(runs, '\t', "\n", [](const std::string& f) { return f; });
+}
+
+std::string slipCsv(const std::vector<RaceRecord>& runs) {
+    return joined(runs, ',', "\r\n", csvField);
+}
+
+}  // namespace korvane

@@ -1,0 +1,67 @@
+#include "ui/time_slip.h"
+
+#include <QAction>
+
+#include "ui/control_geometry.h"
+#include "ui/green_frame_watch.h"
+#include "ui/race_window.h"
+#include "ui/time_slip_window.h"
+
+namespace korvane::ui {
+
+TimeSlip::TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnsetSource> onset)
+    : race_(race),
+      main_(main),
+      moments_(main),
+      log_(main),
+      onset_(std::move(onset)),
+      window_(std::make_unique<TimeSlipWindow>(log_.runs())),
+      watch_(new GreenFrameWatch(race, main.player.green, *onset_,
+                                 [this] {
+                                     return [this, race = moments_.race()](
+                                                Moment at, const std::string& source) {
+                                         moments_.greenShown(race, at, source);
+                                     };
+                                 })),
+      toggleAction_(nullptr) {
+    toggleAction_ = new QAction(QObject::tr("Time Slip"), &race);
+    QAction* toggleAction = toggleAction_;
+    toggleAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    toggleAction->setShortcutContext(Qt::WindowShortcut);
+    toggleAction->setShortcutVisibleInContextMenu(true);
+    QObject::connect(toggleAction, &QAction::triggered, &race, [this] { toggle(); });
+    race.addAction(toggleAction);
+    // A right click on the picture opens the menu; the race button takes every mouse button.
+    race.setContextMenuPolicy(Qt::ActionsContextMenu);
+    race.widgetFor(main.raceButton)->setContextMenuPolicy(Qt::PreventContextMenu);
+}
+
+TimeSlip::~TimeSlip() {
+    delete watch_;
+    delete toggleAction_;
+}
+
+void TimeSlip::released(Moment at) {
+    if (log_.released(at, moments_)) window_->runAdded();
+}
+
+QRect TimeSlip::treeOnScreen() const {
+    QRect tree;
+    for (const Lane* lane : {&main_.player, &main_.computer}) {
+        for (const Control* lamp : {&lane->topAmber, &lane->green, &lane->red}) {
+            tree |= pixelBounds(*lamp);
+        }
+    }
+    return tree.translated(race_.mapToGlobal(QPoint(0, 0)));
+}
+
+void TimeSlip::toggle() {
+    if (window_->isVisible()) {
+        window_->hide();
+        return;
+    }
+    window_->placeBeside(race_, treeOnScreen());
+    window_->show();
+}
+
+}  // namespace korvane::ui

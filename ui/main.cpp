@@ -8,9 +8,11 @@
 #include "sound/sdl_wave_output.h"
 #include "sound/sound_folder.h"
 #include "ui/command_line.h"
+#include "ui/display_guard.h"
 #include "ui/qt_message_boxes.h"
 #include "ui/qt_timer_service.h"
 #include "ui/qt_window_system.h"
+#include "ui/standard_streams.h"
 
 namespace {
 
@@ -43,13 +45,16 @@ std::string checkedSoundFolder() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    korvane::ui::openClosedStandardStreams();
     nameTheApplication();
     // --help and --version are answered before a display is opened, so they work on a console.
     if (argc > 1) {
         const QCoreApplication console(argc, argv);
         korvane::ui::readCommandLine(QCoreApplication::arguments(), false);
     }
+    const korvane::ui::DisplayGuard display;
     QApplication app(argc, argv);
+    display.displayOpened();
     korvane::ui::readCommandLine(QApplication::arguments(), true);
     QApplication::setWindowIcon(trafficLightIcon());
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "race/main.h"
+#include "ui/destroyed_window_filter.h"
 #include "ui/qt_timer_service.h"
 #include "ui/race_window.h"
 #include "ui/splash_window.h"
@@ -44,6 +45,8 @@ void QtWindowSystem::loadMain(Main& main) {
     });
     race_->setBeforeInput([this] { timers_.deliverDue(); });
     timers_.setAfterTick([this] { race_->mirror(); });
+    // Destroyed by another program, the race window ends the game as a close of it does.
+    raceDestroyed_ = std::make_unique<DestroyedWindowFilter>(*race_, [this] { endProgram(0); });
 }
 
 void QtWindowSystem::showMain() {
@@ -56,6 +59,7 @@ void QtWindowSystem::endProgram(int status) {
 
 void QtWindowSystem::destroyWindows() {
     timers_.setAfterTick(nullptr);
+    raceDestroyed_.reset();
     race_.reset();
     splash_.reset();
 }

@@ -8,6 +8,7 @@
 
 namespace korvane::ui {
 
+class DestroyedWindowFilter;
 class QtTimerService;
 class RaceWindow;
 class SplashWindow;
@@ -39,6 +40,7 @@ class QtWindowSystem : public WindowSystem {
     std::function<void()> quit_;
     std::unique_ptr<SplashWindow> splash_;
     std::unique_ptr<RaceWindow> race_;
+    std::unique_ptr<DestroyedWindowFilter> raceDestroyed_;
 };
 
 }  // namespace korvane::ui

@@ -1,9 +1,7 @@
 #include "race_window.h"
 
-#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScreen>
 #include <algorithm>
 #include <utility>
 
@@ -13,6 +11,7 @@
 #include "ui/font_choice.h"
 #include "ui/frame_widget.h"
 #include "ui/race_button.h"
+#include "ui/screen_placement.h"
 #include "ui/widget_mirror.h"
 
 namespace korvane::ui {
@@ -52,11 +51,7 @@ QWidget* RaceWindow::widgetFor(const Control& control) const {
 
 // Centres the window with its frame, once the frame is known; before that, the client area.
 void RaceWindow::centreOnScreen() {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    QRect placed = frameGeometry();
-    placed.moveCenter(screen->availableGeometry().center());
-    move(placed.topLeft());
+    centreOnItsScreen(*this);
 }
 
 void RaceWindow::showEvent(QShowEvent* event) {

@@ -1,23 +1,18 @@
 #include "splash_window.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 
 #include "app/splash_form.h"
 #include "ui/control_geometry.h"
+#include "ui/screen_placement.h"
 
 namespace korvane::ui {
 
 SplashWindow::SplashWindow()
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setFixedSize(toPixels(SplashForm::kClientWidth), toPixels(SplashForm::kClientHeight));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect placed = rect();
-        placed.moveCenter(screen->availableGeometry().center());
-        move(placed.topLeft());
-    }
+    centreOnItsScreen(*this);
 }
 
 // Drawn once at its own size: the one column it leaves shows the window's own colour.

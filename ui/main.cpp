@@ -7,6 +7,7 @@
 #include "sound/mod_play_wave.h"
 #include "sound/sdl_wave_output.h"
 #include "sound/sound_folder.h"
+#include "ui/colour_depth.h"
 #include "ui/command_line.h"
 #include "ui/display_guard.h"
 #include "ui/qt_message_boxes.h"
@@ -60,6 +61,7 @@ int main(int argc, char* argv[]) {
 
     korvane::RandomSource random;
     korvane::ui::QtMessageBoxes messages;
+    if (!korvane::ui::colourDepthUsable(messages)) return 1;
     korvane::SdlWaveOutput output;
     korvane::modPlayWave sound(output, messages);
     korvane::ui::QtTimerService timers;

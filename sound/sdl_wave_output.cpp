@@ -45,8 +45,8 @@ SdlWaveOutput::~SdlWaveOutput() {
 }
 
 // A worker still closing the device of the sound before may take its time (SDL sleeps out the
-// device's last buffers there); one stuck since a sound was given up, or since it was last
-// found stuck, gets no wait at all.
+// device's last buffers there); one stuck since a sound was given up or failed, or since it was
+// last found stuck, gets no wait at all: nor does the end of the program wait for it.
 DeadlineWorker::Clock::duration SdlWaveOutput::patience() const {
     return gaveUp_ ? Clock::duration::zero() : Clock::duration(kServerAllowance);
 }
@@ -105,6 +105,8 @@ bool SdlWaveOutput::play(const std::shared_ptr<Playable>& sound, const std::stri
     std::string problem;
     const std::optional<AudioJobResult> result = ask(job, deadline, problem);
     if (!result || !result->succeeded) reportSoundProblem(path, result ? result->problem : problem);
+    // A device that stalled is closed next, on a server that may never answer again.
+    if (result && !result->succeeded) gaveUp_ = true;
     return result && result->succeeded;
 }
 

@@ -45,7 +45,7 @@ class SdlWaveOutput : public WaveOutput {
 
     DeadlineWorker worker_;
     std::shared_ptr<std::atomic<bool>> started_;
-    bool gaveUp_ = false;  // the worker was last left stuck in a job
+    bool gaveUp_ = false;  // the worker was last left stuck in a job, or may be
 };
 
 }  // namespace korvane

@@ -2,7 +2,8 @@
 # A sound server that stops answering must not freeze the game. Stops the private PulseAudio
 # server (SIGSTOP) just before a release, with it, and while the launch sound plays; each time a
 # click on Setup right after must open the setup panel within 3 s, while the server is still
-# stopped. Once the server runs again, the next race's launch sound reaches the sink.
+# stopped. Once the server runs again, the next race's launch sound reaches the sink; and Quit
+# does not wait for a sound's device that can no longer close.
 # Usage: sound_server_stop_test.sh GAME   (on an X display, with scripts/with-pulse-null-sink)
 set -uo pipefail
 source "$(dirname "$0")/e2e_lib.sh"
@@ -81,5 +82,32 @@ bytes=$(tail -c +$((heard_before + 1)) "$KORVANE_SINK_RECORDING" |
 sounded=$((bytes * 1000 / 88200))
 echo "launch sound on the sink after the server came back: $sounded ms"
 ((sounded >= 250)) || fail "the launch sound after the server came back did not reach the sink"
-stop_game
+
+# Quit does not wait for a worker stuck on the stopped server. Stopped as a launch sound ends,
+# the server leaves the sound played (the click after it is answered at once) but its device
+# never closed (SDL's audio thread stays); a few moments are tried until that is so.
+stuck=""
+for stop_after in 0.24 0.27 0.30 0.33 0.36 0.28 0.31; do
+    sleep 1
+    press_race_button
+    [[ -n $(wait_for_lamp Shape4 "$lit_green" 7000) ]] || die "the player's green never lit"
+    sleep 0.5
+    release_race_button
+    sleep "$stop_after"
+    kill -STOP "$KORVANE_PULSE_PID"
+    answered=$(click_setup_until yes)
+    [[ -n "$answered" ]] || die "the game did not answer a click for 10 s with the server stopped"
+    [[ -n $(click_setup_until no) ]] || die "the setup panel did not close again"
+    if ((answered < 1500)) && grep -q '^SDLAudioP' /proc/"$game_pid"/task/*/comm; then
+        stuck=$stop_after
+        break
+    fi
+    kill -CONT "$KORVANE_PULSE_PID"
+done
+echo "a device left closing on the stopped server: ${stuck:-never} s after the release"
+[[ -n "$stuck" ]] || die "no stop left the sound played and its device closing"
+quit_through_farewell
+echo "with the server stopped, the game ended $quit_ms ms after the farewell, status $status"
+((status == 0)) || fail "the game ended with status $status"
+((quit_ms < 1000)) || fail "the game took $quit_ms ms to end after the farewell"
 finish

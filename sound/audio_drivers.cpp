@@ -1,8 +1,9 @@
 #include "sound/audio_drivers.h"
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
+
+#include "sound/pipewire_server.h"
 
 namespace korvane {
 
@@ -15,33 +16,12 @@ bool soundCardPresent() {
     return std::getline(cards, first) && first.find("no soundcards") == std::string::npos;
 }
 
-std::string environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? value : "";
-}
-
-// Where PipeWire's client library looks for its server: PIPEWIRE_REMOTE names the socket,
-// in PIPEWIRE_RUNTIME_DIR or else XDG_RUNTIME_DIR unless it is a whole path.
-bool pipeWireServerPresent() {
-    std::string socket = environment("PIPEWIRE_REMOTE");
-    if (socket.empty()) socket = "pipewire-0";
-    std::string folder = environment("PIPEWIRE_RUNTIME_DIR");
-    if (folder.empty()) folder = environment("XDG_RUNTIME_DIR");
-    if (socket.front() != '/') {
-        if (folder.empty()) return false;
-        socket = folder + "/" + socket;
-    }
-    std::error_code error;
-    return std::filesystem::exists(socket, error);
-}
-
 }  // namespace
 
 std::string preferredAudioDrivers() {
-    std::string drivers = "pulseaudio";
-    if (pipeWireServerPresent()) drivers += ",pipewire";
-    if (soundCardPresent()) drivers += ",alsa";
-    return drivers;
+    // Without its server PipeWire's client library, like ALSA's, complains on stderr.
+    const std::string servers = pipeWireServerRuns() ? "pulseaudio,pipewire" : "pulseaudio";
+    return soundCardPresent() ? servers + ",alsa" : servers;
 }
 
 bool audioDriverChosenByPlayer() {

@@ -1,7 +1,9 @@
 #include "race_window.h"
 
+#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 #include <algorithm>
 #include <utility>
 
@@ -51,7 +53,9 @@ QWidget* RaceWindow::widgetFor(const Control& control) const {
 
 // Centres the window with its frame, once the frame is known; before that, the client area.
 void RaceWindow::centreOnScreen() {
-    centreOnItsScreen(*this);
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    move(centredTopLeft(frameGeometry(), screen->availableGeometry()));
 }
 
 void RaceWindow::showEvent(QShowEvent* event) {

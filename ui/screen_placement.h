@@ -3,17 +3,11 @@
 #include <QPoint>
 #include <QRect>
 
-class QWidget;
-
 namespace korvane::ui {
 
 // The top-left corner that centres a window's frame on the screen's available area, moved
 // right and down where needed so that the corner itself is on that area: a window larger than
 // the screen keeps its title bar and left part in reach.
 QPoint centredTopLeft(const QRect& frame, const QRect& available);
-
-// Centres the window so on the screen it is on, where the platform lets a program place its
-// windows (not on Wayland, where the compositor does).
-void centreOnItsScreen(QWidget& window);
 
 }  // namespace korvane::ui

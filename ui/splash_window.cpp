@@ -1,7 +1,9 @@
 #include "splash_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 
 #include "app/splash_form.h"
 #include "ui/control_geometry.h"
@@ -12,7 +14,9 @@ namespace korvane::ui {
 SplashWindow::SplashWindow()
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setFixedSize(toPixels(SplashForm::kClientWidth), toPixels(SplashForm::kClientHeight));
-    centreOnItsScreen(*this);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(centredTopLeft(rect(), screen->availableGeometry()));
+    }
 }
 
 // Drawn once at its own size: the one column it leaves shows the window's own colour.

@@ -33,7 +33,10 @@ for delay in 0.1 0.4 1.5; do
     number=$(mktemp)
     Xvfb -displayfd 3 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
     xvfb_pid=$!
-    for _ in $(seq 100); do [[ -s "$number" ]] && break || sleep 0.05; done
+    for _ in $(seq 100); do
+        [[ -s "$number" ]] && break
+        sleep 0.05
+    done
     own=$(tr -dc '0-9' <"$number")
     rm -f "$number"
     DISPLAY=":$own" timeout 20 "$game" 2>"$err" &

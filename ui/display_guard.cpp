@@ -29,7 +29,7 @@ struct GuardState {
     std::mutex mutex;
     QtMessageHandler previous = nullptr;
     bool opened = false;  // the QApplication is made
-    bool holding = true;  // until the event loop runs
+    bool holding = true;  // until a few seconds after the display opened
     std::vector<HeldLine> held;
 };
 
@@ -59,9 +59,9 @@ QStringList platformsTried(const GuardState& guard) {
     QStringList tried;
     for (const HeldLine& line : guard.held) {
         const QRegularExpressionMatch match = named.match(line.text);
-        if (match.hasMatch() && !tried.contains(attempt(match.captured(1)))) {
-            tried << attempt(match.captured(1));
-        }
+        if (!match.hasMatch()) continue;
+        const QString platform = attempt(match.captured(1));
+        if (!tried.contains(platform)) tried << platform;
     }
     if (tried.isEmpty()) tried << QStringLiteral("Qt's platform plugins");
     return tried;

@@ -2,6 +2,8 @@
 
 #ifdef __linux__
 #include <fstream>
+
+#include "sound/pipewire_server.h"
 #endif
 
 namespace korvane {
@@ -20,7 +22,9 @@ bool soundCardPresent() {
 }  // namespace
 
 std::string preferredAudioDrivers() {
-    return soundCardPresent() ? "pulseaudio,pipewire,alsa" : "pulseaudio,pipewire";
+    // Without its server PipeWire's client library, like ALSA's, complains on stderr.
+    const std::string servers = pipeWireServerRuns() ? "pulseaudio,pipewire" : "pulseaudio";
+    return soundCardPresent() ? servers + ",alsa" : servers;
 }
 
 #else

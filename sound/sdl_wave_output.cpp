@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <future>
 
 #include "sound/audio_drivers.h"
@@ -18,6 +19,8 @@ using Clock = DeadlineWorker::Clock;
 
 // How long past a sound's own length the game waits on the sound server before giving up.
 constexpr auto kServerAllowance = std::chrono::seconds(2);
+// How long SDL takes to sleep out a closing device's last buffers, with room to spare.
+constexpr auto kLastCloseAllowance = std::chrono::milliseconds(250);
 constexpr const char* kServerStillStuck =
     "the sound server has not answered since an earlier sound";
 
@@ -39,7 +42,7 @@ SdlWaveOutput::~SdlWaveOutput() {
     auto reply = std::make_shared<std::promise<void>>();
     std::future<void> done = reply->get_future();
     if (worker_.post([reply] { SDL_QuitSubSystem(SDL_INIT_AUDIO), reply->set_value(); },
-                     patience())) {
+                     patienceAtTheEnd())) {
         done.wait_for(kServerAllowance);
     }
 }
@@ -49,6 +52,14 @@ SdlWaveOutput::~SdlWaveOutput() {
 // found stuck, gets no wait at all.
 DeadlineWorker::Clock::duration SdlWaveOutput::patience() const {
     return gaveUp_ ? Clock::duration::zero() : Clock::duration(kServerAllowance);
+}
+
+// At the end of the program, a worker still closing the device of a sound just heard gets what
+// is left of the moment that takes; one busy for longer is stuck on a server that stopped
+// answering, and the program ends without it.
+DeadlineWorker::Clock::duration SdlWaveOutput::patienceAtTheEnd() const {
+    if (gaveUp_) return Clock::duration::zero();
+    return std::max(Clock::duration::zero(), lastAnswer_ + kLastCloseAllowance - Clock::now());
 }
 
 // Runs the job on the worker and waits for its reply until the deadline. Nothing when the
@@ -68,6 +79,7 @@ std::optional<AudioJobResult> SdlWaveOutput::ask(
         problem = "the sound server did not answer in time; the sound was given up";
         return std::nullopt;
     }
+    lastAnswer_ = Clock::now();
     return answer.get();
 }
 

@@ -40,12 +40,14 @@ class SdlWaveOutput : public WaveOutput {
                                       DeadlineWorker::Clock::time_point deadline,
                                       std::string& problem);
     DeadlineWorker::Clock::duration patience() const;
+    DeadlineWorker::Clock::duration patienceAtTheEnd() const;
     bool startAudio(const std::string& path);
     bool play(const std::shared_ptr<Playable>& sound, const std::string& path);
 
     DeadlineWorker worker_;
     std::shared_ptr<std::atomic<bool>> started_;
-    bool gaveUp_ = false;  // the worker was last left stuck in a job
+    bool gaveUp_ = false;                           // the worker was last left stuck in a job
+    DeadlineWorker::Clock::time_point lastAnswer_;  // when the worker last answered in time
 };
 
 }  // namespace korvane

@@ -7,11 +7,14 @@
 #include "sound/mod_play_wave.h"
 #include "sound/sdl_wave_output.h"
 #include "sound/sound_folder.h"
+#include "ui/colour_depth.h"
 #include "ui/command_line.h"
 #include "ui/controller_link.h"
+#include "ui/display_guard.h"
 #include "ui/qt_message_boxes.h"
 #include "ui/qt_timer_service.h"
 #include "ui/qt_window_system.h"
+#include "ui/standard_streams.h"
 
 namespace {
 
@@ -44,14 +47,18 @@ std::string checkedSoundFolder() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    korvane::ui::openClosedStandardStreams();
     nameTheApplication();
     // The command line is answered before a display is opened, so it works on a console.
     korvane::ui::answerCommandLine(argc, argv);
+    const korvane::ui::DisplayGuard display;
     QApplication app(argc, argv);
+    display.displayOpened();
     QApplication::setWindowIcon(trafficLightIcon());
 
     korvane::RandomSource random;
     korvane::ui::QtMessageBoxes messages;
+    if (!korvane::ui::colourDepthUsable(messages)) return 1;
     korvane::SdlWaveOutput output;
     korvane::modPlayWave sound(output, messages);
     korvane::ui::QtTimerService timers;

@@ -6,6 +6,7 @@
 #include <QWindow>
 
 #include "race/main.h"
+#include "ui/destroyed_window_filter.h"
 #include "ui/qt_timer_service.h"
 #include "ui/race_window.h"
 #include "ui/splash_window.h"
@@ -71,6 +72,8 @@ void QtWindowSystem::loadMain(Main& main) {
     race_->setBeforeInput([this] { timers_.deliverDue(); });
     timers_.setAfterTick([this] { race_->mirror(); });
     addTimeSlip(main);
+    // Destroyed by another program, the race window ends the game as a close of it does.
+    raceDestroyed_ = std::make_unique<DestroyedWindowFilter>(*race_, [this] { endProgram(0); });
 }
 
 void QtWindowSystem::addTimeSlip(Main& main) {
@@ -93,6 +96,7 @@ void QtWindowSystem::destroyWindows() {
     timers_.setAfterTick(nullptr);
     timers_.setOnTimerStarted(nullptr);
     slip_.reset();
+    raceDestroyed_.reset();
     race_.reset();
     splash_.reset();
 }

@@ -14,6 +14,7 @@
 #include "ui/font_choice.h"
 #include "ui/frame_widget.h"
 #include "ui/race_button.h"
+#include "ui/screen_placement.h"
 #include "ui/widget_mirror.h"
 #include "ui/window_placement.h"
 
@@ -57,9 +58,7 @@ void RaceWindow::centreOnScreen() {
     if (!windowsPlaceThemselves()) return;
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
-    QRect placed = frameGeometry();
-    placed.moveCenter(screen->availableGeometry().center());
-    move(placed.topLeft());
+    move(centredTopLeft(frameGeometry(), screen->availableGeometry()));
 }
 
 void RaceWindow::showEvent(QShowEvent* event) {

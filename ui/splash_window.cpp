@@ -7,6 +7,7 @@
 
 #include "app/splash_form.h"
 #include "ui/control_geometry.h"
+#include "ui/screen_placement.h"
 #include "ui/window_placement.h"
 
 namespace korvane::ui {
@@ -16,9 +17,7 @@ SplashWindow::SplashWindow()
     setFixedSize(toPixels(SplashForm::kClientWidth), toPixels(SplashForm::kClientHeight));
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen && windowsPlaceThemselves()) {
-        QRect placed = rect();
-        placed.moveCenter(screen->availableGeometry().center());
-        move(placed.topLeft());
+        move(centredTopLeft(rect(), screen->availableGeometry()));
     }
 }
 

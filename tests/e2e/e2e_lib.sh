@@ -106,6 +106,28 @@ stop_game() {
     game_pid=""
 }
 
+# Clicks Quit, dismisses the farewell box titled "Korvane" and waits up to 5 s for the game to
+# end; sets $status to its exit status and $quit_ms to the time from the dismissal to its end.
+quit_through_farewell() {
+    # shellcheck disable=SC2046  # the centre is two numbers
+    xdotool mousemove --window "$window" $(centre Command2) click 1
+    local box dismissed
+    box=$(timeout 5 xdotool search --sync --onlyvisible --name '^Korvane$' | head -n1)
+    [[ -n "$box" ]] || die "no message box titled Korvane appeared"
+    kill -0 "$game_pid" 2>/dev/null || die "the game ended before the farewell was dismissed"
+    xdotool windowactivate --sync "$box" 2>/dev/null || true
+    xdotool key --window "$box" Return 2>/dev/null
+    dismissed=$(now_ms)
+    # The game ends on the press: the key must not stay down for a game started next.
+    xdotool keyup Return 2>/dev/null
+    while (($(now_ms) - dismissed < 5000)) && kill -0 "$game_pid" 2>/dev/null; do sleep 0.02; done
+    quit_ms=$(($(now_ms) - dismissed))
+    kill -0 "$game_pid" 2>/dev/null && die "the game still runs after the farewell was dismissed"
+    wait "$game_pid"
+    status=$?
+    game_pid=""
+}
+
 # The window's client area as raw RGB bytes: cheap enough to take many times a second and to
 # read single pixels from with od. The size is the race window's; set it for another window.
 e2e_width=${layout_width[Main]} e2e_height=${layout_height[Main]}

@@ -58,22 +58,7 @@ fi
 
 sleep 0.3
 # Quit: the button at the lower right of the race window.
-# shellcheck disable=SC2046  # the centre is two numbers
-xdotool mousemove --window "$window" $(centre Command2) click 1
-box=$(timeout 5 xdotool search --sync --onlyvisible --name '^Korvane$' | head -n1)
-[[ -n "$box" ]] || die "no message box titled Korvane appeared"
-kill -0 "$game_pid" 2>/dev/null || die "the game ended before the farewell was dismissed"
-xdotool windowactivate --sync "$box" 2>/dev/null || true
-xdotool key --window "$box" Return 2>/dev/null
-
-for _ in $(seq 100); do
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.05
-done
-kill -0 "$game_pid" 2>/dev/null && die "the game still runs after the farewell was dismissed"
-wait "$game_pid"
-status=$?
-game_pid=""
-echo "exit status $status"
+quit_through_farewell
+echo "exit status $status, $quit_ms ms after the farewell was dismissed"
 ((status == 0)) || die "the game ended with status $status"
 echo "PASS"

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The game and its display. Without one, with one that is not there, or with one that goes away
+# while the game starts, it says "korvane: cannot open a display: ..." in one line and ends with
+# status 1 (never an abort). With its race window destroyed by another program, it ends with
+# status 0 within a second.
+# Usage: display_test.sh GAME   (on an X display)
+set -uo pipefail
+source "$(dirname "$0")/e2e_lib.sh"
+game="$1"
+export SDL_AUDIODRIVER=dummy
+err=$(mktemp)
+number="$err.display"
+on_cleanup 'rm -f "$err" "$number"; [[ -n "${xvfb_pid:-}" ]] && kill "$xvfb_pid" 2>/dev/null'
+
+# Checks that the game ended with status 1 after one line naming what it tried.
+expect_no_display() {  # WHAT STATUS TRIED
+    echo "$1: status $2, said: $(cat "$err")"
+    (($2 == 1)) || fail "$1: the game ended with status $2"
+    (($(wc -l <"$err") == 1)) || fail "$1: not one line on stderr"
+    grep -q "^korvane: cannot open a display: tried $3: " "$err" || fail "$1: not the line expected"
+}
+
+env -u DISPLAY -u WAYLAND_DISPLAY timeout 20 "$game" 2>"$err"
+expect_no_display "no DISPLAY" $? 'xcb on DISPLAY (unset)'
+absent=9000
+while [[ -e /tmp/.X11-unix/X$absent ]]; do absent=$((absent + 1)); done
+DISPLAY=":$absent" timeout 20 "$game" 2>"$err"
+expect_no_display "DISPLAY=:$absent, not there" $? "xcb on DISPLAY=:$absent"
+
+# A display of its own, killed DELAY seconds after the game started on it.
+for delay in 0.1 0.4 1.5; do
+    : >"$number"
+    Xvfb -displayfd 3 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    timeout 5 sh -c "until [ -s '$number' ]; do sleep 0.05; done"
+    own=$(tr -dc '0-9' <"$number")
+    DISPLAY=":$own" timeout 20 "$game" 2>"$err" &
+    sleep "$delay"
+    kill -KILL "$xvfb_pid"
+    xvfb_pid=""
+    wait $!  # the game
+    expect_no_display "display gone ${delay} s after the start" $? "xcb on DISPLAY=:$own"
+done
+
+# The race window destroyed by another program, as `xdotool windowclose` does.
+start_game "$game"
+xdotool windowclose "$window"
+closed=$(now_ms)
+while (($(now_ms) - closed < 5000)) && kill -0 "$game_pid" 2>/dev/null; do sleep 0.02; done
+took=$(($(now_ms) - closed))
+kill -0 "$game_pid" 2>/dev/null && die "the game runs on with its window destroyed"
+wait "$game_pid"
+status=$?
+game_pid=""
+echo "race window destroyed: the game ended $took ms later with status $status"
+((status == 0 && took < 1000)) || fail "the game ended with status $status after $took ms"
+finish

@@ -1,0 +1,139 @@
+#include "ui/display_guard.h"
+
+#include <QGuiApplication>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace korvane::ui {
+
+namespace {
+
+// Qt's lines are held back this long after the display opened: a display dying at the start is
+// noticed only once the start-up sound has played, and the lines it causes before are noise.
+constexpr std::chrono::seconds kHeldAfterOpening(5);
+
+struct HeldLine {
+    QtMsgType type;
+    std::string category;
+    QString text;
+};
+
+struct GuardState {
+    std::mutex mutex;
+    QtMessageHandler previous = nullptr;
+    bool opened = false;  // the QApplication is made
+    bool holding = true;  // until a few seconds after the display opened
+    std::vector<HeldLine> held;
+};
+
+GuardState& state() {
+    static GuardState guard;
+    return guard;
+}
+
+QString variable(const char* name) {
+    const QString value = qEnvironmentVariable(name);
+    return QString::fromLatin1(name) + (value.isEmpty() ? QStringLiteral(" (unset)") : "=" + value);
+}
+
+// A platform Qt tried, with the display it looked for.
+QString attempt(const QString& platform) {
+    if (platform == QLatin1String("xcb")) return platform + " on " + variable("DISPLAY");
+    if (platform.startsWith(QLatin1String("wayland"))) {
+        return platform + " on " + variable("WAYLAND_DISPLAY");
+    }
+    return platform;
+}
+
+// The platforms tried: the one in use once the application is made, else those Qt's lines name.
+QStringList platformsTried(const GuardState& guard) {
+    if (guard.opened) return {attempt(QGuiApplication::platformName())};
+    static const QRegularExpression named(QStringLiteral("platform plugin \"([^\"]+)\""));
+    QStringList tried;
+    for (const HeldLine& line : guard.held) {
+        const QRegularExpressionMatch match = named.match(line.text);
+        if (!match.hasMatch()) continue;
+        const QString platform = attempt(match.captured(1));
+        if (!tried.contains(platform)) tried << platform;
+    }
+    if (tried.isEmpty()) tried << QStringLiteral("Qt's platform plugins");
+    return tried;
+}
+
+// What Qt said about the display itself; its lines on plugins and its closing advice name
+// nothing that was not tried.
+QStringList reasons(const std::vector<HeldLine>& held, QtMsgType type, const QString& text) {
+    QStringList said;
+    for (const HeldLine& line : held) {
+        if (line.category.rfind("qt.qpa.", 0) == 0 && line.category != "qt.qpa.plugin") {
+            said << line.text.trimmed();
+        }
+    }
+    if (type != QtFatalMsg || said.isEmpty()) said << text.section(QLatin1Char('\n'), 0, 0);
+    return said;
+}
+
+[[noreturn]] void cannotOpenDisplay(const GuardState& guard, QtMsgType type, const QString& text) {
+    const QString line = "korvane: cannot open a display: tried " +
+                         platformsTried(guard).join(QStringLiteral(", ")) + ": " +
+                         reasons(guard.held, type, text).join(QStringLiteral("; ")) + "\n";
+    std::fputs(line.toLocal8Bit().constData(), stderr);
+    std::fflush(stderr);
+    // At once: Qt would go on to abort, or exit through handlers that need the display.
+    std::_Exit(1);
+}
+
+void forward(QtMessageHandler to, const HeldLine& line) {
+    const QMessageLogContext context(nullptr, 0, nullptr, line.category.c_str());
+    to(line.type, context, line.text);
+}
+
+void handleMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    GuardState& guard = state();
+    std::unique_lock lock(guard.mutex);
+    const bool displayGone = text.contains(QLatin1String("connection broke"));
+    if (displayGone || (type == QtFatalMsg && !guard.opened)) cannotOpenDisplay(guard, type, text);
+    if (guard.holding && type != QtFatalMsg) {
+        guard.held.push_back({type, context.category ? context.category : "", text});
+        return;
+    }
+    const QtMessageHandler previous = guard.previous;
+    lock.unlock();
+    previous(type, context, text);
+}
+
+void letThrough() {
+    GuardState& guard = state();
+    const std::lock_guard lock(guard.mutex);
+    guard.holding = false;
+    for (const HeldLine& line : guard.held) forward(guard.previous, line);
+    guard.held.clear();
+}
+
+}  // namespace
+
+DisplayGuard::DisplayGuard() {
+    state().previous = qInstallMessageHandler(&handleMessage);
+}
+
+DisplayGuard::~DisplayGuard() {
+    letThrough();
+    qInstallMessageHandler(state().previous);
+}
+
+void DisplayGuard::displayOpened() const {
+    {
+        const std::lock_guard lock(state().mutex);
+        state().opened = true;
+    }
+    QTimer::singleShot(kHeldAfterOpening, qApp, &letThrough);
+}
+
+}  // namespace korvane::ui

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace korvane::ui {
+
+// Where Qt cannot open a display it aborts (a core dump), and where the display goes away it
+// exits with lines of its own. While a DisplayGuard lives, both end the game with one line,
+// "korvane: cannot open a display: ..." naming what was tried, and exit status 1. Qt's other
+// lines from the start are held back for a few seconds, then let through: the ones a dying
+// display causes are never seen. Made before the QApplication, one per program.
+class DisplayGuard {
+  public:
+    DisplayGuard();
+    ~DisplayGuard();
+    DisplayGuard(const DisplayGuard&) = delete;
+    DisplayGuard& operator=(const DisplayGuard&) = delete;
+
+    // The QApplication has opened its display: the held lines go out a few seconds later.
+    void displayOpened() const;
+};
+
+}  // namespace korvane::ui

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+
+namespace korvane::ui {
+
+// The top-left corner that centres a window's frame on the screen's available area, moved
+// right and down where needed so that the corner itself is on that area: a window larger than
+// the screen keeps its title bar and left part in reach.
+QPoint centredTopLeft(const QRect& frame, const QRect& available);
+
+}  // namespace korvane::ui

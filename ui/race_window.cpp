@@ -14,7 +14,6 @@
 #include "ui/font_choice.h"
 #include "ui/frame_widget.h"
 #include "ui/race_button.h"
-#include "ui/screen_placement.h"
 #include "ui/widget_mirror.h"
 #include "ui/window_placement.h"
 

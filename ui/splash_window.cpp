@@ -7,7 +7,6 @@
 
 #include "app/splash_form.h"
 #include "ui/control_geometry.h"
-#include "ui/screen_placement.h"
 #include "ui/window_placement.h"
 
 namespace korvane::ui {

@@ -1,9 +1,17 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
+
 namespace korvane::ui {
 
 // Whether the window system lets a window place itself: a Wayland compositor places every
 // window and ignores where a client asks to go.
 bool windowsPlaceThemselves();
+
+// The top-left corner that centres a window's frame on the screen's available area, moved
+// right and down where needed so that the corner itself is on that area: a window larger than
+// the screen keeps its title bar and left part in reach.
+QPoint centredTopLeft(const QRect& frame, const QRect& available);
 
 }  // namespace korvane::ui

@@ -24,6 +24,8 @@ TimeSlip::TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnse
                                      };
                                  })),
       toggleAction_(nullptr) {
+    // The race window alone keeps the game running: closing it ends the game, slip open or not.
+    window_->setAttribute(Qt::WA_QuitOnClose, false);
     toggleAction_ = new QAction(QObject::tr("Time Slip"), &race);
     QAction* toggleAction = toggleAction_;
     toggleAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));

@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <functional>
 #include <iostream>
 #include <map>
@@ -16,6 +17,8 @@
 #include "ui/coloured_button.h"
 #include "ui/font_choice.h"
 #include "ui/qt_colour.h"
+#include "ui/time_slip.h"
+#include "ui/time_slip_window.h"
 
 namespace korvane::testing {
 namespace {
@@ -516,6 +519,18 @@ TEST_F(RaceWindowStaging, AnErrorInAHandlerIsReportedAndTheWindowGoesOn) {
     EXPECT_EQ(reported, "16-bit overflow: 32768");
     QTest::mouseClick(widget(main.quitButton), Qt::LeftButton);
     EXPECT_EQ(quits, 2);
+}
+
+// The slip is a window of its own: left open, it must not keep the game running once the race
+// window is closed.
+TEST_F(RaceWindowStaging, ClosingTheRaceWindowEndsTheGameWithTheTimeSlipOpen) {
+    ui::TimeSlip slip(window, main, std::make_unique<ui::FlushedGreenOnset>());
+    slip.toggle();
+    ASSERT_TRUE(slip.window().isVisible());
+    // Qt ends the program on the last window's close only while its event loop runs.
+    QTimer::singleShot(0, &window, [this] { window.close(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
 }
 
 }  // namespace

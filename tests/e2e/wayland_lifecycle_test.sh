@@ -73,8 +73,10 @@ point_at() {  # X Y   in weston's output
     sleep 0.2
 }
 output_pixel() {  # X Y
-    # shellcheck disable=SC2046  # three numbers to print
-    printf '#%02X%02X%02X' $(import -window root -crop "1x1+$1+$2" -depth 8 rgb:- | od -An -tu1)
+    local bytes
+    bytes=$(import -window root -crop "1x1+$1+$2" -depth 8 rgb:- | od -An -tu1)
+    # shellcheck disable=SC2086  # three numbers to split
+    printf '#%02X%02X%02X' $bytes
 }
 
 # Two clean races, released a known time after the player's green was seen.
@@ -96,7 +98,10 @@ done
 
 # The slip comes where weston puts it; a click in its table gives it the keyboard for Ctrl+C.
 xdotool key ctrl+t
-for _ in $(seq 100); do slip=$(window_titled "Korvane Time Slip") && [[ -n "$slip" ]] && break; sleep 0.05; done
+for _ in $(seq 100); do
+    slip=$(window_titled "Korvane Time Slip") && [[ -n "$slip" ]] && break
+    sleep 0.05
+done
 [[ -n "$slip" ]] || die "Ctrl+T showed no time slip"
 read -r slip_left slip_top slip_right slip_bottom _ <<<"$slip"
 echo "time slip at $slip_left,$slip_top - $slip_right,$slip_bottom"

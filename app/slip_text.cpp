@@ -11,14 +11,15 @@ namespace korvane {
 
 namespace {
 
-using Row = std::array<std::string, 8>;
+using Row = std::array<std::string, 9>;
 
-const Row kHeader{"run", "tree", "level", "rollout", "reaction", "player", "computer", "result"};
+const Row kHeader{"run",    "tree",     "level",  "rollout", "reaction",
+                  "player", "computer", "result", "onset"};
 
 Row rowOf(const RaceRecord& run) {
     return {std::to_string(run.run),         treeName(run.tree), std::to_string(run.level),
             plainDecimal(run.rollOutMs),     reactionText(run),  boardTimeText(run.playerTime),
-            boardTimeText(run.computerTime), resultName(run)};
+            boardTimeText(run.computerTime), resultName(run),    onsetText(run)};
 }
 
 std::string csvField(const std::string& field) {
@@ -65,6 +66,10 @@ std::string boardTimeText(const std::string& shown) {
 
 std::string treeName(Tree tree) {
     return tree == Tree::Pro ? "Pro" : "Standard";
+}
+
+std::string onsetText(const RaceRecord& run) {
+    return reactionSeconds(run) ? run.onsetSource : std::string();
 }
 
 std::string resultName(const RaceRecord& run) {

@@ -18,6 +18,9 @@ std::string treeName(Tree tree);
 // "red light" for the player's red light, else "win" or "loss".
 std::string resultName(const RaceRecord& run);
 
+// What told the green's onset ("presented" or "flushed"); empty without an R/T.
+std::string onsetText(const RaceRecord& run);
+
 // Every run with a header row, tab-separated, one line each.
 std::string slipTsv(const std::vector<RaceRecord>& runs);
 // The same as comma-separated values with CRLF line ends, quoted where a field needs it.

@@ -7,6 +7,7 @@
 
 #include "race/main.h"
 #include "ui/destroyed_window_filter.h"
+#include "ui/presented_green_onset.h"
 #include "ui/qt_timer_service.h"
 #include "ui/race_window.h"
 #include "ui/splash_window.h"
@@ -77,7 +78,7 @@ void QtWindowSystem::loadMain(Main& main) {
 }
 
 void QtWindowSystem::addTimeSlip(Main& main) {
-    slip_ = std::make_unique<TimeSlip>(*race_, main, std::make_unique<FlushedGreenOnset>());
+    slip_ = std::make_unique<TimeSlip>(*race_, main, greenOnsetFor(*race_));
     timers_.setOnTimerStarted([this](const Timer& timer, FixedRateSchedule::Time start) {
         slip_->timerStarted(timer, Moment(std::chrono::duration_cast<Moment::duration>(start)));
     });

@@ -10,8 +10,8 @@ namespace korvane::ui {
 
 namespace {
 
-const std::array<const char*, 8> kColumns{"Run", "Tree",   "Level",    "Roll-out",
-                                          "R/T", "Player", "Computer", "Result"};
+const std::array<const char*, 9> kColumns{"Run",    "Tree",     "Level",  "Roll-out", "R/T",
+                                          "Player", "Computer", "Result", "Onset"};
 constexpr int kRtColumn = 4;
 
 // Seconds as the board writes them: no zero before the point.
@@ -40,8 +40,10 @@ QString cell(const RaceRecord& run, int column) {
             return QString::fromStdString(run.playerTime).trimmed();
         case 6:
             return QString::fromStdString(run.computerTime).trimmed();
-        default:
+        case 7:
             return QString::fromStdString(resultName(run));
+        default:
+            return QString::fromStdString(onsetText(run));
     }
 }
 

@@ -86,7 +86,7 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
     setTabOrder(table_, figures_);
     setTabOrder(figures_, copyButton);
     setTabOrder(copyButton, saveButton);
-    resize(480, 560);
+    resize(560, 560);
     showFigures();
 }
 

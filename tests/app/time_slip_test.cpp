@@ -86,18 +86,19 @@ TEST(SlipText, WritesEveryRunAsTabAndCommaSeparatedRows) {
     RaceRecord a = run(1213, 1000, 1004);
     a.run = 1, a.tree = Tree::Pro, a.level = 5, a.rollOutMs = 465;
     a.playerTime = " .404", a.computerTime = ".401", a.winner = Winner::Computer;
+    a.onsetSource = "presented";
     RaceRecord b = run(500, kNone, kNone, true);
     b.run = 2, b.level = 1, b.rollOutMs = 455, b.playerTime = " .455", b.winner = Winner::Player;
     const std::vector<RaceRecord> runs{a, b};
     const std::pair<std::string, std::string> rows[] = {
         {slipTsv(runs),
-         "run\ttree\tlevel\trollout\treaction\tplayer\tcomputer\tresult\n"
-         "1\tPro\t5\t0.465\t0.209\t0.404\t0.401\tloss\n"
-         "2\tStandard\t1\t0.455\t\t0.455\t\tred light\n"},
+         "run\ttree\tlevel\trollout\treaction\tplayer\tcomputer\tresult\tonset\n"
+         "1\tPro\t5\t0.465\t0.209\t0.404\t0.401\tloss\tpresented\n"
+         "2\tStandard\t1\t0.455\t\t0.455\t\tred light\t\n"},
         {slipCsv(runs),
-         "run,tree,level,rollout,reaction,player,computer,result\r\n"
-         "1,Pro,5,0.465,0.209,0.404,0.401,loss\r\n"
-         "2,Standard,1,0.455,,0.455,,red light\r\n"},
+         "run,tree,level,rollout,reaction,player,computer,result,onset\r\n"
+         "1,Pro,5,0.465,0.209,0.404,0.401,loss,presented\r\n"
+         "2,Standard,1,0.455,,0.455,,red light,\r\n"},
         {plainDecimal(-41) + " " + plainDecimal(5) + " " + boardTimeText(" .5"),
          "-0.041 0.005 0.500"},
     };

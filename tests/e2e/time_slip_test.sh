@@ -5,7 +5,7 @@
 # Usage: time_slip_test.sh GAME   (on an X display, with a sound server)
 set -uo pipefail
 source "$(dirname "$0")/e2e_lib.sh"
-readonly header=$'run\ttree\tlevel\trollout\treaction\tplayer\tcomputer\tresult'
+readonly header=$'run\ttree\tlevel\trollout\treaction\tplayer\tcomputer\tresult\tonset'
 
 start_game "$1"
 for wait_s in 0.3 0.6; do
@@ -45,7 +45,7 @@ mapfile -t rows <<<"$copied"
 [[ "${rows[0]}" == "$header" ]] || fail "the header row is '${rows[0]}'"
 ((${#rows[@]} == 5)) || fail "${#rows[@]} lines copied, expected a header and four runs"
 
-# Fields: run tree level rollout reaction player computer result.
+# Fields: run tree level rollout reaction player computer result onset.
 field() { cut -f"$2" <<<"${rows[$1]}"; }
 for run in 1 2; do
     reaction=$(field "$run" 5)
@@ -54,6 +54,7 @@ for run in 1 2; do
     echo "run $run: R/T $reaction after waiting $low ms"
     ((ms >= low - 20 && ms <= low + 1500)) || fail "run $run's R/T $reaction is off the wait"
     [[ "$(field "$run" 8)" != "red light" ]] || fail "run $run is a red light"
+    [[ "$(field "$run" 9)" == flushed ]] || fail "run $run's onset on X11 is '$(field "$run" 9)'"
 done
 [[ "$(field 3 8)" == "red light" ]] || fail "the release after the first amber is not a red light"
 [[ "$(field 3 5)" == -* ]] || fail "the early release's R/T is not negative"

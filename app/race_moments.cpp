@@ -26,9 +26,10 @@ void RaceMoments::timerStarted(const Timer& timer, Moment at) {
     }
 }
 
-void RaceMoments::greenShown(std::uint64_t race, Moment at, std::string source) {
+void RaceMoments::greenShown(std::uint64_t race, Moment handedOver, Moment at, std::string source) {
     if (race != race_ || green_.onset) return;
     green_.onset = at;
+    green_.handedOver = handedOver;
     source_ = std::move(source);
 }
 

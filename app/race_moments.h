@@ -21,8 +21,9 @@ class RaceMoments {
     // The race a frame about to be shown belongs to; its onset is reported under it, as the
     // report may come after the frame.
     std::uint64_t race() const { return race_; }
-    // The frame that first showed the race's green reached the screen at this moment.
-    void greenShown(std::uint64_t race, Moment at, std::string source);
+    // The frame that first showed the race's green, handed to the display at `handedOver`,
+    // reached the screen at `at`.
+    void greenShown(std::uint64_t race, Moment handedOver, Moment at, std::string source);
 
     const GreenMoments& green() const { return green_; }
     const std::string& onsetSource() const { return source_; }

@@ -11,6 +11,14 @@ bool SlipLog::released(Moment at, const RaceMoments& moments) {
     record->green = moments.green();
     record->onsetSource = moments.onsetSource();
     runs_.push_back(std::move(*record));
+    newestRace_ = moments.race();
+    return true;
+}
+
+bool SlipLog::greenShownLate(std::uint64_t race, const RaceMoments& moments) {
+    if (runs_.empty() || race != newestRace_ || runs_.back().green.onset) return false;
+    runs_.back().green = moments.green();
+    runs_.back().onsetSource = moments.onsetSource();
     return true;
 }
 

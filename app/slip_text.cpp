@@ -69,7 +69,7 @@ std::string treeName(Tree tree) {
 }
 
 std::string onsetText(const RaceRecord& run) {
-    return reactionSeconds(run) ? run.onsetSource : std::string();
+    return countsFromOnset(run.release, run.green) ? run.onsetSource : std::string();
 }
 
 std::string resultName(const RaceRecord& run) {

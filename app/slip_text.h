@@ -18,7 +18,8 @@ std::string treeName(Tree tree);
 // "red light" for the player's red light, else "win" or "loss".
 std::string resultName(const RaceRecord& run);
 
-// What told the green's onset ("presented" or "flushed"); empty without an R/T.
+// What told the green's onset ("presented" or "flushed"); empty where the R/T does not count
+// from it.
 std::string onsetText(const RaceRecord& run);
 
 // Every run with a header row, tab-separated, one line each.

@@ -58,6 +58,10 @@ void SlipTableModel::runAdded() {
     endInsertRows();
 }
 
+void SlipTableModel::newestRunChanged() {
+    emit dataChanged(index(0, 0), index(0, columnCount() - 1));
+}
+
 int SlipTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : shown_;
 }

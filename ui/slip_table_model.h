@@ -14,6 +14,8 @@ class SlipTableModel : public QAbstractTableModel {
 
     // A run was added at the end of the session: it becomes the top row.
     void runAdded();
+    // The newest run (the top row) changed.
+    void newestRunChanged();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -16,13 +16,8 @@ TimeSlip::TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnse
       log_(main),
       onset_(std::move(onset)),
       window_(std::make_unique<TimeSlipWindow>(log_.runs())),
-      watch_(new GreenFrameWatch(race, main.player.green, *onset_,
-                                 [this] {
-                                     return [this, race = moments_.race()](
-                                                Moment at, const std::string& source) {
-                                         moments_.greenShown(race, at, source);
-                                     };
-                                 })),
+      watch_(
+          new GreenFrameWatch(race, main.player.green, *onset_, [this] { return onsetReport(); })),
       toggleAction_(nullptr) {
     // The race window alone keeps the game running: closing it ends the game, slip open or not.
     window_->setAttribute(Qt::WA_QuitOnClose, false);
@@ -41,6 +36,15 @@ TimeSlip::TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnse
 TimeSlip::~TimeSlip() {
     delete watch_;
     delete toggleAction_;
+}
+
+// Bound to the race whose green's frame is on its way, stamped as the frame is handed over.
+GreenOnsetSource::Report TimeSlip::onsetReport() {
+    return [this, race = moments_.race(), handedOver = std::chrono::steady_clock::now()](
+               Moment at, const std::string& source) {
+        moments_.greenShown(race, handedOver, at, source);
+        if (log_.greenShownLate(race, moments_)) window_->newestRunChanged();
+    };
 }
 
 void TimeSlip::released(Moment at) {

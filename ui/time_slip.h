@@ -29,6 +29,7 @@ class TimeSlip {
     TimeSlipWindow& window() { return *window_; }
 
   private:
+    GreenOnsetSource::Report onsetReport();
     QRect treeOnScreen() const;
 
     RaceWindow& race_;

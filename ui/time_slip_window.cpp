@@ -98,6 +98,14 @@ void TimeSlipWindow::runAdded() {
     histogram_->update();
 }
 
+void TimeSlipWindow::newestRunChanged() {
+    points_.back() = plotPointOf(runs_.back());
+    model_->newestRunChanged();
+    showFigures();
+    plot_->update();
+    histogram_->update();
+}
+
 void TimeSlipWindow::showFigures() {
     const SessionFigures f = sessionFigures(runs_);
     plot_->setMedian(f.median);

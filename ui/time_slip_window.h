@@ -20,6 +20,8 @@ class TimeSlipWindow : public QWidget {
 
     // The session gained a run: the table, figures and plots show it.
     void runAdded();
+    // The newest run learnt its green's onset late: its row, the figures and plots follow.
+    void newestRunChanged();
     // To the right of the race window if the screen has room, else to its left; on a small
     // screen left of the tree (given in screen coordinates), clear of the race button.
     void placeBeside(const QWidget& raceWindow, const QRect& tree);

@@ -17,30 +17,34 @@ Moment at(int ms) {
     return kT0 + milliseconds(ms);
 }
 
-// A run released `release` ms after the start with the given green moments.
-RaceRecord run(int release, int due, int onset, bool red = false) {
+// A run released `release` ms after the start with the given green moments; the green's frame
+// was handed over when it was due unless said.
+RaceRecord run(int release, int due, int onset, bool red = false, int handedOver = kNone) {
     RaceRecord r;
     r.release = at(release);
     if (due != kNone) r.green.due = at(due);
     if (onset != kNone) r.green.onset = at(onset);
+    if (onset != kNone) r.green.handedOver = at(handedOver == kNone ? due : handedOver);
     r.playerRed = red;
     return r;
 }
 
 struct RtRow {
-    int release, due, onset, expectedMs;
+    int release, due, onset, handedOver, expectedMs;
 };
 
 TEST(TrueReactionTime, CountsFromTheOnsetOrBeforeTheGreenFromItsDueMoment) {
     const RtRow rows[] = {
-        {2213, 2000, 2004, 209},     // from the frame, not the due moment
-        {1959, 2000, kNone, -41},    // before the green: against its due moment
-        {2003, 2000, 2010, -7},      // before the green's frame reached the screen
-        {900, kNone, kNone, kNone},  // before the hand-over
-        {2500, kNone, 2004, kNone},  // an onset without a hand-over belongs to no race
+        {2213, 2000, 2004, 2001, 209},      // from the frame, not the due moment
+        {1959, 2000, kNone, kNone, -41},    // before the green: against its due moment
+        {2003, 2000, 2010, 2001, -7},       // before the green's frame reached the screen
+        {1400, 2000, 1402, 1401, -600},     // a green the release itself lit: not reacted to
+        {900, kNone, kNone, kNone, kNone},  // before the hand-over
+        {2500, kNone, 2004, 2001, kNone},   // an onset without a hand-over belongs to no race
     };
     for (const RtRow& r : rows) {
-        const auto rt = trueReactionTime(at(r.release), run(r.release, r.due, r.onset).green);
+        const RaceRecord record = run(r.release, r.due, r.onset, false, r.handedOver);
+        const auto rt = trueReactionTime(at(r.release), record.green);
         if (r.expectedMs == kNone) {
             EXPECT_FALSE(rt) << r.release;
         } else {
@@ -116,13 +120,13 @@ TEST_F(SlipLogTest, RecordsEachCountedReleaseWithItsRaceMoments) {
     moments.timerStarted(main.stagingWalk, at(0));
     const auto firstRace = moments.race();
     moments.timerStarted(main.playerSequencer, at(2400));
-    moments.greenShown(firstRace, at(4403), "flushed");
+    moments.greenShown(firstRace, at(4402), at(4403), "flushed");
     stage();
     setClock(5210);
     release();
     ASSERT_TRUE(log.released(at(4613), moments));
     moments.timerStarted(main.stagingWalk, at(6000));
-    moments.greenShown(firstRace, at(6100), "flushed");
+    moments.greenShown(firstRace, at(6099), at(6100), "flushed");
     moments.timerStarted(main.proSequencer, at(8400));
     stage();
     setClock(3000);
@@ -142,6 +146,26 @@ TEST_F(SlipLogTest, RecordsEachCountedReleaseWithItsRaceMoments) {
     EXPECT_EQ(reactionText(log.runs()[1]), "-0.200");  // 800 ms after the hand-over is due
     EXPECT_EQ(resultName(log.runs()[1]), "red light");
     EXPECT_EQ(log.runs()[1].run, 2);
+}
+
+// A compositor tells the onset a frame or two after it: a release in between takes it late, and
+// a later race's onset never reaches an earlier run.
+TEST_F(SlipLogTest, TheNewestRunTakesItsRacesOnsetWhenItComesAfterTheRelease) {
+    moments.timerStarted(main.stagingWalk, at(0));
+    const auto race = moments.race();
+    moments.timerStarted(main.playerSequencer, at(2400));
+    stage();
+    setClock(5210);
+    release();
+    ASSERT_TRUE(log.released(at(4410), moments));
+    EXPECT_EQ(reactionText(log.runs()[0]), "0.010");  // against the due moment, for now
+    moments.greenShown(race, at(4402), at(4420), "presented");
+    EXPECT_TRUE(log.greenShownLate(race, moments));
+    EXPECT_EQ(reactionText(log.runs()[0]), "-0.010");
+    EXPECT_EQ(onsetText(log.runs()[0]), "presented");
+    EXPECT_FALSE(log.greenShownLate(race, moments));  // once
+    moments.timerStarted(main.stagingWalk, at(6000));
+    EXPECT_FALSE(log.greenShownLate(moments.race(), moments));
 }
 
 }  // namespace

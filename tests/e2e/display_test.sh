@@ -45,13 +45,8 @@ done
 # The race window destroyed by another program, as `xdotool windowclose` does.
 start_game "$game"
 xdotool windowclose "$window"
-closed=$(now_ms)
-while (($(now_ms) - closed < 5000)) && kill -0 "$game_pid" 2>/dev/null; do sleep 0.02; done
-took=$(($(now_ms) - closed))
-kill -0 "$game_pid" 2>/dev/null && die "the game runs on with its window destroyed"
-wait "$game_pid"
-status=$?
-game_pid=""
+wait_for_game_end "$(now_ms)" "the game runs on with its window destroyed"
+took=$ended_ms
 echo "race window destroyed: the game ended $took ms later with status $status"
 ((status == 0 && took < 1000)) || fail "the game ended with status $status after $took ms"
 finish

@@ -120,9 +120,16 @@ quit_through_farewell() {
     dismissed=$(now_ms)
     # The game ends on the press: the key must not stay down for a game started next.
     xdotool keyup Return 2>/dev/null
-    while (($(now_ms) - dismissed < 5000)) && kill -0 "$game_pid" 2>/dev/null; do sleep 0.02; done
-    quit_ms=$(($(now_ms) - dismissed))
-    kill -0 "$game_pid" 2>/dev/null && die "the game still runs after the farewell was dismissed"
+    wait_for_game_end "$dismissed" "the game still runs after the farewell was dismissed"
+    quit_ms=$ended_ms
+}
+
+# Waits up to 5 s from SINCE (ms) for the game to end, else dies with WHY; sets $status to its
+# exit status and $ended_ms to the time from SINCE to its end.
+wait_for_game_end() {  # SINCE WHY
+    while (($(now_ms) - $1 < 5000)) && kill -0 "$game_pid" 2>/dev/null; do sleep 0.02; done
+    ended_ms=$(($(now_ms) - $1))
+    kill -0 "$game_pid" 2>/dev/null && die "$2"
     wait "$game_pid"
     status=$?
     game_pid=""

@@ -234,12 +234,16 @@ sample() {
     t=$(((before + $(now_ms)) / 2 - pressed))
 }
 
-# Samples until LAMP shows COLOUR or LIMIT ms have passed since the press; prints the time
-# (ms after the press) it was first seen, or nothing.
+# Samples until LAMP lights COLOUR or LIMIT ms have passed since the press; prints the time
+# (ms after the press) it was first seen, or nothing. The press dims every lamp, so the last
+# race's COLOUR, still on screen before the repaint, does not count.
 wait_for_lamp() {  # LAMP COLOUR LIMIT
+    local dimmed=""
     while (($(now_ms) - pressed < $3)); do
         sample
-        if [[ $(lamp "$1") == "$2" ]]; then
+        if [[ $(lamp "$1") != "$2" ]]; then
+            dimmed=1
+        elif [[ -n "$dimmed" ]]; then
             echo "$t"
             return
         fi

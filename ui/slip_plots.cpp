@@ -47,7 +47,7 @@ PlotPoint plotPointOf(const RaceRecord& run) {
 }
 
 RtPlot::RtPlot(const std::vector<PlotPoint>& runs, QWidget* parent) : QWidget(parent), runs_(runs) {
-    setMinimumSize(200, 160);
+    setMinimumSize(170, 160);
     setAccessibleName(tr("R/T per run"));
 }
 
@@ -99,7 +99,7 @@ void RtPlot::paintEvent(QPaintEvent*) {
 
 RtHistogram::RtHistogram(const std::vector<PlotPoint>& runs, QWidget* parent)
     : QWidget(parent), runs_(runs) {
-    setMinimumSize(200, 160);
+    setMinimumSize(170, 160);
     setAccessibleName(tr("R/T histogram, 10 ms bins"));
 }
 

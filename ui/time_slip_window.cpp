@@ -20,12 +20,11 @@
 #include "app/slip_text.h"
 #include "ui/slip_plots.h"
 #include "ui/slip_table_model.h"
+#include "ui/window_placement.h"
 
 namespace korvane::ui {
 
 namespace {
-
-constexpr int kGap = 8;
 
 QString seconds(std::optional<double> value) {
     if (!value) return QStringLiteral("\u2013");
@@ -123,17 +122,11 @@ void TimeSlipWindow::placeBeside(const QWidget& raceWindow, const QRect& tree) {
     const QRect race = raceWindow.frameGeometry();
     const QScreen* screen =
         raceWindow.screen() ? raceWindow.screen() : QGuiApplication::primaryScreen();
-    const QRect room = screen ? screen->availableGeometry() : race;
-    const int width = frameGeometry().width();
-    int left = race.right() + 1 + kGap;
-    if (left + width > room.right() + 1) {
-        if (race.left() - kGap - width >= room.left()) {
-            left = race.left() - kGap - width;
-        } else {
-            left = tree.left() - kGap - width;
-        }
-    }
-    move(left, race.top());
+    const int decoration = frameGeometry().width() - width();
+    const QRect placed = besideTree(race, tree, screen ? screen->availableGeometry() : race,
+                                    frameGeometry().size(), minimumSizeHint().width() + decoration);
+    resize(placed.width() - decoration, height());
+    move(placed.topLeft());
 }
 
 void TimeSlipWindow::copy() {

@@ -22,8 +22,8 @@ class TimeSlipWindow : public QWidget {
     void runAdded();
     // The newest run learnt its green's onset late: its row, the figures and plots follow.
     void newestRunChanged();
-    // To the right of the race window if the screen has room, else to its left; on a small
-    // screen left of the tree (given in screen coordinates), clear of the race button.
+    // Beside the race window, never over its tree (given in screen coordinates) nor the race
+    // button: narrower on a small screen.
     void placeBeside(const QWidget& raceWindow, const QRect& tree);
     // Every run on the clipboard, tab-separated.
     void copy();

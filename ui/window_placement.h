@@ -14,4 +14,10 @@ bool windowsPlaceThemselves();
 // the screen keeps its title bar and left part in reach.
 QPoint centredTopLeft(const QRect& frame, const QRect& available);
 
+// The frame of a window of size FRAME beside the race window's frame RACE, never over its TREE
+// (all on the screen): right of the race window where the available area has room, else left
+// of it, else left of the tree, narrowed as far as MINIMUM_WIDTH to keep it on the screen.
+QRect besideTree(const QRect& race, const QRect& tree, const QRect& available, const QSize& frame,
+                 int minimumWidth);
+
 }  // namespace korvane::ui

@@ -16,23 +16,11 @@ struct BesideRow {
 TEST(WindowPlacement, TheSlipGoesBesideTheRaceWindowAndNeverOverTheTree) {
     const QSize slip(566, 590);
     const BesideRow rows[] = {
-        {"wide: on the right", {0, 0, 1920, 1080}, {638, 281, 643, 518}, {1289, 281, 566, 590}},
-        {"window at the right: on its left",
-         {0, 0, 1920, 1080},
-         {1270, 40, 643, 518},
-         {696, 40, 566, 590}},
-        {"1024x768: left of the tree, narrowed onto the screen",
-         {0, 0, 1024, 768},
-         {190, 125, 643, 518},
-         {0, 125, 375, 590}},
-        {"a panel on the left: the available area's edge",
-         {48, 0, 976, 768},
-         {238, 125, 643, 518},
-         {48, 125, 375, 590}},
-        {"800x600: its minimum width, partly off the screen",
-         {0, 0, 800, 600},
-         {78, 41, 643, 518},
-         {-97, 41, 360, 590}},
+        {"wide", {0, 0, 1920, 1080}, {638, 281, 643, 518}, {1289, 281, 566, 590}},
+        {"right edge", {0, 0, 1920, 1080}, {1270, 40, 643, 518}, {696, 40, 566, 590}},
+        {"1024x768", {0, 0, 1024, 768}, {190, 125, 643, 518}, {0, 125, 375, 590}},
+        {"left panel", {48, 0, 976, 768}, {238, 125, 643, 518}, {48, 125, 375, 590}},
+        {"800x600", {0, 0, 800, 600}, {78, 41, 643, 518}, {-97, 41, 360, 590}},  // minimum width
     };
     for (const BesideRow& r : rows) {
         const QRect tree(r.race.left() + 193, r.race.top() + 128, 45, 85);

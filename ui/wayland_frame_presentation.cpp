@@ -64,21 +64,23 @@ struct FramePresentation::Binding {
 
 namespace {
 
-void onGlobal(void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t) {
-    auto* binding = static_cast<FramePresentation::Binding*>(data);
-    if (std::string_view(interface) != wp_presentation_interface.name) return;
-    binding->presentation = static_cast<wp_presentation*>(
-        wl_registry_bind(registry, name, &wp_presentation_interface, 1));
-}
-void onGlobalRemove(void*, wl_registry*, uint32_t) {}
-const wl_registry_listener kRegistryListener{onGlobal, onGlobalRemove};
-
 void onClock(void* data, wp_presentation*, uint32_t clock) {
     auto* binding = static_cast<FramePresentation::Binding*>(data);
     binding->clock = static_cast<clockid_t>(clock);
     binding->clockKnown = true;
 }
 const wp_presentation_listener kPresentationListener{onClock};
+
+void onGlobal(void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t) {
+    auto* binding = static_cast<FramePresentation::Binding*>(data);
+    if (std::string_view(interface) != wp_presentation_interface.name) return;
+    binding->presentation = static_cast<wp_presentation*>(
+        wl_registry_bind(registry, name, &wp_presentation_interface, 1));
+    // At once: the clock event may be dispatched in the same pass as the roundtrip's end.
+    wp_presentation_add_listener(binding->presentation, &kPresentationListener, binding);
+}
+void onGlobalRemove(void*, wl_registry*, uint32_t) {}
+const wl_registry_listener kRegistryListener{onGlobal, onGlobalRemove};
 
 void onSyncOutput(void*, struct wp_presentation_feedback*, wl_output*) {}
 
@@ -110,7 +112,6 @@ FramePresentation::Binding::Binding(wl_display* d) : display(d) {
     wl_registry_add_listener(registry, &kRegistryListener, this);
     wl_display_roundtrip_queue(display, queue);
     if (presentation) {
-        wp_presentation_add_listener(presentation, &kPresentationListener, this);
         wl_display_roundtrip_queue(display, queue);
         wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(presentation), nullptr);
     }

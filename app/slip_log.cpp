@@ -16,7 +16,9 @@ bool SlipLog::released(Moment at, const RaceMoments& moments) {
 }
 
 bool SlipLog::greenShownLate(std::uint64_t race, const RaceMoments& moments) {
-    if (runs_.empty() || race != newestRace_ || runs_.back().green.onset) return false;
+    if (runs_.empty() || race != newestRace_) return false;
+    const GreenMoments& green = runs_.back().green;
+    if (!green.due || green.onset) return false;
     runs_.back().green = moments.green();
     runs_.back().onsetSource = moments.onsetSource();
     return true;

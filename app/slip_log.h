@@ -15,7 +15,8 @@ class SlipLog {
     // After a release's handler: adds its record when it counted a win; true when it did.
     bool released(Moment at, const RaceMoments& moments);
     // The race's green onset came after its release (a compositor tells it a frame or two
-    // late): the newest run takes it if it is that race's; true when it did.
+    // late): the newest run takes it if it is that race's and was released after the hand-over
+    // (a tap during the staging walk has no green, whatever the tree does later); true when it did.
     bool greenShownLate(std::uint64_t race, const RaceMoments& moments);
     const std::vector<RaceRecord>& runs() const { return runs_; }
 

@@ -166,6 +166,14 @@ TEST_F(SlipLogTest, TheNewestRunTakesItsRacesOnsetWhenItComesAfterTheRelease) {
     EXPECT_FALSE(log.greenShownLate(race, moments));  // once
     moments.timerStarted(main.stagingWalk, at(6000));
     EXPECT_FALSE(log.greenShownLate(moments.race(), moments));
+    // A tap during the staging walk: the walk goes on to a green that is not the tap's.
+    main.stagePressed();
+    release();
+    ASSERT_TRUE(log.released(at(6100), moments));
+    moments.timerStarted(main.playerSequencer, at(8400));
+    moments.greenShown(moments.race(), at(10402), at(10403), "presented");
+    EXPECT_FALSE(log.greenShownLate(moments.race(), moments));
+    EXPECT_EQ(reactionText(log.runs().back()), "");
 }
 
 }  // namespace

@@ -58,6 +58,16 @@ std::string plainDecimal(long long millis) {
     return text + fraction;
 }
 
+std::string boardStyle(std::string plain) {
+    const std::size_t zero = plain.starts_with('-') ? 1 : 0;
+    if (plain.compare(zero, 2, "0.") == 0) plain.erase(zero, 1);
+    return plain;
+}
+
+std::string boardSeconds(double seconds) {
+    return boardStyle(plainDecimal(std::llround(seconds * 1000)));
+}
+
 std::string reactionText(const RaceRecord& run) {
     const auto rt = reactionSeconds(run);
     return rt ? plainDecimal(std::llround(*rt * 1000)) : std::string();

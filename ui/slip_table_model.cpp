@@ -14,12 +14,8 @@ const std::array<const char*, 9> kColumns{"Run",    "Tree",     "Level",  "Roll-
                                           "Player", "Computer", "Result", "Onset"};
 constexpr int kRtColumn = 4;
 
-// Seconds as the board writes them: no zero before the point.
-QString boardStyle(const std::string& plain) {
-    QString text = QString::fromStdString(plain);
-    if (text.startsWith(QLatin1String("0."))) text.remove(0, 1);
-    if (text.startsWith(QLatin1String("-0."))) text.remove(1, 1);
-    return text;
+QString boardStyled(const std::string& plain) {
+    return QString::fromStdString(boardStyle(plain));
 }
 
 QString cell(const RaceRecord& run, int column) {
@@ -31,10 +27,10 @@ QString cell(const RaceRecord& run, int column) {
         case 2:
             return QString::number(run.level);
         case 3:
-            return boardStyle(plainDecimal(run.rollOutMs));
+            return boardStyled(plainDecimal(run.rollOutMs));
         case kRtColumn: {
             const std::string rt = reactionText(run);
-            return rt.empty() ? QStringLiteral("\u2013") : boardStyle(rt);
+            return rt.empty() ? QStringLiteral("\u2013") : boardStyled(rt);
         }
         case 5:
             return QString::fromStdString(run.playerTime).trimmed();

@@ -27,9 +27,7 @@ namespace korvane::ui {
 namespace {
 
 QString seconds(std::optional<double> value) {
-    if (!value) return QStringLiteral("\u2013");
-    QString text = QString::number(*value, 'f', 3);
-    return text.replace(QLatin1String("0."), QLatin1String("."));
+    return value ? QString::fromStdString(boardSeconds(*value)) : QStringLiteral("\u2013");
 }
 
 QPushButton* button(const QString& text, const QString& name, QWidget* parent) {

@@ -105,6 +105,9 @@ TEST(SlipText, WritesEveryRunAsTabAndCommaSeparatedRows) {
          "2,Standard,1,0.455,,0.455,,red light,\r\n"},
         {plainDecimal(-41) + " " + plainDecimal(5) + " " + boardTimeText(" .5"),
          "-0.041 0.005 0.500"},
+        {boardSeconds(0.2126) + " " + boardSeconds(-0.041) + " " + boardSeconds(10.5) + " " +
+             boardSeconds(-10.5),
+         ".213 -.041 10.500 -10.500"},
     };
     for (const auto& [got, want] : rows) EXPECT_EQ(got, want);
 }

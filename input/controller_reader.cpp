@@ -7,18 +7,18 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <future>
 #include <map>
-#include <optional>
 #include <set>
 
+#include "input/extra_joystick.h"
 #include "input/held_inputs.h"
-#include "input/pipe_joystick.h"
 
 namespace korvane::input {
 
 namespace {
+
+using Kind = HeldInputs::Kind;
 
 // The open controllers and what they hold, turned from SDL's events into race button changes.
 class Controllers {
@@ -41,11 +41,11 @@ class Controllers {
     void plugIn(int index);
     void pullOut(SDL_JoystickID id, Moment at);
     int restOf(SDL_JoystickID id, int axis) const;
-    void tell(Edge edge, Moment at);
+    void tell(Edge edge, const HeldInputs::Input& input, Moment at);
 
     const ControllerReader::Sink& sink_;
     DeviceWait& wait_;
-    const SDL_JoystickID wakesUs_;  // the benchmarks' joystick wakes the reader itself
+    const SDL_JoystickID wakesUs_;  // a joystick inside the game wakes the reader itself
     HeldInputs held_;
     std::map<SDL_JoystickID, SDL_Joystick*> open_;
     std::set<SDL_JoystickID> unwatched_;
@@ -60,15 +60,18 @@ void Controllers::take(const SDL_Event& event, Moment at) {
         case SDL_JOYBUTTONDOWN:
         case SDL_JOYBUTTONUP: {
             const SDL_JoyButtonEvent& b = event.jbutton;
-            return tell(held_.button(b.which, b.button, b.state == SDL_PRESSED), at);
+            return tell(held_.button(b.which, b.button, b.state == SDL_PRESSED),
+                        {b.which, Kind::Button, b.button}, at);
         }
         case SDL_JOYAXISMOTION: {
             const SDL_JoyAxisEvent& a = event.jaxis;
-            return tell(held_.axis(a.which, a.axis, a.value, restOf(a.which, a.axis)), at);
+            return tell(held_.axis(a.which, a.axis, a.value, restOf(a.which, a.axis)),
+                        {a.which, Kind::Axis, a.axis}, at);
         }
         case SDL_JOYHATMOTION: {
             const SDL_JoyHatEvent& h = event.jhat;
-            return tell(held_.hat(h.which, h.hat, h.value == SDL_HAT_CENTERED), at);
+            return tell(held_.hat(h.which, h.hat, h.value == SDL_HAT_CENTERED),
+                        {h.which, Kind::Hat, h.hat}, at);
         }
         default:
             return;
@@ -90,7 +93,7 @@ void Controllers::plugIn(int index) {
 
 // A controller pulled out while held lets go: the race takes it as the release, now.
 void Controllers::pullOut(SDL_JoystickID id, Moment at) {
-    for (int left = held_.unplug(id); left > 0; --left) tell(Edge::Up, at);
+    for (const HeldInputs::Input& input : held_.unplug(id)) tell(Edge::Up, input, at);
     const auto found = open_.find(id);
     if (found == open_.end()) return;
     wait_.forget(id);
@@ -108,8 +111,8 @@ int Controllers::restOf(SDL_JoystickID id, int axis) const {
     return rest;
 }
 
-void Controllers::tell(Edge edge, Moment at) {
-    if (edge != Edge::None) sink_({edge == Edge::Down, held_.held(), at});
+void Controllers::tell(Edge edge, const HeldInputs::Input& input, Moment at) {
+    if (edge != Edge::None) sink_({edge == Edge::Down, held_.held(), at, input});
 }
 
 bool startJoysticks() {
@@ -150,11 +153,8 @@ ControllerReader::~ControllerReader() {
 
 void ControllerReader::run(const std::stop_token& stop) {
     {
-        std::optional<PipeJoystick> bench;
-        if (const char* pipe = std::getenv("KORVANE_BENCH_JOYSTICK")) {
-            bench.emplace(pipe, [this] { wait_.wake(); });
-        }
-        Controllers controllers(sink_, wait_, bench ? bench->id() : -1);
+        const ExtraJoystick extra = openExtraJoystick([this] { wait_.wake(); });
+        Controllers controllers(sink_, wait_, extra.id);
         while (!stop.stop_requested()) {
             SDL_Event event;
             // The stamp is taken as SDL hands the event over, just after the device woke the

@@ -6,6 +6,7 @@
 
 #include "common/moment.h"
 #include "input/device_wait.h"
+#include "input/held_inputs.h"
 
 namespace korvane::input {
 
@@ -14,6 +15,7 @@ struct ControllerChange {
     bool down = false;
     int held = 0;
     Moment at;
+    HeldInputs::Input input;  // which one it was
 };
 
 // Reads every game controller, joystick and pedal through SDL on a thread of its own and hands

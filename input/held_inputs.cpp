@@ -21,7 +21,7 @@ Edge HeldInputs::button(int device, int button, bool pressed) {
 }
 
 Edge HeldInputs::axis(int device, int axis, int value, int rest) {
-    const Key key{device, Kind::Axis, axis};
+    const Input key{device, Kind::Axis, axis};
     const double travel = travelFromRest(value, rest);
     return set(key, held_.contains(key) ? travel >= 1.0 / 3 : travel > 0.5);
 }
@@ -30,15 +30,19 @@ Edge HeldInputs::hat(int device, int hat, bool centred) {
     return set({device, Kind::Hat, hat}, !centred);
 }
 
-int HeldInputs::unplug(int device) {
-    return static_cast<int>(
-        std::erase_if(held_, [device](const Key& key) { return std::get<0>(key) == device; }));
+std::vector<HeldInputs::Input> HeldInputs::unplug(int device) {
+    std::vector<Input> up;
+    for (const Input& input : held_) {
+        if (std::get<0>(input) == device) up.push_back(input);
+    }
+    for (const Input& input : up) held_.erase(input);
+    return up;
 }
 
 // Only a change of state is an edge: SDL may repeat a state, and an axis moves within one.
-Edge HeldInputs::set(const Key& key, bool pressed) {
-    if (pressed) return held_.insert(key).second ? Edge::Down : Edge::None;
-    return held_.erase(key) > 0 ? Edge::Up : Edge::None;
+Edge HeldInputs::set(const Input& input, bool pressed) {
+    if (pressed) return held_.insert(input).second ? Edge::Down : Edge::None;
+    return held_.erase(input) > 0 ? Edge::Up : Edge::None;
 }
 
 }  // namespace korvane::input

@@ -66,7 +66,7 @@ TEST(HeldInputs, ButtonsAxesAndHatsGoDownAndUpOnceEach) {
         if (s.act == Act::Axis)
             got = static_cast<int>(held.axis(s.device, s.index, s.value, s.rest));
         if (s.act == Act::Hat) got = static_cast<int>(held.hat(s.device, s.index, s.value == 0));
-        if (s.act == Act::Unplug) got = held.unplug(s.device);
+        if (s.act == Act::Unplug) got = static_cast<int>(held.unplug(s.device).size());
         EXPECT_EQ(got, s.expected) << "row " << row++;
     }
     EXPECT_EQ(held.held(), 0);

@@ -6,7 +6,9 @@
 
 #include "app/splash_form.h"
 #include "qt_app.h"
+#include "race/race_record.h"
 #include "tests/race/race_fixture.h"
+#include "ui/controller_link.h"
 #include "ui/qt_timer_service.h"
 #include "ui/qt_window_system.h"
 #include "ui/race_window.h"
@@ -90,6 +92,36 @@ TEST(QtWindowSystemTest, AReleaseCountsEveryPeriodElapsedSinceTheHandOver) {
         clock += 3 * 800ms + row.sinceHandOver;  // the staging walk, then the countdown
         QTest::mouseRelease(button, Qt::LeftButton);
         EXPECT_EQ(main.reactionClock, DecimalSeconds::fromTenThousandths(4650 + 10 * row.ticks));
+        windows.destroyWindows();
+    }
+}
+
+// A controller held through the splash lets go once the race window is up: no race was staged,
+// so its release is not judged.
+TEST(QtWindowSystemTest, AControllerReleaseCountsOnlyWhenItsPressReachedTheRaceWindow) {
+    const struct {
+        bool pressedDuringSplash;
+        int judged;
+    } rows[] = {{true, 0}, {false, 1}};
+    qtApp();
+    for (const auto& row : rows) {
+        ui::QtTimerService timers;
+        ui::QtWindowSystem windows(timers, nullptr);
+        RandomSource random;
+        RecordingWavePlayer sound;
+        RecordingMessageBoxes messages;
+        Main main({random, sound, messages, "/data"});
+        for (Timer* t : main.timers()) t->setHost(&timers);
+        const auto sink = ui::raceWindowSink(windows);
+        const input::HeldInputs::Input button{0, input::HeldInputs::Kind::Button, 0};
+        if (!row.pressedDuringSplash) windows.loadMain(main);
+        sink({true, 1, {}, button});
+        QCoreApplication::processEvents();
+        if (row.pressedDuringSplash) windows.loadMain(main);
+        sink({false, 0, {}, button});
+        QCoreApplication::processEvents();
+        const WinCounts wins = winCounts(main);
+        EXPECT_EQ(wins.player + wins.computer, row.judged) << row.pressedDuringSplash;
         windows.destroyWindows();
     }
 }

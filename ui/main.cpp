@@ -48,6 +48,7 @@ std::string checkedSoundFolder() {
 
 int main(int argc, char* argv[]) {
     korvane::ui::openClosedStandardStreams();
+    korvane::ui::ignoreBrokenPipes();
     nameTheApplication();
     // The command line is answered before a display is opened, so it works on a console.
     korvane::ui::answerCommandLine(argc, argv);

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <initializer_list>
 
 namespace korvane::ui {
@@ -14,6 +15,10 @@ void openClosedStandardStreams() {
         // open() takes the lowest free number, and the streams below this one are open by now.
         ::open("/dev/null", O_RDWR);
     }
+}
+
+void ignoreBrokenPipes() {
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 }  // namespace korvane::ui

@@ -8,4 +8,8 @@ namespace korvane::ui {
 // written into it.
 void openClosedStandardStreams();
 
+// A reader of stdout or stderr that has gone away must not end the game with SIGPIPE: the
+// write fails and its line is dropped.
+void ignoreBrokenPipes();
+
 }  // namespace korvane::ui

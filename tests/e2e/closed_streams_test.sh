@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Started without standard streams, the game must not write its lines into whatever took their
 # numbers (the X connection, once). Runs a copy of the real game whose race sounds are not wave
-# files, so every release has something to say: once with stderr closed, once with stdin and
-# stdout closed and no sound server at all. Each time two races run and Quit ends the game with
+# files, so every release has something to say: once with stderr closed, once with stderr on a
+# pipe whose reader has gone, once with stdin and stdout closed and no sound server at all. Each time two races run and Quit ends the game with
 # status 0; in the second, stderr tells each problem once and PipeWire adds nothing of its own.
 # Usage: closed_streams_test.sh GAME   (on an X display, with scripts/with-pulse-null-sink)
 set -uo pipefail
@@ -22,6 +22,7 @@ echo "not a sound" >"$data/redlight.wav"
 race_twice_and_quit() {  # HOW
     wait_for_race_window
     for race in 1 2; do
+        kill -0 "$game_pid" 2>/dev/null || { wait "$game_pid"; die "$1: the game ended with status $?"; }
         press_race_button
         [[ -n $(wait_for_lamp Shape4 "$lit_green" 7000) ]] ||
             die "$1: the player's green never lit in race $race"
@@ -37,6 +38,10 @@ race_twice_and_quit() {  # HOW
 "$copy/bin/korvane" 2>&- &
 game_pid=$!
 race_twice_and_quit "stderr closed"
+
+"$copy/bin/korvane" 2> >(true) &
+game_pid=$!
+race_twice_and_quit "stderr on a pipe with no reader"
 
 log="$copy/stderr"
 env -u SDL_AUDIODRIVER PULSE_SERVER="unix:$copy/run/none" XDG_RUNTIME_DIR="$copy/run" \

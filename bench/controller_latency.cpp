@@ -1,8 +1,8 @@
 // What a game controller's button costs and how soon the game shows it, read from the screen:
 //   scripts/with-pulse-null-sink scripts/with-xvfb build/default/bench/controller_latency
 //       [GAME] [races]
-// The game gets a virtual one-button joystick pressed through a named pipe
-// (KORVANE_BENCH_JOYSTICK); the times start as the byte is written, so they include SDL
+// The benchmarks' build of the game (bin/korvane-bench) has a virtual one-button joystick
+// pressed through a named pipe (KORVANE_BENCH_JOYSTICK); the times start as the byte is written, so they include SDL
 // reading the virtual device. Each release comes just after the ambers: a red light.
 // Also counts the controller thread's wake-ups and CPU over 10 s with no controller and with
 // one idle controller.
@@ -95,7 +95,7 @@ void race(int pipe, const XProbe& probe, Window window, const MainForm& form,
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const std::string game = argc > 1 ? argv[1] : "build/default/bin/korvane";
+    const std::string game = argc > 1 ? argv[1] : "build/default/bin/korvane-bench";
     const int races = argc > 2 ? std::stoi(argv[2]) : 25;
     MainForm form;
     XProbe probe;

@@ -1,4 +1,8 @@
-#include "input/pipe_joystick.h"
+#include "bench/pipe_joystick.h"
+
+#include <cstdlib>
+
+#include "input/extra_joystick.h"
 
 #include <SDL.h>
 
@@ -69,5 +73,13 @@ void PipeJoystick::read(const std::stop_token& /*stop*/, const std::string& /*pa
 }
 
 #endif
+
+// Only this build of the game reads KORVANE_BENCH_JOYSTICK: the installed game has no such hook.
+ExtraJoystick openExtraJoystick(std::function<void()> wake) {
+    const char* pipe = std::getenv("KORVANE_BENCH_JOYSTICK");
+    if (pipe == nullptr) return {};
+    auto joystick = std::make_shared<PipeJoystick>(pipe, std::move(wake));
+    return {joystick->id(), joystick};
+}
 
 }  // namespace korvane::input

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The game's command line, on the X display in $DISPLAY and with none; then the data folder,
 # found from a symlink to the game and missed by a lone copy of it, which says so once and plays
-# on; each time the window's X11 class matches the desktop entry.
+# on; each time the window's X11 class matches the desktop entry; no benchmark hook in it.
 # Usage: command_line_test.sh GAME
 set -uo pipefail
 game="$1"
@@ -46,8 +46,7 @@ wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
 play_briefly() {
     SDL_AUDIODRIVER=dummy "$1" 2>"$work/stderr" &
     game_pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Korvane - By Vantrel$' |
-        head -n1)
+    window=$(find_window '^Korvane - By Vantrel$' 20)
     [[ -n "$window" ]] || fail "$1 showed no race window"
     [[ -z "$window" || "$(xprop -id "$window" WM_CLASS)" == *", \"$wm_class\"" ]] ||
         fail "$1: $(xprop -id "$window" WM_CLASS), the desktop entry says $wm_class"
@@ -63,4 +62,7 @@ play_briefly "$work/lone/bin/korvane"
 said=$(grep -c "^korvane: no data folder at $work/lone/.*korvane; the game plays without sound$" \
     "$work/stderr")
 ((said == 1)) || fail "a lone copy said this $said times: $(cat "$work/stderr")"
+
+# The benchmarks' hooks are in their own build of the game, never in the one installed.
+grep -q KORVANE_BENCH "$game" && fail "the game reads a benchmark hook"
 finish

@@ -66,13 +66,25 @@ area() {  # CONTROL [B]
 # The race window's title as a pattern for xdotool.
 # shellcheck disable=SC2001  # a bracket expression of every special character
 race_title="^$(sed 's/[][\.*^$+?(){}|]/\\&/g' <<<"${layout_caption[Main]}")\$"
+# The first visible window whose title matches PATTERN, looked for up to SECONDS (20); fails
+# when none appeared. xdotool dies on an X error when a window vanishes while it looks (BadWindow
+# in QueryTree), so each look is tried again rather than waited on with --sync.
+find_window() {  # PATTERN [SECONDS]
+    local until=$(($(now_ms) + ${2:-20} * 1000)) id
+    while (($(now_ms) < until)); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
+        [[ -n "$id" ]] && echo "$id" && return 0
+        sleep 0.05
+    done
+    return 1
+}
 # The race window's X id, or nothing.
 race_window() { xdotool search --onlyvisible --name "$race_title" 2>/dev/null | head -n1; }
 # The splash window's X id: the game's one visible window of the splash's size; or nothing.
 splash_window() {
     local id WIDTH HEIGHT
     for id in $(xdotool search --onlyvisible --classname korvane 2>/dev/null); do
-        eval "$(xdotool getwindowgeometry --shell "$id")"
+        eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)" || continue
         if ((WIDTH == layout_width[Splash] && HEIGHT == layout_height[Splash])); then
             echo "$id"
             return 0
@@ -89,7 +101,7 @@ launch_game() {  # GAME
 }
 # Waits for the race window of the game started; sets $window.
 wait_for_race_window() {
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name "$race_title" | head -n1)
+    window=$(find_window "$race_title" 20)
     [[ -n "$window" ]] || die "the race window did not appear"
     sleep 0.5  # the first paint
 }
@@ -112,7 +124,7 @@ quit_through_farewell() {
     # shellcheck disable=SC2046  # the centre is two numbers
     xdotool mousemove --window "$window" $(centre Command2) click 1
     local box dismissed
-    box=$(timeout 5 xdotool search --sync --onlyvisible --name '^Korvane$' | head -n1)
+    box=$(find_window '^Korvane$' 5)
     [[ -n "$box" ]] || die "no message box titled Korvane appeared"
     kill -0 "$game_pid" 2>/dev/null || die "the game ended before the farewell was dismissed"
     xdotool windowactivate --sync "$box" 2>/dev/null || true

@@ -26,7 +26,7 @@ release_race_button
 sleep 2
 
 xdotool key --window "$window" ctrl+t
-slip=$(timeout 10 xdotool search --sync --onlyvisible --name '^Korvane Time Slip$' | head -n1)
+slip=$(find_window '^Korvane Time Slip$' 10)
 [[ -n "$slip" ]] || die "Ctrl+T showed no time slip"
 eval "$(xdotool getwindowgeometry --shell "$window" | sed 's/^/RACE_/')"
 eval "$(xdotool getwindowgeometry --shell "$slip" | sed 's/^/SLIP_/')"

@@ -16,7 +16,7 @@ class RaceMoments {
     explicit RaceMoments(const Main& main) : main_(main) {}
 
     // A race window timer began ticking at this moment: the staging walk starts a race, the
-    // player's sequencer the hand-over.
+    // sequencer the hand-over, from which the model tells when the green is due.
     void timerStarted(const Timer& timer, Moment at);
     // The race a frame about to be shown belongs to; its onset is reported under it, as the
     // report may come after the frame.

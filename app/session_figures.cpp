@@ -28,9 +28,8 @@ double deviation(const std::vector<double>& values, double mean) {
 }  // namespace
 
 std::optional<double> reactionSeconds(const RaceRecord& run) {
-    const auto rt = trueReactionTime(run.release, run.green);
-    if (!rt) return std::nullopt;
-    return std::chrono::duration<double>(*rt).count();
+    if (!run.rt) return std::nullopt;
+    return std::chrono::duration<double>(*run.rt).count();
 }
 
 SessionFigures sessionFigures(const std::vector<RaceRecord>& runs) {

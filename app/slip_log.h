@@ -10,10 +10,10 @@ namespace korvane {
 // The session's judged releases, oldest first; kept for this run of the program only.
 class SlipLog {
   public:
-    explicit SlipLog(const Main& main) : main_(main), seen_(winCounts(main)) {}
+    explicit SlipLog(const Main& main) : main_(main) {}
 
     // After a release's handler: adds its record when it counted a win; true when it did.
-    bool released(Moment at, const RaceMoments& moments);
+    bool released(const ReleaseOutcome& outcome, Moment at, const RaceMoments& moments);
     // The race's green onset came after its release (a compositor tells it a frame or two
     // late): the newest run takes it if it is that race's and was released after the hand-over
     // (a tap during the staging walk has no green, whatever the tree does later); true when it did.
@@ -22,7 +22,6 @@ class SlipLog {
 
   private:
     const Main& main_;
-    WinCounts seen_;
     std::uint64_t newestRace_ = 0;
     std::vector<RaceRecord> runs_;
 };

@@ -17,7 +17,7 @@ constexpr const char* kCounterFull = "The win counter is full: no more wins can 
 
 // The release judges the race from what the lamps, the clock and the computer's display hold
 // now; it keeps no record of a running race, so a second release is judged again.
-void Main::launched() {
+ReleaseOutcome Main::launched() {
     const bool proTree = proTreeSelected();
     const TreeRules& rules = rulesFor(proTree);
     reactionClock -= rules.correction;
@@ -33,13 +33,18 @@ void Main::launched() {
     blankIndicators();
     computer.timeDisplay.visible = true;
     const double c = readNumber(computer.timeDisplay.text);
-    finishComputerLane(proTree, !isRedLight(c, rules));
+    const bool computerRed = isRedLight(c, rules);
+    finishComputerLane(proTree, !computerRed);
     const Winner winner = decideWinner(p, c, rules.judgingThreshold, services_.random);
-    if (!countWin(winner == Winner::Computer ? computer : player)) return;
+    ReleaseOutcome outcome{player.timeDisplay.text, computer.timeDisplay.text, playerRed,
+                           computerRed, winner};
+    if (!countWin(winner == Winner::Computer ? computer : player)) return outcome;
+    outcome.counted = true;
     computer.winCountDisplay.text = formatNumber(computerWins);
     player.winCountDisplay.text = formatNumber(playerWins);
     refreshWindow();
     if (muteSound.value == 0) playReleaseSound(playerRed);
+    return outcome;
 }
 
 // The red lamp is on screen before the skull shows.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+#include <optional>
 #include <string>
 
 #include "common/decimal_seconds.h"
@@ -9,6 +11,7 @@
 #include "common/wave_player.h"
 #include "race/lane.h"
 #include "race/main_form.h"
+#include "race/release_outcome.h"
 
 namespace korvane {
 
@@ -53,8 +56,9 @@ class Main : public MainForm {
 
     // A mouse button goes down on the race button: clear the last result and start staging.
     void stagePressed();
-    // The button comes up: the player launches and the race is judged.
-    void launched();
+    // The button comes up: the player launches and the race is judged; returns what the board
+    // then shows.
+    ReleaseOutcome launched();
     // Opens the setup panel, or closes it.
     void setupButtonClicked();
     // Lights the next staging indicator, or hands over to the chosen tree's sequencer.
@@ -66,6 +70,10 @@ class Main : public MainForm {
     void proSequencerTick();
     // A thousandth more on the reaction clock.
     void reactionClockTick();
+
+    // How long after `timer` starts its tick lights the player's green: the sequencer's fourth
+    // tick on the Standard Tree, the second on the Pro Tree; none for the other timers.
+    std::optional<std::chrono::milliseconds> greenDueAfterStart(const Timer& timer) const;
 
   private:
     void readSkillLevel();

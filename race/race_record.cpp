@@ -1,15 +1,10 @@
 #include "race/race_record.h"
 
-#include "common/colour.h"
 #include "race/main.h"
 
 namespace korvane {
 
 namespace {
-
-bool redLit(const Lane& lane) {
-    return lane.red.fillColor == colour::kLitRed;
-}
 
 int chosenLevel(const Main& main) {
     for (int i = 1; i <= 5; ++i) {
@@ -20,24 +15,16 @@ int chosenLevel(const Main& main) {
 
 }  // namespace
 
-WinCounts winCounts(const Main& main) {
-    return {main.playerWins.value(), main.computerWins.value()};
-}
-
-// A second release raises a second flag, so the winner is the side whose count grew.
-std::optional<RaceRecord> readRaceRecord(const Main& main, WinCounts before) {
-    const WinCounts after = winCounts(main);
-    const bool playerWon = after.player != before.player;
-    if (!playerWon && after.computer == before.computer) return std::nullopt;
+RaceRecord raceRecord(const Main& main, const ReleaseOutcome& outcome) {
     RaceRecord record;
     record.tree = main.proTreeOption.value != 0 ? Tree::Pro : Tree::Standard;
     record.level = chosenLevel(main);
     record.rollOutMs = main.rollOut.value;
-    record.playerTime = main.player.timeDisplay.text;
-    record.computerTime = main.computer.timeDisplay.text;
-    record.playerRed = redLit(main.player);
-    record.computerRed = redLit(main.computer);
-    record.winner = playerWon ? Winner::Player : Winner::Computer;
+    record.playerTime = outcome.playerTime;
+    record.computerTime = outcome.computerTime;
+    record.playerRed = outcome.playerRed;
+    record.computerRed = outcome.computerRed;
+    record.winner = outcome.winner;
     return record;
 }
 

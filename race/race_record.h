@@ -1,11 +1,13 @@
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 
 #include "common/moment.h"
 #include "race/judging.h"
 #include "race/reaction_time.h"
+#include "race/release_outcome.h"
 
 namespace korvane {
 
@@ -27,17 +29,11 @@ struct RaceRecord {
     Moment release;
     GreenMoments green;
     std::string onsetSource;  // what told the green's onset: "flushed" or "presented"
+    std::optional<std::chrono::nanoseconds> rt;  // the true R/T; none before the hand-over
 };
 
-// The two win counts, read before a release and after it.
-struct WinCounts {
-    int player = 0;
-    int computer = 0;
-};
-WinCounts winCounts(const Main& main);
-
-// The race just released as the board, the lamps and the counts show it; none when the release
-// counted no win (a full counter). Run and moments are left for the caller.
-std::optional<RaceRecord> readRaceRecord(const Main& main, WinCounts before);
+// The race just released, from its outcome and the setup it ran with. Run, moments and R/T are
+// left for the caller.
+RaceRecord raceRecord(const Main& main, const ReleaseOutcome& outcome);
 
 }  // namespace korvane

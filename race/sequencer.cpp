@@ -1,4 +1,5 @@
 #include "common/colour.h"
+#include "common/fixed_rate_schedule.h"
 #include "common/number_reading.h"
 #include "race/computer_time.h"
 #include "race/main.h"
@@ -100,6 +101,14 @@ void Main::proSequencerTick() {
     }
     refreshWindow();
     proSequencer.setEnabled(false);
+}
+
+std::optional<std::chrono::milliseconds> Main::greenDueAfterStart(const Timer& timer) const {
+    int ticks = 0;
+    if (&timer == &playerSequencer) ticks = 4;  // three ambers, then the green
+    if (&timer == &proSequencer) ticks = 2;     // the ambers all at once, then the green
+    if (ticks == 0) return std::nullopt;
+    return ticks * std::chrono::milliseconds(FixedRateSchedule::periodFor(timer.interval()));
 }
 
 // The reaction clock counts delivered ticks, a thousandth each, and never reads a wall clock.

@@ -82,7 +82,8 @@ void QtWindowSystem::addTimeSlip(Main& main) {
     timers_.setOnTimerStarted([this](const Timer& timer, FixedRateSchedule::Time start) {
         slip_->timerStarted(timer, Moment(std::chrono::duration_cast<Moment::duration>(start)));
     });
-    race_->setAfterRelease([this](Moment at) { slip_->released(at); });
+    race_->setAfterRelease(
+        [this](Moment at, const ReleaseOutcome& outcome) { slip_->released(outcome, at); });
 }
 
 void QtWindowSystem::showMain() {

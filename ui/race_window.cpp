@@ -102,8 +102,9 @@ void RaceWindow::raceButtonDown(Moment /*at*/) {
 }
 
 void RaceWindow::raceButtonUp(Moment at) {
-    runHandler([this] { main_.launched(); });
-    if (afterRelease_) afterRelease_(at);
+    ReleaseOutcome outcome;
+    runHandler([this, &outcome] { outcome = main_.launched(); });
+    if (afterRelease_) afterRelease_(at, outcome);
 }
 
 void RaceWindow::controllerInput(bool down, bool anyHeld, Moment at) {

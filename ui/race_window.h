@@ -47,7 +47,9 @@ class RaceWindow : public QWidget, public Surface {
     // A controller's button or pedal going down or coming up; anyHeld keeps the button's look.
     void controllerInput(bool down, bool anyHeld, Moment at);
     // Runs after each release's handler with the release's moment.
-    void setAfterRelease(std::function<void(Moment)> hook) { afterRelease_ = std::move(hook); }
+    void setAfterRelease(std::function<void(Moment, const ReleaseOutcome&)> hook) {
+        afterRelease_ = std::move(hook);
+    }
 
     // The widget that shows a control; nullptr for the painted ones.
     QWidget* widgetFor(const Control& control) const;
@@ -75,7 +77,7 @@ class RaceWindow : public QWidget, public Surface {
     std::map<const Control*, QWidget*> widgets_;
     std::function<void()> quit_;
     std::function<void()> beforeInput_;
-    std::function<void(Moment)> afterRelease_;
+    std::function<void(Moment, const ReleaseOutcome&)> afterRelease_;
     ErrorReport report_;
     bool centredWithFrame_ = false;
 };

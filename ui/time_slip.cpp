@@ -47,8 +47,8 @@ GreenOnsetSource::Report TimeSlip::onsetReport() {
     };
 }
 
-void TimeSlip::released(Moment at) {
-    if (log_.released(at, moments_)) window_->runAdded();
+void TimeSlip::released(const ReleaseOutcome& outcome, Moment at) {
+    if (log_.released(outcome, at, moments_)) window_->runAdded();
 }
 
 QRect TimeSlip::treeOnScreen() const {

@@ -24,7 +24,7 @@ class TimeSlip {
 
     void timerStarted(const Timer& timer, Moment at) { moments_.timerStarted(timer, at); }
     // After the release's handler: a counted release becomes the slip's newest run.
-    void released(Moment at);
+    void released(const ReleaseOutcome& outcome, Moment at);
     void toggle();
     TimeSlipWindow& window() { return *window_; }
 

@@ -168,6 +168,12 @@ void RaceJudge::checkRelease(const RaceView& b, const RaceView& a) {
             "the loser's flag changed" + race);
 
     const int winnerBefore = computerWins ? b.computerWins : b.playerWins;
+    const ReleaseOutcome& told = a.outcome;
+    require(told.playerTime == a.playerTime && told.computerTime == a.computerTime &&
+                told.playerRed == playerRed && told.computerRed == (c < lampLine) &&
+                (told.winner == Winner::Computer) == computerWins &&
+                told.counted == (winnerBefore != kFullCount),
+            "the release told another outcome than the board shows" + race);
     if (winnerBefore == kFullCount) {
         require(a.computerWins == b.computerWins && a.playerWins == b.playerWins,
                 "a full win count changed");

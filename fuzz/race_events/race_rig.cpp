@@ -26,7 +26,7 @@ void RaceRig::press() {
 }
 
 void RaceRig::release() {
-    main_.launched();
+    outcome_ = main_.launched();
 }
 
 void RaceRig::clickSetup() {
@@ -66,6 +66,7 @@ void RaceRig::setWins(int computer, int player) {
 RaceView RaceRig::view() const {
     const Main& m = main_;
     RaceView v;
+    v.outcome = outcome_;
     v.computerWins = m.computerWins.value();
     v.playerWins = m.playerWins.value();
     v.clock = m.reactionClock.tenThousandths();

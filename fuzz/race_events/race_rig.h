@@ -75,7 +75,8 @@ struct RaceView {
     std::size_t soundsPlayed = 0;
     std::string lastSound;
     std::size_t messagesShown = 0;
-    RandomSource random;  // the random source's state, to count the numbers a step drew
+    RandomSource random;     // the random source's state, to count the numbers a step drew
+    ReleaseOutcome outcome;  // what the last release said it left on the board
 };
 
 // A race window on a virtual clock with recording sound and message boxes. Everything the
@@ -108,6 +109,7 @@ class RaceRig {
     testing::RecordingWavePlayer sound_;
     testing::RecordingMessageBoxes messages_;
     VirtualTimers clock_;
+    ReleaseOutcome outcome_;
     Main main_;
 };
 

@@ -26,6 +26,7 @@ RaceRecord run(int release, int due, int onset, bool red = false, int handedOver
     if (onset != kNone) r.green.onset = at(onset);
     if (onset != kNone) r.green.handedOver = at(handedOver == kNone ? due : handedOver);
     r.playerRed = red;
+    r.rt = trueReactionTime(r.release, r.green);
     return r;
 }
 
@@ -126,21 +127,18 @@ TEST_F(SlipLogTest, RecordsEachCountedReleaseWithItsRaceMoments) {
     moments.greenShown(firstRace, at(4402), at(4403), "flushed");
     stage();
     setClock(5210);
-    release();
-    ASSERT_TRUE(log.released(at(4613), moments));
+    ASSERT_TRUE(log.released(release(), at(4613), moments));
     moments.timerStarted(main.stagingWalk, at(6000));
     moments.greenShown(firstRace, at(6099), at(6100), "flushed");
     moments.timerStarted(main.proSequencer, at(8400));
     stage();
     setClock(3000);
-    release();
-    ASSERT_TRUE(log.released(at(9000), moments));
+    ASSERT_TRUE(log.released(release(), at(9000), moments));
     main.playerWins = main.computerWins = ShortInt::from(32767);
-    SlipLog full{main};
     stage();
     setClock(5210);
-    release();  // the full counter stops the release before it counts
-    EXPECT_FALSE(full.released(at(9500), moments));
+    // the full counter stops the release before it counts
+    EXPECT_FALSE(log.released(release(), at(9500), moments));
 
     ASSERT_EQ(log.runs().size(), 2u);
     EXPECT_EQ(reactionText(log.runs()[0]), "0.210");
@@ -159,8 +157,7 @@ TEST_F(SlipLogTest, TheNewestRunTakesItsRacesOnsetWhenItComesAfterTheRelease) {
     moments.timerStarted(main.playerSequencer, at(2400));
     stage();
     setClock(5210);
-    release();
-    ASSERT_TRUE(log.released(at(4410), moments));
+    ASSERT_TRUE(log.released(release(), at(4410), moments));
     EXPECT_EQ(reactionText(log.runs()[0]), "0.010");  // against the due moment, for now
     moments.greenShown(race, at(4402), at(4420), "presented");
     EXPECT_TRUE(log.greenShownLate(race, moments));
@@ -171,8 +168,7 @@ TEST_F(SlipLogTest, TheNewestRunTakesItsRacesOnsetWhenItComesAfterTheRelease) {
     EXPECT_FALSE(log.greenShownLate(moments.race(), moments));
     // A tap during the staging walk: the walk goes on to a green that is not the tap's.
     main.stagePressed();
-    release();
-    ASSERT_TRUE(log.released(at(6100), moments));
+    ASSERT_TRUE(log.released(release(), at(6100), moments));
     moments.timerStarted(main.playerSequencer, at(8400));
     moments.greenShown(moments.race(), at(10402), at(10403), "presented");
     EXPECT_FALSE(log.greenShownLate(moments.race(), moments));

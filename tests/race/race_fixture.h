@@ -53,7 +53,7 @@ class RaceTest : public ::testing::Test {
     void arrangeNextDrawBelowHalf(bool below) {
         while ((peekNextDraw() < 0.5f) != below) random.next();
     }
-    void release() { main.launched(); }
+    ReleaseOutcome release() { return main.launched(); }
     void setClock(int tenThousandths) {
         main.reactionClock = DecimalSeconds::fromTenThousandths(tenThousandths);
     }

@@ -6,7 +6,6 @@
 
 #include "app/splash_form.h"
 #include "qt_app.h"
-#include "race/race_record.h"
 #include "tests/race/race_fixture.h"
 #include "ui/controller_link.h"
 #include "ui/qt_timer_service.h"
@@ -120,8 +119,8 @@ TEST(QtWindowSystemTest, AControllerReleaseCountsOnlyWhenItsPressReachedTheRaceW
         if (row.pressedDuringSplash) windows.loadMain(main);
         sink({false, 0, {}, button});
         QCoreApplication::processEvents();
-        const WinCounts wins = winCounts(main);
-        EXPECT_EQ(wins.player + wins.computer, row.judged) << row.pressedDuringSplash;
+        EXPECT_EQ(main.playerWins.value() + main.computerWins.value(), row.judged)
+            << row.pressedDuringSplash;
         windows.destroyWindows();
     }
 }

@@ -8,8 +8,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "ui/standard_streams.h"
 
 namespace korvane::ui {
 
@@ -31,6 +35,14 @@ struct GuardState {
     bool opened = false;  // the QApplication is made
     bool holding = true;  // until a few seconds after the display opened
     std::vector<HeldLine> held;
+    std::optional<KeptForSignals> kept;  // the held lines as Qt would print them
+};
+
+// Held lines taken to be passed on outside the lock, and where their bytes kept for signals end.
+struct Released {
+    QtMessageHandler to;
+    std::vector<HeldLine> lines;
+    std::size_t keptEnd;
 };
 
 GuardState& state() {
@@ -90,42 +102,76 @@ QStringList reasons(const std::vector<HeldLine>& held, QtMsgType type, const QSt
     std::_Exit(1);
 }
 
-void forward(QtMessageHandler to, const HeldLine& line) {
-    const QMessageLogContext context(nullptr, 0, nullptr, line.category.c_str());
-    to(line.type, context, line.text);
+// Called with the lock held.
+Released release(GuardState& guard) {
+    return {guard.previous, std::exchange(guard.held, {}), guard.kept ? guard.kept->end() : 0};
+}
+
+// Called without the lock: the handler passed to may take locks of its own, or log.
+void pass(const Released& released) {
+    for (const HeldLine& line : released.lines) {
+        const QMessageLogContext context(nullptr, 0, nullptr, line.category.c_str());
+        released.to(line.type, context, line.text);
+    }
+    GuardState& guard = state();
+    const std::lock_guard lock(guard.mutex);
+    if (guard.kept) guard.kept->written(released.keptEnd);
+}
+
+// Qt ends the game once these are passed on. QT_FATAL_WARNINGS and QT_FATAL_CRITICALS may name
+// a later one as fatal; any setting is taken to mean this one.
+bool mayBeFatal(QtMsgType type) {
+    static const bool warnings = !qEnvironmentVariableIsEmpty("QT_FATAL_WARNINGS");
+    static const bool criticals = warnings || !qEnvironmentVariableIsEmpty("QT_FATAL_CRITICALS");
+    return type == QtFatalMsg || (type == QtWarningMsg && warnings) ||
+           (type == QtCriticalMsg && criticals);
+}
+
+// The line as Qt's own handler would print it, for a signal to write.
+std::string printed(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    return (qFormatLogMessage(type, context, text) + '\n').toLocal8Bit().toStdString();
 }
 
 void handleMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     GuardState& guard = state();
+    const std::string bytes = printed(type, context, text);
     std::unique_lock lock(guard.mutex);
     const bool displayGone = text.contains(QLatin1String("connection broke"));
     if (displayGone || (type == QtFatalMsg && !guard.opened)) cannotOpenDisplay(guard, type, text);
-    if (guard.holding && type != QtFatalMsg) {
+    if (guard.holding && !mayBeFatal(type) && guard.kept && guard.kept->keep(bytes)) {
         guard.held.push_back({type, context.category ? context.category : "", text});
         return;
     }
-    const QtMessageHandler previous = guard.previous;
+    const Released released = release(guard);
     lock.unlock();
-    previous(type, context, text);
+    pass(released);
+    released.to(type, context, text);
 }
 
 void letThrough() {
     GuardState& guard = state();
-    const std::lock_guard lock(guard.mutex);
+    std::unique_lock lock(guard.mutex);
     guard.holding = false;
-    for (const HeldLine& line : guard.held) forward(guard.previous, line);
-    guard.held.clear();
+    const Released released = release(guard);
+    lock.unlock();
+    pass(released);
 }
 
 }  // namespace
 
 DisplayGuard::DisplayGuard() {
+    state().kept.emplace();
     state().previous = qInstallMessageHandler(&handleMessage);
+    // The held lines go out however the game ends: here on exit(), through the kept bytes on a
+    // signal, before a fatal message in handleMessage.
+    std::atexit(&letThrough);
 }
 
 DisplayGuard::~DisplayGuard() {
     letThrough();
     qInstallMessageHandler(state().previous);
+    const std::lock_guard lock(state().mutex);
+    state().kept.reset();
 }
 
 void DisplayGuard::displayOpened() const {

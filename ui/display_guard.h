@@ -6,7 +6,8 @@ namespace korvane::ui {
 // exits with lines of its own. While a DisplayGuard lives, both end the game with one line,
 // "korvane: cannot open a display: ..." naming what was tried, and exit status 1. Qt's other
 // lines from the start are held back for a few seconds, then let through: the ones a dying
-// display causes are never seen. Made before the QApplication, one per program.
+// display causes are never seen. A game ending otherwise in that time (a signal, a fatal message,
+// exit) still prints them. Made before the QApplication, one per program.
 class DisplayGuard {
   public:
     DisplayGuard();

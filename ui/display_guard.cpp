@@ -1,15 +1,20 @@
 #include "ui/display_guard.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTimer>
+#include <QWindow>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <optional>
+#include <stop_token>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -22,6 +27,10 @@ namespace {
 // Qt's lines are held back this long after the display opened: a display dying at the start is
 // noticed only once the start-up sound has played, and the lines it causes before are noise.
 constexpr std::chrono::seconds kHeldAfterOpening(5);
+
+// A display that takes the connection and never answers would hang the game before its first
+// window, silently. Starts take a second or two; past this the display is given up on.
+constexpr std::chrono::seconds kFirstWindowWithin(15);
 
 struct HeldLine {
     QtMsgType type;
@@ -36,6 +45,7 @@ struct GuardState {
     bool holding = true;  // until a few seconds after the display opened
     std::vector<HeldLine> held;
     std::optional<KeptForSignals> kept;  // the held lines as Qt would print them
+    std::jthread watchdog;               // until the first window is shown
 };
 
 // Held lines taken to be passed on outside the lock, and where their bytes kept for signals end.
@@ -79,12 +89,28 @@ QStringList platformsTried(const GuardState& guard) {
     return tried;
 }
 
-// What Qt said about the display itself; its lines on plugins and its closing advice name
-// nothing that was not tried.
+// The platforms Qt tries in turn, chosen as Qt 6 chooses them: those QT_QPA_PLATFORM names,
+// else Wayland where a Wayland session shows, then xcb.
+QStringList platformsChosen() {
+    QStringList chosen;
+    for (const QString& entry : qEnvironmentVariable("QT_QPA_PLATFORM").split(QLatin1Char(';'))) {
+        if (!entry.isEmpty()) chosen << attempt(entry.section(QLatin1Char(':'), 0, 0));
+    }
+    if (!chosen.isEmpty()) return chosen;
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+        qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland")) {
+        chosen << attempt(QStringLiteral("wayland"));
+    }
+    return chosen << attempt(QStringLiteral("xcb"));
+}
+
+// What Qt said about the display itself: the platforms' lines (Wayland's are criticals without
+// a category). Its lines on plugins and its closing advice name nothing that was not tried.
 QStringList reasons(const std::vector<HeldLine>& held, QtMsgType type, const QString& text) {
     QStringList said;
     for (const HeldLine& line : held) {
-        if (line.category.rfind("qt.qpa.", 0) == 0 && line.category != "qt.qpa.plugin") {
+        const bool platforms = line.category.rfind("qt.qpa.", 0) == 0;
+        if (line.type == QtCriticalMsg || (platforms && line.category != "qt.qpa.plugin")) {
             said << line.text.trimmed();
         }
     }
@@ -92,15 +118,47 @@ QStringList reasons(const std::vector<HeldLine>& held, QtMsgType type, const QSt
     return said;
 }
 
-[[noreturn]] void cannotOpenDisplay(const GuardState& guard, QtMsgType type, const QString& text) {
+[[noreturn]] void sayCannotOpen(const QStringList& tried, const QStringList& reasons) {
     const QString line = "korvane: cannot open a display: tried " +
-                         platformsTried(guard).join(QStringLiteral(", ")) + ": " +
-                         reasons(guard.held, type, text).join(QStringLiteral("; ")) + "\n";
+                         tried.join(QStringLiteral(", ")) + ": " +
+                         reasons.join(QStringLiteral("; ")) + "\n";
     std::fputs(line.toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
     // At once: Qt would go on to abort, or exit through handlers that need the display.
     std::_Exit(1);
 }
+
+[[noreturn]] void cannotOpenDisplay(const GuardState& guard, QtMsgType type, const QString& text) {
+    sayCannotOpen(platformsTried(guard), reasons(guard.held, type, text));
+}
+
+// Runs on its own thread: the game's is stuck waiting for the display.
+void watchForFirstWindow(const std::stop_token& stop) {
+    std::mutex mutex;
+    std::condition_variable_any never;
+    std::unique_lock lock(mutex);
+    never.wait_for(lock, stop, kFirstWindowWithin, [] { return false; });
+    if (stop.stop_requested()) return;
+    GuardState& guard = state();
+    const std::lock_guard guardLock(guard.mutex);
+    sayCannotOpen(guard.opened ? platformsTried(guard) : platformsChosen(),
+                  {QStringLiteral("no answer in %1 s").arg(kFirstWindowWithin.count())});
+}
+
+// Calls the watchdog off once a window is on screen: the display answers.
+class FirstWindowShown : public QObject {
+  public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto* window = qobject_cast<QWindow*>(watched);
+        if (event->type() == QEvent::Expose && window != nullptr && window->isExposed()) {
+            state().watchdog.request_stop();
+            deleteLater();
+        }
+        return false;
+    }
+};
 
 // Called with the lock held.
 Released release(GuardState& guard) {
@@ -162,12 +220,14 @@ void letThrough() {
 DisplayGuard::DisplayGuard() {
     state().kept.emplace();
     state().previous = qInstallMessageHandler(&handleMessage);
+    state().watchdog = std::jthread(&watchForFirstWindow);
     // The held lines go out however the game ends: here on exit(), through the kept bytes on a
     // signal, before a fatal message in handleMessage.
     std::atexit(&letThrough);
 }
 
 DisplayGuard::~DisplayGuard() {
+    state().watchdog = {};  // called off and joined
     letThrough();
     qInstallMessageHandler(state().previous);
     const std::lock_guard lock(state().mutex);
@@ -180,6 +240,7 @@ void DisplayGuard::displayOpened() const {
         state().opened = true;
     }
     QTimer::singleShot(kHeldAfterOpening, qApp, &letThrough);
+    qApp->installEventFilter(new FirstWindowShown(qApp));
 }
 
 }  // namespace korvane::ui

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -18,6 +17,7 @@
 
 #include "app/session_figures.h"
 #include "app/slip_text.h"
+#include "ui/runs_file.h"
 #include "ui/slip_plots.h"
 #include "ui/slip_table_model.h"
 #include "ui/window_placement.h"
@@ -137,10 +137,8 @@ void TimeSlipWindow::save() {
     const QString path = QFileDialog::getSaveFileName(
         this, tr("Save the runs"), QStringLiteral("time-slip.csv"), tr("CSV files (*.csv)"));
     if (path.isEmpty()) return;
-    QFile file(path);
-    const QByteArray csv = QByteArray::fromStdString(slipCsv(runs_));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(csv) != csv.size()) {
-        QMessageBox::warning(this, windowTitle(), file.errorString());
+    if (const auto error = saveRuns(path, QByteArray::fromStdString(slipCsv(runs_)))) {
+        QMessageBox::warning(this, windowTitle(), *error);
     }
 }
 

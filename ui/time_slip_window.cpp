@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -77,10 +78,20 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
     buttons->addStretch();
     buttons->addWidget(copyButton);
     buttons->addWidget(saveButton);
+    auto* content = new QWidget;
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addWidget(table_, 1);
+    contentLayout->addWidget(figures_);
+    contentLayout->addLayout(plots);
+    // On a small screen the runs, figures and plots scroll and the buttons stay in view.
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(table_, 1);
-    layout->addWidget(figures_);
-    layout->addLayout(plots);
+    layout->addWidget(scroll, 1);
     layout->addLayout(buttons);
     setTabOrder(table_, figures_);
     setTabOrder(figures_, copyButton);
@@ -122,10 +133,11 @@ void TimeSlipWindow::placeBeside(const QWidget& raceWindow, const QRect& tree) {
     const QRect race = raceWindow.frameGeometry();
     const QScreen* screen =
         raceWindow.screen() ? raceWindow.screen() : QGuiApplication::primaryScreen();
-    const int decoration = frameGeometry().width() - width();
-    const QRect placed = besideTree(race, tree, screen ? screen->availableGeometry() : race,
-                                    frameGeometry().size(), minimumSizeHint().width() + decoration);
-    resize(placed.width() - decoration, height());
+    const QSize decoration = frameGeometry().size() - size();
+    const QRect placed =
+        besideTree(race, tree, screen ? screen->availableGeometry() : race, frameGeometry().size(),
+                   minimumSizeHint().width() + decoration.width());
+    resize(placed.size() - decoration);
     move(placed.topLeft());
 }
 

@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "ui/control_geometry.h"
+#include "ui/destroyed_window_filter.h"
 #include "ui/green_frame_watch.h"
 #include "ui/race_window.h"
 #include "ui/time_slip_window.h"
@@ -15,12 +16,10 @@ TimeSlip::TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnse
       moments_(main),
       log_(main),
       onset_(std::move(onset)),
-      window_(std::make_unique<TimeSlipWindow>(log_.runs())),
       watch_(
           new GreenFrameWatch(race, main.player.green, *onset_, [this] { return onsetReport(); })),
       toggleAction_(nullptr) {
-    // The race window alone keeps the game running: closing it ends the game, slip open or not.
-    window_->setAttribute(Qt::WA_QuitOnClose, false);
+    makeWindow();
     toggleAction_ = new QAction(QObject::tr("Time Slip"), &race);
     QAction* toggleAction = toggleAction_;
     toggleAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -36,6 +35,18 @@ TimeSlip::TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnse
 TimeSlip::~TimeSlip() {
     delete watch_;
     delete toggleAction_;
+}
+
+void TimeSlip::makeWindow() {
+    windowDestroyed_.reset();
+    window_ = std::make_unique<TimeSlipWindow>(log_.runs());
+    // The race window alone keeps the game running: closing it ends the game, slip open or not.
+    window_->setAttribute(Qt::WA_QuitOnClose, false);
+    // Destroyed by another program, the slip is made anew from the log, outside the X event.
+    windowDestroyed_ = std::make_unique<DestroyedWindowFilter>(*window_, [this] {
+        QMetaObject::invokeMethod(
+            toggleAction_, [this] { makeWindow(); }, Qt::QueuedConnection);
+    });
 }
 
 // Bound to the race whose green's frame is on its way, stamped as the frame is handed over.

@@ -11,6 +11,7 @@ class QAction;
 
 namespace korvane::ui {
 
+class DestroyedWindowFilter;
 class GreenFrameWatch;
 class RaceWindow;
 class TimeSlipWindow;
@@ -29,6 +30,7 @@ class TimeSlip {
     TimeSlipWindow& window() { return *window_; }
 
   private:
+    void makeWindow();
     GreenOnsetSource::Report onsetReport();
     QRect treeOnScreen() const;
 
@@ -38,6 +40,7 @@ class TimeSlip {
     SlipLog log_;
     std::unique_ptr<GreenOnsetSource> onset_;
     std::unique_ptr<TimeSlipWindow> window_;
+    std::unique_ptr<DestroyedWindowFilter> windowDestroyed_;
     GreenFrameWatch* watch_;  // on the race window, which outlives the slip
     QAction* toggleAction_;
 };

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -11,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -18,6 +18,7 @@
 
 #include "app/session_figures.h"
 #include "app/slip_text.h"
+#include "ui/runs_file.h"
 #include "ui/slip_plots.h"
 #include "ui/slip_table_model.h"
 #include "ui/window_placement.h"
@@ -75,10 +76,20 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
     buttons->addStretch();
     buttons->addWidget(copyButton);
     buttons->addWidget(saveButton);
+    auto* content = new QWidget;
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addWidget(table_, 1);
+    contentLayout->addWidget(figures_);
+    contentLayout->addLayout(plots);
+    // On a small screen the runs, figures and plots scroll and the buttons stay in view.
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(table_, 1);
-    layout->addWidget(figures_);
-    layout->addLayout(plots);
+    layout->addWidget(scroll, 1);
     layout->addLayout(buttons);
     setTabOrder(table_, figures_);
     setTabOrder(figures_, copyButton);
@@ -120,10 +131,11 @@ void TimeSlipWindow::placeBeside(const QWidget& raceWindow, const QRect& tree) {
     const QRect race = raceWindow.frameGeometry();
     const QScreen* screen =
         raceWindow.screen() ? raceWindow.screen() : QGuiApplication::primaryScreen();
-    const int decoration = frameGeometry().width() - width();
-    const QRect placed = besideTree(race, tree, screen ? screen->availableGeometry() : race,
-                                    frameGeometry().size(), minimumSizeHint().width() + decoration);
-    resize(placed.width() - decoration, height());
+    const QSize decoration = frameGeometry().size() - size();
+    const QRect placed =
+        besideTree(race, tree, screen ? screen->availableGeometry() : race, frameGeometry().size(),
+                   minimumSizeHint().width() + decoration.width());
+    resize(placed.size() - decoration);
     move(placed.topLeft());
 }
 
@@ -135,10 +147,8 @@ void TimeSlipWindow::save() {
     const QString path = QFileDialog::getSaveFileName(
         this, tr("Save the runs"), QStringLiteral("time-slip.csv"), tr("CSV files (*.csv)"));
     if (path.isEmpty()) return;
-    QFile file(path);
-    const QByteArray csv = QByteArray::fromStdString(slipCsv(runs_));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(csv) != csv.size()) {
-        QMessageBox::warning(this, windowTitle(), file.errorString());
+    if (const auto error = saveRuns(path, QByteArray::fromStdString(slipCsv(runs_)))) {
+        QMessageBox::warning(this, windowTitle(), *error);
     }
 }
 

@@ -22,8 +22,8 @@ class TimeSlipWindow : public QWidget {
     void runAdded();
     // The newest run learnt its green's onset late: its row, the figures and plots follow.
     void newestRunChanged();
-    // Beside the race window, never over its tree (given in screen coordinates) nor the race
-    // button: narrower on a small screen.
+    // Beside the race window, clear of its tree (given in screen coordinates) and the race
+    // button where the screen has room: narrower on a small screen, and never off it.
     void placeBeside(const QWidget& raceWindow, const QRect& tree);
     // Every run on the clipboard, tab-separated.
     void copy();

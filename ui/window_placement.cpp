@@ -15,7 +15,9 @@ QPoint centredTopLeft(const QRect& frame, const QRect& available) {
     return {std::max(placed.left(), available.left()), std::max(placed.top(), available.top())};
 }
 
-QRect besideTree(const QRect& race, const QRect& tree, const QRect& available, const QSize& frame,
+namespace {
+
+QRect sideOfTree(const QRect& race, const QRect& tree, const QRect& available, const QSize& frame,
                  int minimumWidth) {
     constexpr int kGap = 8;
     if (race.right() + kGap + frame.width() <= available.right()) {
@@ -27,6 +29,23 @@ QRect besideTree(const QRect& race, const QRect& tree, const QRect& available, c
     const int width =
         std::clamp(tree.left() - kGap - available.left(), minimumWidth, frame.width());
     return {QPoint(tree.left() - kGap - width, race.top()), QSize(width, frame.height())};
+}
+
+// Cut to the available area's size and moved onto it, so that every edge is in reach.
+QRect onto(QRect frame, const QRect& available) {
+    frame.setSize(frame.size().boundedTo(available.size()));
+    frame.moveLeft(
+        std::clamp(frame.left(), available.left(), available.right() - frame.width() + 1));
+    frame.moveTop(
+        std::clamp(frame.top(), available.top(), available.bottom() - frame.height() + 1));
+    return frame;
+}
+
+}  // namespace
+
+QRect besideTree(const QRect& race, const QRect& tree, const QRect& available, const QSize& frame,
+                 int minimumWidth) {
+    return onto(sideOfTree(race, tree, available, frame, minimumWidth), available);
 }
 
 }  // namespace korvane::ui

@@ -14,9 +14,10 @@ bool windowsPlaceThemselves();
 // the screen keeps its title bar and left part in reach.
 QPoint centredTopLeft(const QRect& frame, const QRect& available);
 
-// The frame of a window of size FRAME beside the race window's frame RACE, never over its TREE
-// (all on the screen): right of the race window where the available area has room, else left
-// of it, else left of the tree, narrowed as far as MINIMUM_WIDTH to keep it on the screen.
+// The frame of a window of size FRAME beside the race window's frame RACE, clear of its TREE
+// where the screen has room (all on the screen): right of the race window, else left of it,
+// else left of the tree, narrowed as far as MINIMUM_WIDTH. Then moved onto the available area
+// and cut to its size, so that every part is in reach even if it covers some of the tree.
 QRect besideTree(const QRect& race, const QRect& tree, const QRect& available, const QSize& frame,
                  int minimumWidth);
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays four races with a real mouse: two clean launches a known time after the green was seen,
 # a release after the first amber and a tap during staging. Ctrl+T opens the time slip beside
-# the race window, clear of the tree, and Ctrl+C copies one row per release.
+# the race window, clear of the tree, and Ctrl+C copies one row per release. Closed by another
+# program, the slip comes back on Ctrl+T.
 # Usage: time_slip_test.sh GAME   (on an X display, with a sound server)
 set -uo pipefail
 source "$(dirname "$0")/e2e_lib.sh"
@@ -60,6 +61,17 @@ done
 [[ "$(field 3 5)" == -* ]] || fail "the early release's R/T is not negative"
 [[ "$(field 4 8)" == "red light" && -z "$(field 4 5)" ]] ||
     fail "the tap during staging should be a red light without R/T"
+
+# Closed by another program, the slip comes back on Ctrl+T with the same runs.
+xdotool windowclose "$slip"
+sleep 0.5
+echo -n | xclip -selection clipboard
+xdotool windowfocus --sync "$window" key --window "$window" ctrl+t
+slip=$(timeout 10 xdotool search --sync --onlyvisible --name '^Korvane Time Slip$' | head -n1)
+[[ -n "$slip" ]] || die "Ctrl+T showed no time slip after another program closed it"
+xdotool mousemove --window "$slip" 300 60 click 1 sleep 0.3 key --window "$slip" ctrl+c
+sleep 0.5
+[[ "$(xclip -o -selection clipboard)" == "$copied" ]] || fail "the slip came back without its runs"
 
 xdotool windowfocus --sync "$window" key --window "$window" ctrl+t
 sleep 1

@@ -14,8 +14,8 @@
 #include "bench/figures.h"
 #include "race/main.h"
 #include "tests/support/race_doubles.h"
-#include "ui/frame_presentation.h"
-#include "ui/race_window.h"
+#include "ui/race_window/race_window.h"
+#include "ui/timing/frame_presentation.h"
 
 namespace {
 

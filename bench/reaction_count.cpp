@@ -15,9 +15,9 @@
 
 #include "bench/game_process.h"
 #include "race/main.h"
-#include "ui/qt_timer_service.h"
-#include "ui/qt_window_system.h"
-#include "ui/race_window.h"
+#include "ui/race_window/race_window.h"
+#include "ui/shell/qt_timer_service.h"
+#include "ui/shell/qt_window_system.h"
 
 namespace {
 

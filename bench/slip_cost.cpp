@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "app/session_figures.h"
 #include "bench/figures.h"
 #include "common/random_source.h"
-#include "ui/time_slip_window.h"
+#include "session/session_figures.h"
+#include "ui/time_slip/time_slip_window.h"
 
 namespace {
 

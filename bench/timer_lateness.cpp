@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "common/timer.h"
-#include "ui/qt_timer_service.h"
+#include "ui/shell/qt_timer_service.h"
 
 namespace {
 

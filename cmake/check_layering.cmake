@@ -1,6 +1,7 @@
 # Checks that every source folder includes only the folders below it in the layering:
 # only ui/ sees Qt, and the race model, the program's life and the sound logic stay free of
-# the toolkit. Runs at configure time (included) and as a test (cmake -P this file).
+# the toolkit; and that only the named platform files include X11, Wayland, Qt's private or
+# POSIX headers. Runs at configure time (included) and as a test (cmake -P this file).
 
 if(CMAKE_SCRIPT_MODE_FILE)
     cmake_minimum_required(VERSION 3.25)
@@ -12,20 +13,65 @@ set(KORVANE_LAYERS
     "common:"
     "race:common"
     "app:common race"
+    "session:common race"
     "sound:common SDL"
     "input:common SDL"
     "art:"
-    "art/preview:art common race ui Qt"
-    "ui:common race app art sound input Qt"
+    "art/preview:art Qt"
+    "ui:common race app session art sound input Qt"
+    "tools:common race app session ui art art/preview Qt"
+    "bench:common race app session sound input ui art tests/support Qt SDL"
     "tests/support:common race"
     "tests/common:common tests/support"
     "tests/race:common race tests/support"
     "tests/app:common race app tests/race tests/support"
+    "tests/session:common race session tests/race tests/support"
+    "tests/ui:common race app session art sound input ui tests/race tests/support Qt SDL"
     "tests/sound:common sound SDL tests/support"
     "tests/input:common input SDL"
     "fuzz:common sound"
     "fuzz/race_events:common race tests/support"
 )
+
+# class: the files (or folders, ending in /) that may include its headers, whatever their layer.
+set(KORVANE_PLATFORM_FILES
+    "X11:ui/platform/xcb_destroy_notify.cpp bench/"
+    "Wayland:ui/platform/wayland_frame_presentation.cpp ui/platform/wayland_compositor_flush.cpp"
+    "QtPrivate:ui/platform/wayland_frame_presentation.cpp ui/platform/wayland_compositor_flush.cpp"
+    "POSIX:ui/platform/standard_streams_posix.cpp input/device_wait_linux.cpp input/controller_reader.cpp sound/file_bytes.cpp bench/ tests/"
+)
+
+# The platform class of a header, or nothing.
+function(korvane_platform_class header out)
+    set(class "")
+    if(header MATCHES "^(xcb|X11)/")
+        set(class X11)
+    elseif(header MATCHES "^wayland-")
+        set(class Wayland)
+    elseif(header MATCHES "^(qpa|private)/|^Qt[A-Za-z]*/private/|_p\\.h$")
+        set(class QtPrivate)
+    elseif(header MATCHES "^sys/|^(unistd|fcntl|poll|pthread|signal|dlfcn|termios|spawn)\\.h$")
+        set(class POSIX)
+    endif()
+    set(${out} "${class}" PARENT_SCOPE)
+endfunction()
+
+# Whether a file is named for a platform class in KORVANE_PLATFORM_FILES.
+function(korvane_platform_allowed relative class out)
+    set(${out} FALSE PARENT_SCOPE)
+    foreach(entry IN LISTS KORVANE_PLATFORM_FILES)
+        if(NOT entry MATCHES "^${class}:(.*)$")
+            continue()
+        endif()
+        separate_arguments(named UNIX_COMMAND "${CMAKE_MATCH_1}")
+        foreach(name IN LISTS named)
+            string(FIND "${relative}" "${name}" at)
+            if(relative STREQUAL name OR (name MATCHES "/$" AND at EQUAL 0))
+                set(${out} TRUE PARENT_SCOPE)
+            endif()
+        endforeach()
+    endforeach()
+endfunction()
 
 # What an include line reaches: a project folder, Qt, SDL, or nothing (the standard library and
 # other system headers). Quoted names are first looked up beside the including file.
@@ -86,15 +132,24 @@ function(korvane_check_layering source_dir)
     foreach(relative IN LISTS files)
         set(folder "")
         korvane_layer_of(${relative} folder allowed)
-        if(NOT folder)
-            continue()
-        endif()
         file(STRINGS ${source_dir}/${relative} lines REGEX "^[ \t]*#[ \t]*include")
         foreach(line IN LISTS lines)
             if(NOT line MATCHES "#[ \t]*include[ \t]*[<\"]([^>\"]+)[>\"]")
                 continue()
             endif()
             set(header ${CMAKE_MATCH_1})
+            korvane_platform_class(${header} class)
+            if(class)
+                korvane_platform_allowed(${relative} ${class} named)
+                if(NOT named)
+                    string(APPEND problems "  ${relative} includes ${header} (${class}): only the "
+                           "files named for ${class} in KORVANE_PLATFORM_FILES may include those\n")
+                endif()
+                continue()
+            endif()
+            if(NOT folder)
+                continue()
+            endif()
             korvane_include_target(${source_dir} ${source_dir}/${relative} ${header} reached)
             if(reached AND NOT reached STREQUAL folder AND NOT reached IN_LIST allowed)
                 set(may "${folder}/")
@@ -112,7 +167,8 @@ function(korvane_check_layering source_dir)
         endforeach()
     endforeach()
     if(problems)
-        message(FATAL_ERROR "Layering broken (only ui/ sees Qt; see cmake/check_layering.cmake):\n"
+        message(FATAL_ERROR "Layering broken (only ui/ sees Qt, only platform files see platform "
+                            "headers; see cmake/check_layering.cmake):\n"
                             "${problems}")
     endif()
 endfunction()

@@ -28,12 +28,31 @@ TEST(DecimalSeconds, SubtractionGoesBelowZeroExactly) {
 }
 
 TEST(DecimalSeconds, OverflowIsRaisedAndTheValueKept) {
-    DecimalSeconds big =
-        DecimalSeconds::fromTenThousandths(std::numeric_limits<std::int64_t>::max());
-    EXPECT_THROW(big += DecimalSeconds::fromMillis(1), OverflowError);
-    EXPECT_EQ(big.tenThousandths(), std::numeric_limits<std::int64_t>::max());
-    EXPECT_THROW(DecimalSeconds::fromMillis(std::numeric_limits<std::int64_t>::max() / 5),
-                 OverflowError);
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    const struct {
+        std::int64_t a;
+        char op;
+        std::int64_t b;
+        bool overflows;
+    } rows[] = {{kMax, '+', 10, true}, {kMin, '+', -1, true}, {kMin, '-', 10, true},
+                {kMax, '-', -1, true}, {0, '-', kMin, true},  {-1, '-', kMin, false}};
+    for (const auto& row : rows) {
+        DecimalSeconds t = DecimalSeconds::fromTenThousandths(row.a);
+        const DecimalSeconds b = DecimalSeconds::fromTenThousandths(row.b);
+        const auto apply = [&] {
+            if (row.op == '+') t += b;
+            if (row.op == '-') t -= b;
+        };
+        if (row.overflows) {
+            EXPECT_THROW(apply(), OverflowError) << row.a << row.op << row.b;
+            EXPECT_EQ(t.tenThousandths(), row.a);
+        } else {
+            EXPECT_NO_THROW(apply()) << row.a << row.op << row.b;
+        }
+    }
+    EXPECT_THROW(DecimalSeconds::fromMillis(kMax / 5), OverflowError);
+    EXPECT_THROW(DecimalSeconds::fromMillis(kMin / 5), OverflowError);
 }
 
 TEST(DecimalSeconds, ConvertsToTheNearestDouble) {

@@ -1,4 +1,4 @@
-#include "ui/frame_presentation.h"
+#include "ui/timing/frame_presentation.h"
 
 #include <optional>
 #include <thread>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/input_moment.h"
+#include "ui/timing/input_moment.h"
 
 namespace korvane::ui {
 namespace {

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "qt_app.h"
-#include "ui/qt_message_boxes.h"
+#include "ui/shell/qt_message_boxes.h"
 
 namespace korvane::testing {
 namespace {

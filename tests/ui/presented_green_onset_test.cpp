@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/presented_green_onset.h"
+#include "ui/timing/presented_green_onset.h"
 
 namespace korvane::ui {
 namespace {

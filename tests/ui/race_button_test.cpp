@@ -3,7 +3,7 @@
 #include <QSignalSpy>
 
 #include "qt_app.h"
-#include "ui/race_button.h"
+#include "ui/race_window/race_button.h"
 
 namespace korvane::testing {
 namespace {

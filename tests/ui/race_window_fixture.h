@@ -10,8 +10,8 @@
 
 #include "qt_app.h"
 #include "tests/race/race_fixture.h"
-#include "ui/control_geometry.h"
-#include "ui/race_window.h"
+#include "ui/kit/control_geometry.h"
+#include "ui/race_window/race_window.h"
 
 namespace korvane::testing {
 

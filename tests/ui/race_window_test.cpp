@@ -14,11 +14,11 @@
 
 #include "common/overflow_error.h"
 #include "race_window_fixture.h"
-#include "ui/coloured_button.h"
-#include "ui/font_choice.h"
-#include "ui/qt_colour.h"
-#include "ui/time_slip.h"
-#include "ui/time_slip_window.h"
+#include "ui/kit/coloured_button.h"
+#include "ui/kit/font_choice.h"
+#include "ui/kit/qt_colour.h"
+#include "ui/time_slip/time_slip.h"
+#include "ui/time_slip/time_slip_window.h"
 
 namespace korvane::testing {
 namespace {

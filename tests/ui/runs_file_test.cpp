@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "ui/runs_file.h"
+#include "ui/time_slip/runs_file.h"
 
 namespace korvane::ui {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "race/computer_time.h"
 #include "race_window_fixture.h"
-#include "ui/control_geometry.h"
+#include "ui/kit/control_geometry.h"
 
 namespace korvane::testing {
 namespace {

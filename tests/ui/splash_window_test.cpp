@@ -1,4 +1,4 @@
-#include "ui/splash_window.h"
+#include "ui/splash/splash_window.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <cmath>
 
 #include "art/pictures.h"
-#include "ui/picture_book.h"
+#include "ui/kit/picture_book.h"
 
 #include "qt_app.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "qt_app.h"
-#include "ui/qt_timer_service.h"
+#include "ui/shell/qt_timer_service.h"
 
 namespace korvane::testing {
 namespace {

@@ -7,11 +7,11 @@
 #include "app/splash_form.h"
 #include "qt_app.h"
 #include "tests/race/race_fixture.h"
-#include "ui/controller_link.h"
-#include "ui/qt_timer_service.h"
-#include "ui/qt_window_system.h"
-#include "ui/race_window.h"
-#include "ui/splash_window.h"
+#include "ui/race_window/race_window.h"
+#include "ui/shell/controller_link.h"
+#include "ui/shell/qt_timer_service.h"
+#include "ui/shell/qt_window_system.h"
+#include "ui/splash/splash_window.h"
 
 namespace korvane::testing {
 namespace {

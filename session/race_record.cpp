@@ -1,0 +1,31 @@
+#include "session/race_record.h"
+
+#include "race/main.h"
+
+namespace korvane {
+
+namespace {
+
+int chosenLevel(const Main& main) {
+    for (int i = 1; i <= 5; ++i) {
+        if (main.levelOptions[i].value != 0) return i;
+    }
+    return 0;
+}
+
+}  // namespace
+
+RaceRecord raceRecord(const Main& main, const ReleaseOutcome& outcome) {
+    RaceRecord record;
+    record.tree = main.proTreeOption.value != 0 ? Tree::Pro : Tree::Standard;
+    record.level = chosenLevel(main);
+    record.rollOutMs = main.rollOut.value;
+    record.playerTime = outcome.playerTime;
+    record.computerTime = outcome.computerTime;
+    record.playerRed = outcome.playerRed;
+    record.computerRed = outcome.computerRed;
+    record.winner = outcome.winner;
+    return record;
+}
+
+}  // namespace korvane

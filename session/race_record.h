@@ -1,0 +1,39 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include "common/moment.h"
+#include "race/judging.h"
+#include "race/release_outcome.h"
+#include "session/reaction_time.h"
+
+namespace korvane {
+
+class Main;
+
+enum class Tree { Standard, Pro };
+
+// One judged release as the race window shows it once the release is done.
+struct RaceRecord {
+    int run = 0;  // counted from 1 in the session
+    Tree tree = Tree::Standard;
+    int level = 0;      // 1 to 5
+    int rollOutMs = 0;  // the roll-out scroll bar's position
+    std::string playerTime;
+    std::string computerTime;
+    bool playerRed = false;
+    bool computerRed = false;
+    Winner winner = Winner::Player;
+    Moment release;
+    GreenMoments green;
+    std::string onsetSource;  // what told the green's onset: "flushed" or "presented"
+    std::optional<std::chrono::nanoseconds> rt;  // the true R/T; none before the hand-over
+};
+
+// The race just released, from its outcome and the setup it ran with. Run, moments and R/T are
+// left for the caller.
+RaceRecord raceRecord(const Main& main, const ReleaseOutcome& outcome);
+
+}  // namespace korvane

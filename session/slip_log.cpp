@@ -1,0 +1,29 @@
+#include "session/slip_log.h"
+
+namespace korvane {
+
+bool SlipLog::released(const ReleaseOutcome& outcome, Moment at, const RaceMoments& moments) {
+    if (!outcome.counted) return false;
+    RaceRecord record = raceRecord(main_, outcome);
+    record.run = static_cast<int>(runs_.size()) + 1;
+    record.release = at;
+    record.green = moments.green();
+    record.onsetSource = moments.onsetSource();
+    record.rt = trueReactionTime(at, record.green);
+    runs_.push_back(std::move(record));
+    newestRace_ = moments.race();
+    return true;
+}
+
+bool SlipLog::greenShownLate(std::uint64_t race, const RaceMoments& moments) {
+    if (runs_.empty() || race != newestRace_) return false;
+    const GreenMoments& green = runs_.back().green;
+    if (!green.due || green.onset) return false;
+    RaceRecord& run = runs_.back();
+    run.green = moments.green();
+    run.onsetSource = moments.onsetSource();
+    run.rt = trueReactionTime(run.release, run.green);
+    return true;
+}
+
+}  // namespace korvane

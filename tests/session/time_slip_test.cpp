@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include "session/race_moments.h"
+#include "session/session_figures.h"
+#include "session/slip_log.h"
+#include "session/slip_text.h"
+#include "tests/race/race_fixture.h"
+
+namespace korvane::testing {
+namespace {
+
+using std::chrono::milliseconds;
+constexpr int kNone = 9999;  // no green moment, no R/T
+const Moment kT0{std::chrono::seconds(1000)};
+
+Moment at(int ms) {
+    return kT0 + milliseconds(ms);
+}
+
+// A run released `release` ms after the start with the given green moments; the green's frame
+// was handed over when it was due unless said.
+RaceRecord run(int release, int due, int onset, bool red = false, int handedOver = kNone) {
+    RaceRecord r;
+    r.release = at(release);
+    if (due != kNone) r.green.due = at(due);
+    if (onset != kNone) r.green.onset = at(onset);
+    if (onset != kNone) r.green.handedOver = at(handedOver == kNone ? due : handedOver);
+    r.playerRed = red;
+    r.rt = trueReactionTime(r.release, r.green);
+    return r;
+}
+
+struct RtRow {
+    int release, due, onset, handedOver, expectedMs;
+};
+
+TEST(TrueReactionTime, CountsFromTheOnsetOrBeforeTheGreenFromItsDueMoment) {
+    const RtRow rows[] = {
+        {2213, 2000, 2004, 2001, 209},      // from the frame, not the due moment
+        {1959, 2000, kNone, kNone, -41},    // before the green: against its due moment
+        {2003, 2000, 2010, 2001, -7},       // before the green's frame reached the screen
+        {1400, 2000, 1402, 1401, -600},     // a green the release itself lit: not reacted to
+        {900, kNone, kNone, kNone, kNone},  // before the hand-over
+        {2500, kNone, 2004, 2001, kNone},   // an onset without a hand-over belongs to no race
+    };
+    for (const RtRow& r : rows) {
+        const RaceRecord record = run(r.release, r.due, r.onset, false, r.handedOver);
+        const auto rt = trueReactionTime(at(r.release), record.green);
+        if (r.expectedMs == kNone) {
+            EXPECT_FALSE(rt) << r.release;
+        } else {
+            EXPECT_EQ(rt, milliseconds(r.expectedMs)) << r.release;
+        }
+    }
+}
+
+struct FiguresRow {
+    std::vector<int> rtMs;  // kNone: a release before the hand-over
+    int redLights;
+    std::optional<double> best, median, mean, deviation, nearMedian;
+};
+
+TEST(SessionFigures, LeaveOutRunsWithoutRtAndTakeTheBestAtOrAboveZero) {
+    const FiguresRow rows[] = {
+        {{}, 0, {}, {}, {}, {}, {}},
+        {{kNone}, 0, {}, {}, {}, {}, {}},
+        {{200}, 0, 0.2, 0.2, 0.2, {}, 1.0},
+        {{-41, 0, 230, 210}, 1, 0.0, 0.105, 0.09975, 0.1401, 0.0},
+        {{220, 200, 215, kNone, 400}, 0, 0.2, 0.2175, 0.25875, 0.09455, 0.5},
+    };
+    for (const FiguresRow& r : rows) {
+        std::vector<RaceRecord> runs;
+        for (int ms : r.rtMs)
+            runs.push_back(run(2000 + ms, ms == kNone ? kNone : 2000, 2000, ms < 0));
+        const SessionFigures f = sessionFigures(runs);
+        const auto same = [](std::optional<double> got, std::optional<double> want) {
+            return got.has_value() == want.has_value() && (!got || std::abs(*got - *want) < 5e-5);
+        };
+        EXPECT_EQ(f.runs, static_cast<int>(r.rtMs.size()));
+        EXPECT_EQ(f.redLights, r.redLights);
+        EXPECT_TRUE(same(f.best, r.best)) << r.rtMs.size();
+        EXPECT_TRUE(same(f.median, r.median)) << r.rtMs.size();
+        EXPECT_TRUE(same(f.mean, r.mean)) << r.rtMs.size();
+        EXPECT_TRUE(same(f.deviation, r.deviation)) << r.rtMs.size();
+        EXPECT_TRUE(same(f.nearMedian, r.nearMedian)) << r.rtMs.size();
+    }
+}
+
+// Two runs in both formats: a clean loss on the Pro Tree and an early red light with no R/T.
+TEST(SlipText, WritesEveryRunAsTabAndCommaSeparatedRows) {
+    RaceRecord a = run(1213, 1000, 1004);
+    a.run = 1, a.tree = Tree::Pro, a.level = 5, a.rollOutMs = 465;
+    a.playerTime = " .404", a.computerTime = ".401", a.winner = Winner::Computer;
+    a.onsetSource = "presented";
+    RaceRecord b = run(500, kNone, kNone, true);
+    b.run = 2, b.level = 1, b.rollOutMs = 455, b.playerTime = " .455", b.winner = Winner::Player;
+    const std::vector<RaceRecord> runs{a, b};
+    const std::pair<std::string, std::string> rows[] = {
+        {slipTsv(runs),
+         "run\ttree\tlevel\trollout\treaction\tplayer\tcomputer\tresult\tonset\n"
+         "1\tPro\t5\t0.465\t0.209\t0.404\t0.401\tloss\tpresented\n"
+         "2\tStandard\t1\t0.455\t\t0.455\t\tred light\t\n"},
+        {slipCsv(runs),
+         "run,tree,level,rollout,reaction,player,computer,result,onset\r\n"
+         "1,Pro,5,0.465,0.209,0.404,0.401,loss,presented\r\n"
+         "2,Standard,1,0.455,,0.455,,red light,\r\n"},
+        {plainDecimal(-41) + " " + plainDecimal(5) + " " + boardTimeText(" .5"),
+         "-0.041 0.005 0.500"},
+        {boardSeconds(0.2126) + " " + boardSeconds(-0.041) + " " + boardSeconds(10.5) + " " +
+             boardSeconds(-10.5),
+         ".213 -.041 10.500 -10.500"},
+    };
+    for (const auto& [got, want] : rows) EXPECT_EQ(got, want);
+}
+
+class SlipLogTest : public RaceTest {
+  protected:
+    RaceMoments moments{main};
+    SlipLog log{main};
+};
+
+// The sequencer's start sets the due green; an onset reported for an earlier race is dropped.
+TEST_F(SlipLogTest, RecordsEachCountedReleaseWithItsRaceMoments) {
+    moments.timerStarted(main.stagingWalk, at(0));
+    const auto firstRace = moments.race();
+    moments.timerStarted(main.playerSequencer, at(2400));
+    moments.greenShown(firstRace, at(4402), at(4403), "flushed");
+    stage();
+    setClock(5210);
+    ASSERT_TRUE(log.released(release(), at(4613), moments));
+    moments.timerStarted(main.stagingWalk, at(6000));
+    moments.greenShown(firstRace, at(6099), at(6100), "flushed");
+    moments.timerStarted(main.proSequencer, at(8400));
+    stage();
+    setClock(3000);
+    ASSERT_TRUE(log.released(release(), at(9000), moments));
+    main.playerWins = main.computerWins = ShortInt::from(32767);
+    stage();
+    setClock(5210);
+    // the full counter stops the release before it counts
+    EXPECT_FALSE(log.released(release(), at(9500), moments));
+
+    ASSERT_EQ(log.runs().size(), 2u);
+    EXPECT_EQ(reactionText(log.runs()[0]), "0.210");
+    EXPECT_EQ(log.runs()[0].onsetSource, "flushed");
+    EXPECT_EQ(resultName(log.runs()[0]), "win");
+    EXPECT_EQ(reactionText(log.runs()[1]), "-0.200");  // 800 ms after the hand-over is due
+    EXPECT_EQ(resultName(log.runs()[1]), "red light");
+    EXPECT_EQ(log.runs()[1].run, 2);
+}
+
+// A compositor tells the onset a frame or two after it: a release in between takes it late, and
+// a later race's onset never reaches an earlier run.
+TEST_F(SlipLogTest, TheNewestRunTakesItsRacesOnsetWhenItComesAfterTheRelease) {
+    moments.timerStarted(main.stagingWalk, at(0));
+    const auto race = moments.race();
+    moments.timerStarted(main.playerSequencer, at(2400));
+    stage();
+    setClock(5210);
+    ASSERT_TRUE(log.released(release(), at(4410), moments));
+    EXPECT_EQ(reactionText(log.runs()[0]), "0.010");  // against the due moment, for now
+    moments.greenShown(race, at(4402), at(4420), "presented");
+    EXPECT_TRUE(log.greenShownLate(race, moments));
+    EXPECT_EQ(reactionText(log.runs()[0]), "-0.010");
+    EXPECT_EQ(onsetText(log.runs()[0]), "presented");
+    EXPECT_FALSE(log.greenShownLate(race, moments));  // once
+    moments.timerStarted(main.stagingWalk, at(6000));
+    EXPECT_FALSE(log.greenShownLate(moments.race(), moments));
+    // A tap during the staging walk: the walk goes on to a green that is not the tap's.
+    main.stagePressed();
+    ASSERT_TRUE(log.released(release(), at(6100), moments));
+    moments.timerStarted(main.playerSequencer, at(8400));
+    moments.greenShown(moments.race(), at(10402), at(10403), "presented");
+    EXPECT_FALSE(log.greenShownLate(moments.race(), moments));
+    EXPECT_EQ(reactionText(log.runs().back()), "");
+}
+
+}  // namespace
+}  // namespace korvane::testing

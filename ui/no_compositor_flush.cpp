@@ -1,8 +1,0 @@
-#include "compositor_flush.h"
-
-// Built without the Wayland files: Qt's X11 connection sends a repaint's frame itself.
-namespace korvane::ui {
-
-void flushToCompositor() {}
-
-}  // namespace korvane::ui

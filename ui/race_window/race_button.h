@@ -1,0 +1,43 @@
+#pragma once
+
+#include <functional>
+
+#include "common/moment.h"
+#include "ui/kit/coloured_button.h"
+
+namespace korvane::ui {
+
+// The race button: every press and every release of any mouse button is an event of its own.
+// It has no click, and the keyboard does nothing to it.
+class RaceButton : public ColouredButton {
+    Q_OBJECT
+
+  public:
+    // Which mouse button, which modifiers and where in the button make no difference; the
+    // handler gets the moment the event happened.
+    using MouseHandler = std::function<void(Moment)>;
+
+    explicit RaceButton(QWidget* parent = nullptr);
+    void onMouseDown(MouseHandler handler) { down_ = std::move(handler); }
+    void onMouseUp(MouseHandler handler) { up_ = std::move(handler); }
+    // Held by another input (a controller): the button looks pressed while either holds it.
+    void setHeldElsewhere(bool held);
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+  private:
+    void showHeld() { setDown(mouseHeld_ || heldElsewhere_); }
+
+    MouseHandler down_;
+    MouseHandler up_;
+    bool mouseHeld_ = false;
+    bool heldElsewhere_ = false;
+};
+
+}  // namespace korvane::ui

@@ -1,0 +1,206 @@
+#include "race_window.h"
+
+#include <QGuiApplication>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <algorithm>
+#include <utility>
+
+#include "ui/kit/control_geometry.h"
+#include "ui/kit/font_choice.h"
+#include "ui/kit/window_placement.h"
+#include "ui/race_window/assistive_names.h"
+#include "ui/race_window/control_widgets.h"
+#include "ui/race_window/frame_widget.h"
+#include "ui/race_window/race_button.h"
+#include "ui/race_window/widget_mirror.h"
+#include "ui/timing/compositor_flush.h"
+
+namespace korvane::ui {
+
+namespace {
+
+std::vector<const Control*> paintedControls(const std::vector<const Control*>& all) {
+    std::vector<const Control*> painted;
+    for (const Control* c : all) {
+        if (!c->isWidget()) painted.push_back(c);
+    }
+    return painted;
+}
+
+}  // namespace
+
+RaceWindow::RaceWindow(Main& main, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      main_(main),
+      graphics_(std::as_const(main).controls(), nullptr, pictures_, main.font),
+      changed_(paintedControls(std::as_const(main).controls())) {
+    setWindowTitle(QString::fromLatin1(MainForm::kCaption));
+    setFixedSize(toPixels(MainForm::kClientWidth), toPixels(MainForm::kClientHeight));
+    setFont(chooseFont(main.font, main.font));
+    buildWidgets(nullptr, this);
+    setTabOrder();
+    mirror();
+    widgetFor(main.raceButton)->setFocus();
+    centreOnScreen();
+}
+
+QWidget* RaceWindow::widgetFor(const Control& control) const {
+    const auto found = widgets_.find(&control);
+    return found == widgets_.end() ? nullptr : found->second;
+}
+
+// Centres the window with its frame, once the frame is known; before that, the client area.
+void RaceWindow::centreOnScreen() {
+    if (!windowsPlaceThemselves()) return;
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    move(centredTopLeft(frameGeometry(), screen->availableGeometry()));
+}
+
+void RaceWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!centredWithFrame_) {
+        centredWithFrame_ = true;
+        centreOnScreen();
+    }
+}
+
+// Containers come before what they hold, so each child has its parent widget to go in.
+void RaceWindow::buildWidgets(const Control* container, QWidget* parent) {
+    std::vector<Control*> here;
+    for (Control* c : main_.controls()) {
+        if (c->container != container || !c->isWidget()) continue;
+        QWidget* widget = makeWidget(*c, parent);
+        placeWidget(*c, *widget, main_.font);
+        nameForAssistiveTools(*c, *widget);
+        widgets_[c] = widget;
+        here.push_back(c);
+        if (c->kind == ControlKind::Frame) buildWidgets(c, widget);
+    }
+    stackWidgets(here);
+}
+
+QWidget* RaceWindow::makeWidget(Control& control, QWidget* parent) {
+    if (&control == &main_.raceButton) return makeRaceButton(parent);
+    if (control.kind == ControlKind::CommandButton) return makeButton(control, parent);
+    if (control.kind == ControlKind::Frame) return makeFrame(control, parent);
+    return makeInputWidget(control, parent);
+}
+
+RaceButton* RaceWindow::makeRaceButton(QWidget* parent) {
+    auto* button = new RaceButton(parent);
+    button->onMouseDown([this](Moment at) { raceButtonDown(at); });
+    button->onMouseUp([this](Moment at) { raceButtonUp(at); });
+    return button;
+}
+
+void RaceWindow::raceButtonDown(Moment /*at*/) {
+    runHandler([this] { main_.stagePressed(); });
+}
+
+void RaceWindow::raceButtonUp(Moment at) {
+    ReleaseOutcome outcome;
+    runHandler([this, &outcome] { outcome = main_.launched(); });
+    if (afterRelease_) afterRelease_(at, outcome);
+}
+
+void RaceWindow::controllerInput(bool down, bool anyHeld, Moment at) {
+    static_cast<RaceButton*>(widgetFor(main_.raceButton))->setHeldElsewhere(anyHeld);
+    if (down) {
+        raceButtonDown(at);
+    } else {
+        raceButtonUp(at);
+    }
+}
+
+QWidget* RaceWindow::makeButton(Control& control, QWidget* parent) {
+    auto* button = new ColouredButton(parent);
+    // Return and Enter press a focused button as Space does, as on the desktop.
+    button->setAutoDefault(true);
+    if (&control == &main_.setupButton) {
+        connect(button, &QPushButton::clicked, this,
+                [this] { runHandler([this] { main_.setupButtonClicked(); }); });
+    } else if (&control == &main_.quitButton) {
+        connect(button, &QPushButton::clicked, this, [this] {
+            if (quit_) runHandler(quit_);
+        });
+    }
+    return button;
+}
+
+FrameWidget* RaceWindow::makeFrame(Control& control, QWidget* parent) {
+    auto graphics = std::make_unique<GraphicsPainter>(std::as_const(main_).controls(), &control,
+                                                      pictures_, main_.font);
+    return new FrameWidget(std::move(graphics), parent);
+}
+
+// Raising back to front leaves the front control on top.
+void RaceWindow::stackWidgets(const std::vector<Control*>& controls) {
+    std::vector<Control*> backToFront = controls;
+    std::sort(backToFront.begin(), backToFront.end(),
+              [](const Control* a, const Control* b) { return a->zOrder > b->zOrder; });
+    for (Control* c : backToFront) widgets_[c]->raise();
+}
+
+void RaceWindow::setTabOrder() {
+    std::vector<const Control*> stops;
+    for (const auto& [control, widget] : widgets_) {
+        if (control->tabStop) stops.push_back(control);
+    }
+    std::sort(stops.begin(), stops.end(),
+              [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+    for (std::size_t i = 1; i < stops.size(); ++i) {
+        QWidget::setTabOrder(widgets_[stops[i - 1]], widgets_[stops[i]]);
+    }
+}
+
+void RaceWindow::runHandler(const std::function<void()>& handler) {
+    if (beforeInput_) beforeInput_();
+    runGuarded(handler, report_);
+    mirror();
+}
+
+QWidget* RaceWindow::surfaceFor(const Control& painted) {
+    return painted.container ? widgetFor(*painted.container) : this;
+}
+
+// Widgets repaint themselves when a property really changes; painted controls are compared
+// with how they were last shown.
+void RaceWindow::mirror() {
+    for (const auto& [control, widget] : widgets_) mirrorOnto(*control, *widget);
+    for (const auto& change : changed_.take()) {
+        if (QWidget* surface = surfaceFor(*change.control)) surface->update(change.area);
+    }
+}
+
+// The handlers ask for these right before a sound that blocks the event loop, so the picture
+// must be on screen when they return. One control's refresh shows that control alone; the rest
+// of what the handler changed waits for the window's refresh.
+void RaceWindow::refresh(const Control& control) {
+    if (QWidget* widget = widgetFor(control)) {
+        mirrorOnto(control, *widget);
+        widget->repaint();
+        flushToCompositor();
+        return;
+    }
+    const QRect area = changed_.take(control) | pixelBounds(control).adjusted(-1, -1, 1, 1);
+    if (QWidget* surface = surfaceFor(control)) surface->repaint(area);
+    flushToCompositor();
+}
+
+void RaceWindow::refreshWindow() {
+    mirror();
+    repaint();
+    flushToCompositor();
+}
+
+void RaceWindow::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    pictures_.draw(painter, Picture::Background, QPoint(0, 0));
+    graphics_.paint(painter, event->rect());
+}
+
+}  // namespace korvane::ui

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "common/moment.h"
+#include "race/main.h"
+#include "race/surface.h"
+#include "ui/kit/picture_book.h"
+#include "ui/race_window/changed_controls.h"
+#include "ui/race_window/graphics_painter.h"
+#include "ui/shell/handler_guard.h"
+
+namespace korvane::ui {
+
+class FrameWidget;
+class RaceButton;
+
+// The race window on screen: paints the background picture and the window's graphics, holds a
+// widget for every text box, button, frame, option, check box and scroll bar, passes the
+// player's input to the handlers and copies the model back onto the screen after each one.
+class RaceWindow : public QWidget, public Surface {
+    Q_OBJECT
+
+  public:
+    explicit RaceWindow(Main& main, QWidget* parent = nullptr);
+
+    // Copies the model onto the widgets and schedules a repaint of what changed since the last
+    // time; when nothing did, nothing is painted.
+    void mirror();
+    void refresh(const Control& control) override;
+    void refreshWindow() override;
+
+    // The quit button's click belongs to the program's life, not to the race.
+    void onQuit(std::function<void()> quit) { quit_ = std::move(quit); }
+    void setErrorReport(ErrorReport report) { report_ = std::move(report); }
+    // Runs as the player's input reaches a handler, before the handler: the timer service
+    // delivers the ticks that fell due before the input.
+    void setBeforeInput(std::function<void()> hook) { beforeInput_ = std::move(hook); }
+
+    // The race button goes down or comes up, from the mouse or any other input, at the moment
+    // the platform stamped it.
+    void raceButtonDown(Moment at);
+    void raceButtonUp(Moment at);
+    // A controller's button or pedal going down or coming up; anyHeld keeps the button's look.
+    void controllerInput(bool down, bool anyHeld, Moment at);
+    // Runs after each release's handler with the release's moment.
+    void setAfterRelease(std::function<void(Moment, const ReleaseOutcome&)> hook) {
+        afterRelease_ = std::move(hook);
+    }
+
+    // The widget that shows a control; nullptr for the painted ones.
+    QWidget* widgetFor(const Control& control) const;
+    void centreOnScreen();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void buildWidgets(const Control* container, QWidget* parent);
+    QWidget* makeWidget(Control& control, QWidget* parent);
+    RaceButton* makeRaceButton(QWidget* parent);
+    QWidget* makeButton(Control& control, QWidget* parent);
+    FrameWidget* makeFrame(Control& control, QWidget* parent);
+    void stackWidgets(const std::vector<Control*>& controls);
+    void setTabOrder();
+    void runHandler(const std::function<void()>& handler);
+    QWidget* surfaceFor(const Control& painted);
+
+    Main& main_;
+    PictureBook pictures_;
+    GraphicsPainter graphics_;
+    ChangedControls changed_;
+    std::map<const Control*, QWidget*> widgets_;
+    std::function<void()> quit_;
+    std::function<void()> beforeInput_;
+    std::function<void(Moment, const ReleaseOutcome&)> afterRelease_;
+    ErrorReport report_;
+    bool centredWithFrame_ = false;
+};
+
+}  // namespace korvane::ui

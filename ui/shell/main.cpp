@@ -1,0 +1,78 @@
+#include <QApplication>
+#include <QIcon>
+#include <cstdio>
+
+#include "app/lifecycle.h"
+#include "art/pictures.h"
+#include "sound/mod_play_wave.h"
+#include "sound/sdl_wave_output.h"
+#include "sound/sound_folder.h"
+#include "ui/shell/controller_link.h"
+#include "ui/shell/qt_message_boxes.h"
+#include "ui/shell/qt_timer_service.h"
+#include "ui/shell/qt_window_system.h"
+#include "ui/startup/colour_depth.h"
+#include "ui/startup/command_line.h"
+#include "ui/startup/display_guard.h"
+#include "ui/startup/standard_streams.h"
+
+namespace {
+
+// The name, version and desktop entry the desktop shows the game under (on Wayland the window
+// icon comes from the desktop entry).
+void nameTheApplication() {
+    QApplication::setApplicationName(QStringLiteral("Korvane"));
+    QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
+    QApplication::setOrganizationDomain(QStringLiteral("korvane.org"));
+    QApplication::setDesktopFileName(QStringLiteral(KORVANE_DESKTOP_ID));
+}
+
+// Pictures rendered at build time, so showing a window renders no SVG.
+QIcon trafficLightIcon() {
+    QIcon icon;
+    for (int size : korvane::art::kIconSizes) {
+        icon.addFile(QString::fromStdString(korvane::art::iconPath(size)), QSize(size, size));
+    }
+    return icon;
+}
+
+// The sound folder, said once on stderr when it is missing: the game then plays silently.
+std::string checkedSoundFolder() {
+    const std::string folder = korvane::soundFolder();
+    const std::string problem = korvane::soundFolderProblem(folder);
+    if (!problem.empty()) std::fprintf(stderr, "%s\n", problem.c_str());
+    return folder;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    korvane::ui::openClosedStandardStreams();
+    korvane::ui::ignoreBrokenPipes();
+    nameTheApplication();
+    // The command line is answered before a display is opened, so it works on a console.
+    korvane::ui::answerCommandLine(argc, argv);
+    const korvane::ui::DisplayGuard display;
+    QApplication app(argc, argv);
+    display.displayOpened();
+    QApplication::setWindowIcon(trafficLightIcon());
+
+    korvane::RandomSource random;
+    korvane::ui::QtMessageBoxes messages;
+    if (!korvane::ui::colourDepthUsable(messages)) return 1;
+    korvane::SdlWaveOutput output;
+    korvane::modPlayWave sound(output, messages);
+    korvane::ui::QtTimerService timers;
+    const auto report = [&messages](const std::exception& error) { messages.show(error.what()); };
+    timers.setErrorReport(report);
+
+    korvane::ui::QtWindowSystem windows(timers, report);
+    const korvane::input::ControllerReader controllers(korvane::ui::raceWindowSink(windows));
+    korvane::Lifecycle life({random, sound, messages, checkedSoundFolder()}, windows, timers);
+    windows.onQuit([&life] { life.quitClicked(); });
+    life.start();
+    const int status = app.exec();
+    // The windows show the race window's model, so they go before it does.
+    windows.destroyWindows();
+    return status;
+}

@@ -1,0 +1,106 @@
+#include "qt_window_system.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <QWindow>
+
+#include "race/main.h"
+#include "ui/platform/destroyed_window_filter.h"
+#include "ui/race_window/race_window.h"
+#include "ui/shell/qt_timer_service.h"
+#include "ui/splash/splash_window.h"
+#include "ui/time_slip/time_slip.h"
+#include "ui/timing/presented_green_onset.h"
+
+namespace korvane::ui {
+
+namespace {
+
+// Waits, a second at most, until the window system lets a new window draw: a Wayland compositor
+// first configures it, and the start-up sound would otherwise hold the loop before it has.
+void waitUntilExposed(const QWidget& window) {
+    const auto exposed = [&window] {
+        return window.windowHandle() && window.windowHandle()->isExposed();
+    };
+    if (exposed()) return;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (exposed()) loop.quit();
+    });
+    poll.start(5);
+    QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace
+
+QtWindowSystem::QtWindowSystem(QtTimerService& timers, ErrorReport report)
+    : timers_(timers), report_(std::move(report)) {}
+
+QtWindowSystem::~QtWindowSystem() {
+    destroyWindows();
+}
+
+// Painted before this returns, so the picture is up before the start-up sound holds the event
+// loop; Qt usually paints it inside show() already, and then once is enough.
+// Showing a splash screen before the event loop starts runs pending events inside show(); the
+// splash's first tick, due already on a slow machine, must not unload it there.
+void QtWindowSystem::showSplash(SplashForm&) {
+    splash_ = std::make_unique<SplashWindow>();
+    timers_.setHeld(true);
+    splash_->show();
+    waitUntilExposed(*splash_);
+    if (!splash_->painted()) splash_->repaint();
+    timers_.setHeld(false);
+}
+
+// Hidden now and deleted by the event loop, as the unload may run inside the splash's own tick.
+void QtWindowSystem::unloadSplash() {
+    if (!splash_) return;
+    splash_->hide();
+    splash_.release()->deleteLater();
+}
+
+void QtWindowSystem::loadMain(Main& main) {
+    race_ = std::make_unique<RaceWindow>(main);
+    main.setSurface(race_.get());
+    race_->setErrorReport(report_);
+    race_->onQuit([this] {
+        if (quit_) quit_();
+    });
+    race_->setBeforeInput([this] { timers_.deliverDue(); });
+    timers_.setAfterTick([this] { race_->mirror(); });
+    addTimeSlip(main);
+    // Destroyed by another program, the race window ends the game as a close of it does.
+    raceDestroyed_ = std::make_unique<DestroyedWindowFilter>(*race_, [this] { endProgram(0); });
+}
+
+void QtWindowSystem::addTimeSlip(Main& main) {
+    slip_ = std::make_unique<TimeSlip>(*race_, main, greenOnsetFor(*race_));
+    timers_.setOnTimerStarted([this](const Timer& timer, FixedRateSchedule::Time start) {
+        slip_->timerStarted(timer, Moment(std::chrono::duration_cast<Moment::duration>(start)));
+    });
+    race_->setAfterRelease(
+        [this](Moment at, const ReleaseOutcome& outcome) { slip_->released(outcome, at); });
+}
+
+void QtWindowSystem::showMain() {
+    race_->show();
+}
+
+void QtWindowSystem::endProgram(int status) {
+    QCoreApplication::exit(status);
+}
+
+void QtWindowSystem::destroyWindows() {
+    timers_.setAfterTick(nullptr);
+    timers_.setOnTimerStarted(nullptr);
+    slip_.reset();
+    raceDestroyed_.reset();
+    race_.reset();
+    splash_.reset();
+}
+
+}  // namespace korvane::ui

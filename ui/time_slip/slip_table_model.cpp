@@ -1,0 +1,85 @@
+#include "ui/time_slip/slip_table_model.h"
+
+#include <QBrush>
+#include <array>
+
+#include "session/session_figures.h"
+#include "session/slip_text.h"
+
+namespace korvane::ui {
+
+namespace {
+
+const std::array<const char*, 9> kColumns{"Run",    "Tree",     "Level",  "Roll-out", "R/T",
+                                          "Player", "Computer", "Result", "Onset"};
+constexpr int kRtColumn = 4;
+
+QString boardStyled(const std::string& plain) {
+    return QString::fromStdString(boardStyle(plain));
+}
+
+QString cell(const RaceRecord& run, int column) {
+    switch (column) {
+        case 0:
+            return QString::number(run.run);
+        case 1:
+            return QString::fromStdString(treeName(run.tree));
+        case 2:
+            return QString::number(run.level);
+        case 3:
+            return boardStyled(plainDecimal(run.rollOutMs));
+        case kRtColumn: {
+            const std::string rt = reactionText(run);
+            return rt.empty() ? QStringLiteral("\u2013") : boardStyled(rt);
+        }
+        case 5:
+            return QString::fromStdString(run.playerTime).trimmed();
+        case 6:
+            return QString::fromStdString(run.computerTime).trimmed();
+        case 7:
+            return QString::fromStdString(resultName(run));
+        default:
+            return QString::fromStdString(onsetText(run));
+    }
+}
+
+}  // namespace
+
+SlipTableModel::SlipTableModel(const std::vector<RaceRecord>& runs, QObject* parent)
+    : QAbstractTableModel(parent), runs_(runs), shown_(static_cast<int>(runs.size())) {}
+
+void SlipTableModel::runAdded() {
+    beginInsertRows({}, 0, 0);
+    ++shown_;
+    endInsertRows();
+}
+
+void SlipTableModel::newestRunChanged() {
+    emit dataChanged(index(0, 0), index(0, columnCount() - 1));
+}
+
+int SlipTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : shown_;
+}
+
+int SlipTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(kColumns.size());
+}
+
+QVariant SlipTableModel::data(const QModelIndex& index, int role) const {
+    const RaceRecord& run = runs_[static_cast<std::size_t>(shown_ - 1 - index.row())];
+    if (role == Qt::DisplayRole) return cell(run, index.column());
+    if (role == Qt::TextAlignmentRole) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == Qt::ForegroundRole && index.column() == kRtColumn) {
+        const auto rt = reactionSeconds(run);
+        if (rt && *rt < 0) return QBrush(Qt::red);
+    }
+    return {};
+}
+
+QVariant SlipTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
+    return QString::fromLatin1(kColumns[static_cast<std::size_t>(section)]);
+}
+
+}  // namespace korvane::ui

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QRect>
+#include <memory>
+
+#include "session/race_moments.h"
+#include "session/slip_log.h"
+#include "ui/timing/green_onset.h"
+
+class QAction;
+
+namespace korvane::ui {
+
+class DestroyedWindowFilter;
+class GreenFrameWatch;
+class RaceWindow;
+class TimeSlipWindow;
+
+// The time slip beside the race window: follows each race's green, records every judged
+// release and shows the session; Ctrl+T and the race window's context menu show or hide it.
+class TimeSlip {
+  public:
+    TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnsetSource> onset);
+    ~TimeSlip();
+
+    void timerStarted(const Timer& timer, Moment at) { moments_.timerStarted(timer, at); }
+    // After the release's handler: a counted release becomes the slip's newest run.
+    void released(const ReleaseOutcome& outcome, Moment at);
+    void toggle();
+    TimeSlipWindow& window() { return *window_; }
+
+  private:
+    void makeWindow();
+    GreenOnsetSource::Report onsetReport();
+    QRect treeOnScreen() const;
+
+    RaceWindow& race_;
+    const Main& main_;
+    RaceMoments moments_;
+    SlipLog log_;
+    std::unique_ptr<GreenOnsetSource> onset_;
+    std::unique_ptr<TimeSlipWindow> window_;
+    std::unique_ptr<DestroyedWindowFilter> windowDestroyed_;
+    GreenFrameWatch* watch_;  // on the race window, which outlives the slip
+    QAction* toggleAction_;
+};
+
+}  // namespace korvane::ui

@@ -1,0 +1,155 @@
+#include "ui/time_slip/time_slip_window.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "session/session_figures.h"
+#include "session/slip_text.h"
+#include "ui/kit/window_placement.h"
+#include "ui/time_slip/runs_file.h"
+#include "ui/time_slip/slip_plots.h"
+#include "ui/time_slip/slip_table_model.h"
+
+namespace korvane::ui {
+
+namespace {
+
+QString seconds(std::optional<double> value) {
+    return value ? QString::fromStdString(boardSeconds(*value)) : QStringLiteral("\u2013");
+}
+
+QPushButton* button(const QString& text, const QString& name, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setAccessibleName(name);
+    return b;
+}
+
+}  // namespace
+
+TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      runs_(runs),
+      model_(new SlipTableModel(runs, this)),
+      table_(new QTableView(this)),
+      figures_(new QLabel(this)),
+      plot_(new RtPlot(points_, this)),
+      histogram_(new RtHistogram(points_, this)) {
+    for (const RaceRecord& run : runs) points_.push_back(plotPointOf(run));
+    setWindowTitle(QStringLiteral("Korvane Time Slip"));
+    table_->setModel(model_);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Column widths from the rows on show, so a long session does not slow each update.
+    table_->horizontalHeader()->setResizeContentsPrecision(0);
+    table_->setAccessibleName(tr("Runs, newest first"));
+    figures_->setAccessibleName(tr("Session figures"));
+    figures_->setFocusPolicy(Qt::StrongFocus);
+    figures_->setWordWrap(true);
+    figures_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    QPushButton* copyButton = button(tr("Copy"), tr("Copy the runs"), this);
+    QPushButton* saveButton = button(tr("Save..."), tr("Save the runs as CSV"), this);
+    connect(copyButton, &QPushButton::clicked, this, &TimeSlipWindow::copy);
+    connect(saveButton, &QPushButton::clicked, this, &TimeSlipWindow::save);
+    auto* copyAction = new QAction(this);
+    copyAction->setShortcut(QKeySequence::Copy);
+    copyAction->setShortcutContext(Qt::WindowShortcut);
+    connect(copyAction, &QAction::triggered, this, &TimeSlipWindow::copy);
+    addAction(copyAction);
+
+    auto* plots = new QHBoxLayout;
+    plots->addWidget(plot_);
+    plots->addWidget(histogram_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(copyButton);
+    buttons->addWidget(saveButton);
+    auto* content = new QWidget;
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addWidget(table_, 1);
+    contentLayout->addWidget(figures_);
+    contentLayout->addLayout(plots);
+    // On a small screen the runs, figures and plots scroll and the buttons stay in view.
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(scroll, 1);
+    layout->addLayout(buttons);
+    setTabOrder(table_, figures_);
+    setTabOrder(figures_, copyButton);
+    setTabOrder(copyButton, saveButton);
+    resize(560, 560);
+    showFigures();
+}
+
+void TimeSlipWindow::runAdded() {
+    points_.push_back(plotPointOf(runs_.back()));
+    model_->runAdded();
+    showFigures();
+    plot_->update();
+    histogram_->update();
+}
+
+void TimeSlipWindow::newestRunChanged() {
+    points_.back() = plotPointOf(runs_.back());
+    model_->newestRunChanged();
+    showFigures();
+    plot_->update();
+    histogram_->update();
+}
+
+void TimeSlipWindow::showFigures() {
+    const SessionFigures f = sessionFigures(runs_);
+    plot_->setMedian(f.median);
+    figures_->setText(
+        tr("Runs %1   Red lights %2   Best %3   Median %4   Mean %5   "
+           "Std dev %6   Within \u00b1.010 of median %7")
+            .arg(f.runs)
+            .arg(f.redLights)
+            .arg(seconds(f.best), seconds(f.median), seconds(f.mean), seconds(f.deviation),
+                 f.nearMedian ? QString::number(std::lround(*f.nearMedian * 100)) + QLatin1Char('%')
+                              : QStringLiteral("\u2013")));
+}
+
+void TimeSlipWindow::placeBeside(const QWidget& raceWindow, const QRect& tree) {
+    const QRect race = raceWindow.frameGeometry();
+    const QScreen* screen =
+        raceWindow.screen() ? raceWindow.screen() : QGuiApplication::primaryScreen();
+    const QSize decoration = frameGeometry().size() - size();
+    const QRect placed =
+        besideTree(race, tree, screen ? screen->availableGeometry() : race, frameGeometry().size(),
+                   minimumSizeHint().width() + decoration.width());
+    resize(placed.size() - decoration);
+    move(placed.topLeft());
+}
+
+void TimeSlipWindow::copy() {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(slipTsv(runs_)));
+}
+
+void TimeSlipWindow::save() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Save the runs"), QStringLiteral("time-slip.csv"), tr("CSV files (*.csv)"));
+    if (path.isEmpty()) return;
+    if (const auto error = saveRuns(path, QByteArray::fromStdString(slipCsv(runs_)))) {
+        QMessageBox::warning(this, windowTitle(), *error);
+    }
+}
+
+}  // namespace korvane::ui

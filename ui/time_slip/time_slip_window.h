@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "session/race_record.h"
+#include "ui/time_slip/slip_plots.h"
+
+class QLabel;
+class QTableView;
+
+namespace korvane::ui {
+
+class SlipTableModel;
+
+// The session's runs, figures and plots beside the race window; copies and saves the runs.
+class TimeSlipWindow : public QWidget {
+  public:
+    explicit TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* parent = nullptr);
+
+    // The session gained a run: the table, figures and plots show it.
+    void runAdded();
+    // The newest run learnt its green's onset late: its row, the figures and plots follow.
+    void newestRunChanged();
+    // Beside the race window, clear of its tree (given in screen coordinates) and the race
+    // button where the screen has room: narrower on a small screen, and never off it.
+    void placeBeside(const QWidget& raceWindow, const QRect& tree);
+    // Every run on the clipboard, tab-separated.
+    void copy();
+    // Every run as CSV to a file the player picks.
+    void save();
+
+  private:
+    void showFigures();
+
+    const std::vector<RaceRecord>& runs_;
+    std::vector<PlotPoint> points_;  // one a run, for the plots
+    SlipTableModel* model_;
+    QTableView* table_;
+    QLabel* figures_;
+    RtPlot* plot_;
+    RtHistogram* histogram_;
+};
+
+}  // namespace korvane::ui

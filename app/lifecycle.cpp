@@ -12,6 +12,10 @@ Lifecycle::Lifecycle(RaceServices services, WindowSystem& windows, TimerHost& ti
     splash_.handOver.onTick([this] { handOverTick(); });
 }
 
+Lifecycle::~Lifecycle() {
+    if (main_) windows_.unloadMain();
+}
+
 void Lifecycle::start() {
     splash_.handOver.setHost(&timers_);
     splashOnScreen_ = true;

@@ -17,6 +17,10 @@ namespace korvane {
 class Lifecycle {
   public:
     Lifecycle(RaceServices services, WindowSystem& windows, TimerHost& timers);
+    // The race window goes before the model it shows.
+    ~Lifecycle();
+    Lifecycle(const Lifecycle&) = delete;
+    Lifecycle& operator=(const Lifecycle&) = delete;
 
     // Loads and shows the splash window; the event loop does the rest.
     void start();

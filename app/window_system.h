@@ -17,6 +17,8 @@ class WindowSystem {
     virtual void loadMain(Main& main) = 0;
     // Shows the race window, modeless and without an owner.
     virtual void showMain() = 0;
+    // Destroys the race window's screen object and what stands beside it; its model goes next.
+    virtual void unloadMain() = 0;
     // Ends the program at once with the given exit status; no handler runs after it.
     virtual void endProgram(int status) = 0;
 };

@@ -88,7 +88,7 @@ int main(int argc, char* argv[]) {
     Tally tally;
     QWidget* button = windows.raceWindow()->widgetFor(main.Command1);
     for (int i = 0; i < races; ++i) race(button, main, random, tally);
-    windows.destroyWindows();
+    windows.unloadMain();
     std::printf(
         "reaction clock at a release, %d races%s: exact %d (%.1f%%), short %d (worst by %d), "
         "over %d   (target: 100%% idle, >= 99%% with two busy cores)\n",

@@ -27,6 +27,7 @@ class World : public WindowSystem, public WavePlayer, public MessageBoxes {
         if (whenMainLoads) whenMainLoads(form);
     }
     void showMain() override { log.push_back("show main"); }
+    void unloadMain() override { log.push_back("unload main"); }
     void endProgram(int status) override { log.push_back("end " + std::to_string(status)); }
     // A sound takes virtual time, during which something else may happen (a nested loop).
     void PlayWave(const std::string& path) override {

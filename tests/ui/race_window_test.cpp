@@ -491,7 +491,7 @@ TEST_F(RaceWindowStaging, TheSetupButtonTogglesThePanelAndTheQuitButtonCallsItsH
         [](QWidget* w) { QTest::keyClick(w, Qt::Key_Enter, Qt::KeypadModifier); },
     };
     int quits = 0;
-    window.onQuit([&] { ++quits; });
+    QObject::connect(&window, &ui::RaceWindow::quitClicked, [&] { ++quits; });
     for (const auto& activate : activations) {
         const int before = quits;
         widget(main.quitButton)->setFocus();
@@ -511,7 +511,7 @@ TEST_F(RaceWindowStaging, AnErrorInAHandlerIsReportedAndTheWindowGoesOn) {
     std::string reported;
     window.setErrorReport([&](const std::exception& e) { reported = e.what(); });
     int quits = 0;
-    window.onQuit([&] {
+    QObject::connect(&window, &ui::RaceWindow::quitClicked, [&] {
         ++quits;
         throw OverflowError("16-bit overflow: 32768");
     });

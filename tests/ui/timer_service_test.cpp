@@ -20,7 +20,8 @@ using Time = QtTimerService::Time;
 class TimerService : public ::testing::Test, private QtAppFirst {
   protected:
     TimerService() {
-        service.setAfterTick([this] { log.push_back("paint"); });
+        QObject::connect(&service, &QtTimerService::ticksDelivered,
+                         [this] { log.push_back("paint"); });
     }
 
     void watch(Timer& timer) {

@@ -91,7 +91,7 @@ TEST(QtWindowSystemTest, AReleaseCountsEveryPeriodElapsedSinceTheHandOver) {
         clock += 3 * 800ms + row.sinceHandOver;  // the staging walk, then the countdown
         QTest::mouseRelease(button, Qt::LeftButton);
         EXPECT_EQ(main.reactionClock, DecimalSeconds::fromTenThousandths(4650 + 10 * row.ticks));
-        windows.destroyWindows();
+        windows.unloadMain();
     }
 }
 
@@ -121,7 +121,7 @@ TEST(QtWindowSystemTest, AControllerReleaseCountsOnlyWhenItsPressReachedTheRaceW
         QCoreApplication::processEvents();
         EXPECT_EQ(main.playerWins.value() + main.computerWins.value(), row.judged)
             << row.pressedDuringSplash;
-        windows.destroyWindows();
+        windows.unloadMain();
     }
 }
 

@@ -92,25 +92,25 @@ QWidget* RaceWindow::makeWidget(Control& control, QWidget* parent) {
 
 RaceButton* RaceWindow::makeRaceButton(QWidget* parent) {
     auto* button = new RaceButton(parent);
-    button->onMouseDown([this](Moment at) { raceButtonDown(at); });
+    button->onMouseDown([this](Moment /*at*/) { raceButtonDown(); });
     button->onMouseUp([this](Moment at) { raceButtonUp(at); });
     return button;
 }
 
-void RaceWindow::raceButtonDown(Moment /*at*/) {
+void RaceWindow::raceButtonDown() {
     runHandler([this] { main_.stagePressed(); });
 }
 
 void RaceWindow::raceButtonUp(Moment at) {
     ReleaseOutcome outcome;
     runHandler([this, &outcome] { outcome = main_.launched(); });
-    if (afterRelease_) afterRelease_(at, outcome);
+    emit released(at, outcome);
 }
 
 void RaceWindow::controllerInput(bool down, bool anyHeld, Moment at) {
     static_cast<RaceButton*>(widgetFor(main_.raceButton))->setHeldElsewhere(anyHeld);
     if (down) {
-        raceButtonDown(at);
+        raceButtonDown();
     } else {
         raceButtonUp(at);
     }
@@ -124,9 +124,8 @@ QWidget* RaceWindow::makeButton(Control& control, QWidget* parent) {
         connect(button, &QPushButton::clicked, this,
                 [this] { runHandler([this] { main_.setupButtonClicked(); }); });
     } else if (&control == &main_.quitButton) {
-        connect(button, &QPushButton::clicked, this, [this] {
-            if (quit_) runHandler(quit_);
-        });
+        connect(button, &QPushButton::clicked, this,
+                [this] { runHandler([this] { emit quitClicked(); }); });
     }
     return button;
 }
@@ -158,7 +157,7 @@ void RaceWindow::setTabOrder() {
 }
 
 void RaceWindow::runHandler(const std::function<void()>& handler) {
-    if (beforeInput_) beforeInput_();
+    emit inputArriving();
     runGuarded(handler, report_);
     mirror();
 }

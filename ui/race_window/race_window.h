@@ -33,27 +33,27 @@ class RaceWindow : public QWidget, public Surface {
     void refresh(const Control& control) override;
     void refreshWindow() override;
 
-    // The quit button's click belongs to the program's life, not to the race.
-    void onQuit(std::function<void()> quit) { quit_ = std::move(quit); }
     void setErrorReport(ErrorReport report) { report_ = std::move(report); }
-    // Runs as the player's input reaches a handler, before the handler: the timer service
-    // delivers the ticks that fell due before the input.
-    void setBeforeInput(std::function<void()> hook) { beforeInput_ = std::move(hook); }
 
-    // The race button goes down or comes up, from the mouse or any other input, at the moment
-    // the platform stamped it.
-    void raceButtonDown(Moment at);
+    // The race button goes down or comes up, from the mouse or any other input; a release comes
+    // with the moment the platform stamped it.
+    void raceButtonDown();
     void raceButtonUp(Moment at);
     // A controller's button or pedal going down or coming up; anyHeld keeps the button's look.
     void controllerInput(bool down, bool anyHeld, Moment at);
-    // Runs after each release's handler with the release's moment.
-    void setAfterRelease(std::function<void(Moment, const ReleaseOutcome&)> hook) {
-        afterRelease_ = std::move(hook);
-    }
 
     // The widget that shows a control; nullptr for the painted ones.
     QWidget* widgetFor(const Control& control) const;
     void centreOnScreen();
+
+  signals:
+    // The quit button's click belongs to the program's life, not to the race.
+    void quitClicked();
+    // The player's input reaches a handler: sent before the handler runs, so the timer service
+    // delivers the ticks that fell due before the input.
+    void inputArriving();
+    // After each release's handler: the release's moment and what it judged.
+    void released(korvane::Moment at, const korvane::ReleaseOutcome& outcome);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -75,9 +75,6 @@ class RaceWindow : public QWidget, public Surface {
     GraphicsPainter graphics_;
     ChangedControls changed_;
     std::map<const Control*, QWidget*> widgets_;
-    std::function<void()> quit_;
-    std::function<void()> beforeInput_;
-    std::function<void(Moment, const ReleaseOutcome&)> afterRelease_;
     ErrorReport report_;
     bool centredWithFrame_ = false;
 };

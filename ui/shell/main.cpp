@@ -69,10 +69,8 @@ int main(int argc, char* argv[]) {
     korvane::ui::QtWindowSystem windows(timers, report);
     const korvane::input::ControllerReader controllers(korvane::ui::raceWindowSink(windows));
     korvane::Lifecycle life({random, sound, messages, checkedSoundFolder()}, windows, timers);
-    windows.onQuit([&life] { life.quitClicked(); });
+    QObject::connect(&windows, &korvane::ui::QtWindowSystem::quitClicked,
+                     [&life] { life.quitClicked(); });
     life.start();
-    const int status = app.exec();
-    // The windows show the race window's model, so they go before it does.
-    windows.destroyWindows();
-    return status;
+    return app.exec();
 }

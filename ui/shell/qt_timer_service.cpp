@@ -34,7 +34,7 @@ void QtTimerService::timerEnabled(Timer& timer) {
     const bool stopped = !schedule_.contains(timer);
     const Time start = tickDue_.value_or(clock_());
     schedule_.start(timer, start);
-    if (stopped && timerStarted_) timerStarted_(timer, start);
+    if (stopped) emit timerStarted(timer, start);
     arm();
 }
 
@@ -50,7 +50,7 @@ void QtTimerService::deliverDue() {
 
 // Every tick due at the wake-up goes out before the one repaint that shows them all.
 void QtTimerService::wakeUp() {
-    if (!held_ && deliverDueBy(clock_()) && afterTick_) afterTick_();
+    if (!held_ && deliverDueBy(clock_())) emit ticksDelivered();
     arm();
 }
 

@@ -30,13 +30,7 @@ class QtTimerService : public QObject, public TimerHost {
     void timerEnabled(Timer& timer) override;
     void timerDisabled(Timer& timer) override;
 
-    // Runs once after each batch of delivered ticks, so the windows can show what changed.
-    void setAfterTick(std::function<void()> hook) { afterTick_ = std::move(hook); }
     void setErrorReport(ErrorReport report) { report_ = std::move(report); }
-    // Told when a stopped timer starts, with the moment its ticks are counted from.
-    void setOnTimerStarted(std::function<void(const Timer&, Time)> hook) {
-        timerStarted_ = std::move(hook);
-    }
     // Milliseconds since the service started: the clock the deadlines are counted on.
     std::int64_t now() const;
     // Delivers, in deadline order, every tick due by the clock as it reads now. Input calls
@@ -46,6 +40,12 @@ class QtTimerService : public QObject, public TimerHost {
     // While held, due ticks wait; they come once the hold ends. Qt runs the event loop inside
     // a few calls, and no handler may run in the middle of another step.
     void setHeld(bool held);
+
+  signals:
+    // Once after each batch of delivered ticks, so the windows can show what changed.
+    void ticksDelivered();
+    // A stopped timer starts, with the moment its ticks are counted from.
+    void timerStarted(const korvane::Timer& timer, korvane::FixedRateSchedule::Time start);
 
   private:
     bool deliverDueBy(Time now);
@@ -58,8 +58,6 @@ class QtTimerService : public QObject, public TimerHost {
     FixedRateSchedule schedule_;
     // The deadline of the tick being delivered: timers it enables count from there.
     std::optional<Time> tickDue_;
-    std::function<void()> afterTick_;
-    std::function<void(const Timer&, Time)> timerStarted_;
     ErrorReport report_;
     bool held_ = false;
 };

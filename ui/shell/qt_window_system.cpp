@@ -40,7 +40,7 @@ QtWindowSystem::QtWindowSystem(QtTimerService& timers, ErrorReport report)
     : timers_(timers), report_(std::move(report)) {}
 
 QtWindowSystem::~QtWindowSystem() {
-    destroyWindows();
+    unloadMain();
 }
 
 // Painted before this returns, so the picture is up before the start-up sound holds the event
@@ -67,11 +67,9 @@ void QtWindowSystem::loadMain(Main& main) {
     race_ = std::make_unique<RaceWindow>(main);
     main.setSurface(race_.get());
     race_->setErrorReport(report_);
-    race_->onQuit([this] {
-        if (quit_) quit_();
-    });
-    race_->setBeforeInput([this] { timers_.deliverDue(); });
-    timers_.setAfterTick([this] { race_->mirror(); });
+    connect(race_.get(), &RaceWindow::quitClicked, this, &QtWindowSystem::quitClicked);
+    connect(race_.get(), &RaceWindow::inputArriving, &timers_, &QtTimerService::deliverDue);
+    connect(&timers_, &QtTimerService::ticksDelivered, race_.get(), &RaceWindow::mirror);
     addTimeSlip(main);
     // Destroyed by another program, the race window ends the game as a close of it does.
     raceDestroyed_ = std::make_unique<DestroyedWindowFilter>(*race_, [this] { endProgram(0); });
@@ -79,11 +77,14 @@ void QtWindowSystem::loadMain(Main& main) {
 
 void QtWindowSystem::addTimeSlip(Main& main) {
     slip_ = std::make_unique<TimeSlip>(*race_, main, greenOnsetFor(*race_));
-    timers_.setOnTimerStarted([this](const Timer& timer, FixedRateSchedule::Time start) {
-        slip_->timerStarted(timer, Moment(std::chrono::duration_cast<Moment::duration>(start)));
-    });
-    race_->setAfterRelease(
-        [this](Moment at, const ReleaseOutcome& outcome) { slip_->released(outcome, at); });
+    // The slip lives as long as the race window, which the connections are made on.
+    connect(&timers_, &QtTimerService::timerStarted, race_.get(),
+            [this](const Timer& timer, FixedRateSchedule::Time start) {
+                slip_->timerStarted(timer,
+                                    Moment(std::chrono::duration_cast<Moment::duration>(start)));
+            });
+    connect(race_.get(), &RaceWindow::released, race_.get(),
+            [this](Moment at, const ReleaseOutcome& outcome) { slip_->released(outcome, at); });
 }
 
 void QtWindowSystem::showMain() {
@@ -94,13 +95,11 @@ void QtWindowSystem::endProgram(int status) {
     QCoreApplication::exit(status);
 }
 
-void QtWindowSystem::destroyWindows() {
-    timers_.setAfterTick(nullptr);
-    timers_.setOnTimerStarted(nullptr);
+// The slip goes first: it watches the race window's frames.
+void QtWindowSystem::unloadMain() {
     slip_.reset();
     raceDestroyed_.reset();
     race_.reset();
-    splash_.reset();
 }
 
 }  // namespace korvane::ui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <functional>
+#include <QObject>
 #include <memory>
 
 #include "app/window_system.h"
@@ -15,33 +15,32 @@ class SplashWindow;
 class TimeSlip;
 
 // Creates, shows and destroys the two windows on screen as the program's life asks.
-class QtWindowSystem : public WindowSystem {
+class QtWindowSystem : public QObject, public WindowSystem {
+    Q_OBJECT
+
   public:
     QtWindowSystem(QtTimerService& timers, ErrorReport report);
     ~QtWindowSystem() override;
-
-    // The quit button's click, which the program's life handles.
-    void onQuit(std::function<void()> quit) { quit_ = std::move(quit); }
 
     void showSplash(SplashForm& splash) override;
     void unloadSplash() override;
     void loadMain(Main& main) override;
     void showMain() override;
+    void unloadMain() override;
     void endProgram(int status) override;
-
-    // Destroys both windows; called before the race window's model goes.
-    void destroyWindows();
 
     SplashWindow* splashWindow() const { return splash_.get(); }
     RaceWindow* raceWindow() const { return race_.get(); }
-    TimeSlip* timeSlip() const { return slip_.get(); }
+
+  signals:
+    // The quit button's click, which the program's life handles.
+    void quitClicked();
 
   private:
     void addTimeSlip(Main& main);
 
     QtTimerService& timers_;
     ErrorReport report_;
-    std::function<void()> quit_;
     std::unique_ptr<SplashWindow> splash_;
     std::unique_ptr<RaceWindow> race_;
     std::unique_ptr<TimeSlip> slip_;  // beside the race window, gone before it

@@ -16,12 +16,11 @@ TimeSlip::TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnse
       moments_(main),
       log_(main),
       onset_(std::move(onset)),
-      watch_(
-          new GreenFrameWatch(race, main.player.green, *onset_, [this] { return onsetReport(); })),
-      toggleAction_(nullptr) {
+      watch_(std::make_unique<GreenFrameWatch>(race, main.player.green, *onset_,
+                                               [this] { return onsetReport(); })),
+      toggleAction_(std::make_unique<QAction>(QObject::tr("Time Slip"), &race)) {
     makeWindow();
-    toggleAction_ = new QAction(QObject::tr("Time Slip"), &race);
-    QAction* toggleAction = toggleAction_;
+    QAction* toggleAction = toggleAction_.get();
     toggleAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     toggleAction->setShortcutContext(Qt::WindowShortcut);
     toggleAction->setShortcutVisibleInContextMenu(true);
@@ -32,10 +31,7 @@ TimeSlip::TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnse
     race.widgetFor(main.raceButton)->setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
-TimeSlip::~TimeSlip() {
-    delete watch_;
-    delete toggleAction_;
-}
+TimeSlip::~TimeSlip() = default;
 
 void TimeSlip::makeWindow() {
     windowDestroyed_.reset();
@@ -45,7 +41,7 @@ void TimeSlip::makeWindow() {
     // Destroyed by another program, the slip is made anew from the log, outside the X event.
     windowDestroyed_ = std::make_unique<DestroyedWindowFilter>(*window_, [this] {
         QMetaObject::invokeMethod(
-            toggleAction_, [this] { makeWindow(); }, Qt::QueuedConnection);
+            toggleAction_.get(), [this] { makeWindow(); }, Qt::QueuedConnection);
     });
 }
 

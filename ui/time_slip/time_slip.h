@@ -41,8 +41,9 @@ class TimeSlip {
     std::unique_ptr<GreenOnsetSource> onset_;
     std::unique_ptr<TimeSlipWindow> window_;
     std::unique_ptr<DestroyedWindowFilter> windowDestroyed_;
-    GreenFrameWatch* watch_;  // on the race window, which outlives the slip
-    QAction* toggleAction_;
+    // On the race window, which outlives the slip: they go with the slip.
+    std::unique_ptr<GreenFrameWatch> watch_;
+    std::unique_ptr<QAction> toggleAction_;
 };
 
 }  // namespace korvane::ui

@@ -66,6 +66,19 @@ TEST(QtWindowSystemTest, TheSplashIsPaintedOnceAndBeforeShowSplashReturns) {
     EXPECT_EQ(paints.count, 1);
 }
 
+// A race window's model with recording services, loaded by a window system on the given timers;
+// the window system goes first, and the race window with it.
+struct WindowedRace {
+    explicit WindowedRace(ui::QtTimerService& timers) : windows(timers, nullptr) {
+        for (Timer* t : main.timers()) t->setHost(&timers);
+    }
+    RandomSource random;
+    RecordingWavePlayer sound;
+    RecordingMessageBoxes messages;
+    Main main{{random, sound, messages, "/data"}};
+    ui::QtWindowSystem windows;
+};
+
 // A release is judged with every reaction-clock tick due by the moment its handler starts: the
 // service's clock is read there (the X event's own time stamp is on another clock).
 TEST(QtWindowSystemTest, AReleaseCountsEveryPeriodElapsedSinceTheHandOver) {
@@ -79,19 +92,14 @@ TEST(QtWindowSystemTest, AReleaseCountsEveryPeriodElapsedSinceTheHandOver) {
         SCOPED_TRACE(row.ticks);
         ui::QtTimerService::Time clock = 1h;
         ui::QtTimerService timers([&] { return clock; });
-        ui::QtWindowSystem windows(timers, nullptr);
-        RandomSource random;
-        RecordingWavePlayer sound;
-        RecordingMessageBoxes messages;
-        Main main({random, sound, messages, "/data"});
-        for (Timer* t : main.timers()) t->setHost(&timers);
-        windows.loadMain(main);
-        QWidget* button = windows.raceWindow()->widgetFor(main.Command1);
+        WindowedRace race(timers);
+        race.windows.loadMain(race.main);
+        QWidget* button = race.windows.raceWindow()->widgetFor(race.main.Command1);
         QTest::mousePress(button, Qt::LeftButton);
         clock += 3 * 800ms + row.sinceHandOver;  // the staging walk, then the countdown
         QTest::mouseRelease(button, Qt::LeftButton);
-        EXPECT_EQ(main.reactionClock, DecimalSeconds::fromTenThousandths(4650 + 10 * row.ticks));
-        windows.unloadMain();
+        EXPECT_EQ(race.main.reactionClock,
+                  DecimalSeconds::fromTenThousandths(4650 + 10 * row.ticks));
     }
 }
 
@@ -105,23 +113,17 @@ TEST(QtWindowSystemTest, AControllerReleaseCountsOnlyWhenItsPressReachedTheRaceW
     qtApp();
     for (const auto& row : rows) {
         ui::QtTimerService timers;
-        ui::QtWindowSystem windows(timers, nullptr);
-        RandomSource random;
-        RecordingWavePlayer sound;
-        RecordingMessageBoxes messages;
-        Main main({random, sound, messages, "/data"});
-        for (Timer* t : main.timers()) t->setHost(&timers);
-        const auto sink = ui::raceWindowSink(windows);
+        WindowedRace race(timers);
+        const auto sink = ui::raceWindowSink(race.windows);
         const input::HeldInputs::Input button{0, input::HeldInputs::Kind::Button, 0};
-        if (!row.pressedDuringSplash) windows.loadMain(main);
+        if (!row.pressedDuringSplash) race.windows.loadMain(race.main);
         sink({true, 1, {}, button});
         QCoreApplication::processEvents();
-        if (row.pressedDuringSplash) windows.loadMain(main);
+        if (row.pressedDuringSplash) race.windows.loadMain(race.main);
         sink({false, 0, {}, button});
         QCoreApplication::processEvents();
-        EXPECT_EQ(main.playerWins.value() + main.computerWins.value(), row.judged)
+        EXPECT_EQ(race.main.playerWins.value() + race.main.computerWins.value(), row.judged)
             << row.pressedDuringSplash;
-        windows.unloadMain();
     }
 }
 

@@ -42,8 +42,6 @@ TEST(MainForm, SettingsStartAtNormalStandardTreeRollOut465AndSoundOn) {
     EXPECT_EQ(form.Tree[2].value, 1);
     for (int i = 1; i <= 5; ++i) EXPECT_EQ(form.Level[i].value, i == 3 ? 1 : 0);
     EXPECT_EQ(form.Level[3].caption, "Normal");
-    EXPECT_EQ(form.RollOut.min, 455);
-    EXPECT_EQ(form.RollOut.max, 475);
     EXPECT_EQ(form.RollOut.value, 465);
     EXPECT_EQ(form.Check1.value, 0);
     EXPECT_EQ(form.Label3.caption,

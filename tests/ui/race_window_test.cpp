@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QTimer>
 #include <functional>
 #include <iostream>
@@ -277,25 +276,6 @@ TEST_F(RaceWindowPainting, TheDividerShowsBetweenTheBoardsTimeDisplays) {
     EXPECT_EQ(image.pixelColor(216, 70), QColor(255, 255, 255));
 }
 
-TEST_F(RaceWindowPainting, OpeningTheSetupPanelShowsTheBlueBackdropAndTheFramesOwnGraphics) {
-    QTest::mouseClick(widget(main.setupButton), Qt::LeftButton);
-    EXPECT_TRUE(main.setupPanel.visible);
-    EXPECT_FALSE(widget(main.setupPanel)->isHidden());
-    EXPECT_FALSE(widget(main.levelOptions[3])->isHidden());
-    const QImage image = window.grab().toImage();
-    // The blue margin left of the frame, with its cyan outline at the backdrop's edge.
-    EXPECT_EQ(image.pixelColor(425, 150), QColor(0, 0, 255));
-    EXPECT_EQ(image.pixelColor(420, 150), QColor(0, 255, 255));
-    // Line1 in the frame, in the window text colour, in a gap of Label3's caption.
-    const QPoint frame = pixelRect(main.setupPanel.rect).topLeft();
-    EXPECT_EQ(image.pixelColor(frame + QPoint(60, 126)), ui::windowTextColour());
-    // The rest of the frame shows the face colour (the style may tint it), not the backdrop.
-    const QColor inside = image.pixelColor(frame + QPoint(120, 60));
-    const QColor face = ui::buttonFaceColour();
-    EXPECT_LE(std::abs(inside.red() - face.red()), 8);
-    EXPECT_LE(std::abs(inside.blue() - face.blue()), 8);
-}
-
 TEST_F(RaceWindowPainting, AModelChangeShowsOnceTheSurfaceIsRefreshed) {
     main.player.green.fillColor = colour::kLitGreen;
     main.refresh(main.player.green);
@@ -415,18 +395,6 @@ TEST_F(RaceWindowInput, TheTreeAndLevelOptionsAreSeparateGroups) {
     EXPECT_EQ(main.standardTreeOption.value, 0);
 }
 
-TEST_F(RaceWindowInput, TheRollOutStepsByOneAndStaysWithin455And475) {
-    auto* bar = static_cast<QScrollBar*>(widget(main.rollOut));
-    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(main.rollOut.value, 466);
-    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
-    EXPECT_EQ(main.rollOut.value, 465);
-    for (int i = 0; i < 30; ++i) bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(main.rollOut.value, 475);
-    for (int i = 0; i < 30; ++i) bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    EXPECT_EQ(main.rollOut.value, 455);
-}
-
 TEST_F(RaceWindowInput, TickingTheMuteBoxAndTypingIntoATextBoxReachTheModel) {
     QTest::mouseClick(widget(main.setupButton), Qt::LeftButton);
     QTest::mouseClick(widget(main.muteSound), Qt::LeftButton, {}, QPoint(5, 10));
@@ -480,31 +448,6 @@ TEST_F(RaceWindowStaging, SpaceOrEnterOnTheRaceButtonDoesNothing) {
     for (auto key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(button, key);
     EXPECT_EQ(main.raceButton.caption, "Stage (Down)");
     EXPECT_FALSE(main.stagingWalk.enabled());
-}
-
-// A click, Space, Return or keypad Enter on a focused button: each is a click.
-TEST_F(RaceWindowStaging, TheSetupButtonTogglesThePanelAndTheQuitButtonCallsItsHook) {
-    const std::function<void(QWidget*)> activations[] = {
-        [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); },
-        [](QWidget* w) { QTest::keyClick(w, Qt::Key_Space); },
-        [](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); },
-        [](QWidget* w) { QTest::keyClick(w, Qt::Key_Enter, Qt::KeypadModifier); },
-    };
-    int quits = 0;
-    window.onQuit([&] { ++quits; });
-    for (const auto& activate : activations) {
-        const int before = quits;
-        widget(main.quitButton)->setFocus();
-        activate(widget(main.quitButton));
-        EXPECT_EQ(quits, before + 1);
-        widget(main.setupButton)->setFocus();
-        activate(widget(main.setupButton));
-        EXPECT_TRUE(main.setupPanel.visible);
-        EXPECT_TRUE(widget(main.setupPanel)->isVisible());
-        activate(widget(main.setupButton));
-        EXPECT_FALSE(main.setupPanel.visible);
-        EXPECT_TRUE(widget(main.setupPanel)->isHidden());
-    }
 }
 
 TEST_F(RaceWindowStaging, AnErrorInAHandlerIsReportedAndTheWindowGoesOn) {

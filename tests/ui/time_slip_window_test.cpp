@@ -4,8 +4,10 @@
 #include <QLabel>
 #include <QTableView>
 #include <functional>
+#include <map>
 
 #include "qt_app.h"
+#include "ui/time_slip/slip_plots.h"
 #include "ui/time_slip/slip_table_model.h"
 #include "ui/time_slip/time_slip_window.h"
 
@@ -13,6 +15,7 @@ namespace korvane::testing {
 namespace {
 
 using std::chrono::milliseconds;
+using ui::PlotSpan;
 using ui::SlipTableModel;
 using ui::TimeSlipWindow;
 
@@ -134,6 +137,60 @@ TEST(SlipFigures, FollowTheSessionAsRunsComeAndTheNewestChanges) {
             EXPECT_EQ(table.index(0, 4).data().toString().toStdString(), row.topRt);
         }
     }
+}
+
+// Both plots show -.050 to .350, widened by whole 10 ms bins to take in every R/T, with an
+// empty bin above the top one.
+TEST(SlipPlots, TheSpanTakesInEveryRtInWhole10MsBins) {
+    const struct {
+        std::vector<std::optional<double>> rts;
+        double low, high;
+        long firstBin, lastBin;
+        std::map<long, int> counts;  // the bins with any R/T in them
+    } rows[] = {
+        {{}, -0.05, 0.35, -5, 35, {}},
+        {{std::nullopt}, -0.05, 0.35, -5, 35, {}},
+        {{0.213, 0.215, -0.041, std::nullopt, 0.0, -0.04},
+         -0.05,
+         0.35,
+         -5,
+         35,
+         {{-5, 1}, {-4, 1}, {0, 1}, {21, 2}}},
+        {{0.4125, -0.123}, -0.13, 0.43, -13, 43, {{-13, 1}, {41, 1}}},
+        {{0.35}, -0.05, 0.36, -5, 36, {{35, 1}}},
+    };
+    for (const auto& row : rows) {
+        std::vector<ui::PlotPoint> runs;
+        for (const auto rt : row.rts) runs.push_back({rt, false});
+        const PlotSpan span = ui::plotSpan(runs);
+        EXPECT_NEAR(span.low, row.low, 1e-9) << row.rts.size();
+        EXPECT_NEAR(span.high, row.high, 1e-9) << row.rts.size();
+        const ui::PlotBins bins = ui::plotBins(runs, span);
+        EXPECT_EQ(bins.first, row.firstBin);
+        EXPECT_EQ(bins.first + static_cast<long>(bins.counts.size()) - 1, row.lastBin);
+        std::map<long, int> counts;
+        for (std::size_t i = 0; i < bins.counts.size(); ++i) {
+            if (bins.counts[i] != 0) counts[bins.first + static_cast<long>(i)] = bins.counts[i];
+        }
+        EXPECT_EQ(counts, row.counts) << row.rts.size();
+    }
+}
+
+// An R/T lies up the plot by its place in the span; runs lie along it from first to last.
+TEST(SlipPlots, PlaceAnRtUpTheSpanAndARunAlongThePlot) {
+    const PlotSpan usual, wide{-0.13, 0.43};
+    const struct {
+        PlotSpan span;
+        double rt, share;
+    } heights[] = {{usual, -0.05, 0},  {usual, 0.35, 1}, {usual, 0, 0.125},
+                   {usual, 0.15, 0.5}, {wide, -0.13, 0}, {wide, 0.15, 0.5}};
+    for (const auto& h : heights) EXPECT_NEAR(ui::spanShare(h.span, h.rt), h.share, 1e-9) << h.rt;
+    const struct {
+        std::size_t i, count;
+        double share;
+    } places[] = {{0, 1, 0}, {0, 3, 0}, {1, 3, 0.5}, {2, 3, 1}};
+    for (const auto& p : places)
+        EXPECT_EQ(ui::runShare(p.i, p.count), p.share) << p.i << "/" << p.count;
 }
 
 }  // namespace

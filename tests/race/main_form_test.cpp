@@ -48,19 +48,6 @@ TEST(MainForm, SettingsStartAtNormalStandardTreeRollOut465AndSoundOn) {
               "Less" + std::string(13, ' ') + "<Rollout>" + std::string(13, ' ') + "More");
 }
 
-TEST(MainForm, TimersStartStoppedWithTheirIntervals) {
-    MainForm form;
-    const std::vector<std::pair<Timer*, int>> expected = {{&form.playerSequencer, 500},
-                                                          {&form.computerSequencer, 500},
-                                                          {&form.proSequencer, 400},
-                                                          {&form.reactionClockTicker, 2},
-                                                          {&form.stagingWalk, 800}};
-    for (auto [timer, interval] : expected) {
-        EXPECT_FALSE(timer->enabled()) << timer->name();
-        EXPECT_EQ(timer->interval(), interval) << timer->name();
-    }
-}
-
 TEST(MainForm, LampsPostAndPicturesDoNotOverlap) {
     const MainForm form;
     auto overlaps = [](const Control* a, const Control* b) {

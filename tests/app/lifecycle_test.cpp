@@ -108,6 +108,7 @@ TEST_F(LifecycleTest, QuitShowsTheFarewellThenEndsWithStatusZeroAndNothingRunsAf
     life.quitClicked();
     ASSERT_EQ(world.log.size(), 2u);
     EXPECT_EQ(world.log[0].rfind("message This is a \"Beta Version\"", 0), 0u);
+    EXPECT_EQ(world.log[0].find('\n'), std::string::npos) << "the farewell is one line";
     EXPECT_EQ(world.log[1], "end 0");
 
     const std::string staged = main.staged.caption;

@@ -42,25 +42,10 @@ TEST(MainForm, SettingsStartAtNormalStandardTreeRollOut465AndSoundOn) {
     EXPECT_EQ(form.Tree[2].value, 1);
     for (int i = 1; i <= 5; ++i) EXPECT_EQ(form.Level[i].value, i == 3 ? 1 : 0);
     EXPECT_EQ(form.Level[3].caption, "Normal");
-    EXPECT_EQ(form.RollOut.min, 455);
-    EXPECT_EQ(form.RollOut.max, 475);
     EXPECT_EQ(form.RollOut.value, 465);
     EXPECT_EQ(form.Check1.value, 0);
     EXPECT_EQ(form.Label3.caption,
               "Less" + std::string(13, ' ') + "<Rollout>" + std::string(13, ' ') + "More");
-}
-
-TEST(MainForm, TimersStartStoppedWithTheirIntervals) {
-    MainForm form;
-    const std::vector<std::pair<Timer*, int>> expected = {{&form.playerSequencer, 500},
-                                                          {&form.computerSequencer, 500},
-                                                          {&form.proSequencer, 400},
-                                                          {&form.reactionClockTicker, 2},
-                                                          {&form.stagingWalk, 800}};
-    for (auto [timer, interval] : expected) {
-        EXPECT_FALSE(timer->enabled()) << timer->name();
-        EXPECT_EQ(timer->interval(), interval) << timer->name();
-    }
 }
 
 TEST(MainForm, LampsPostAndPicturesDoNotOverlap) {

@@ -3,10 +3,12 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
+#include <functional>
 
 #include "race/computer_time.h"
 #include "race_window_fixture.h"
 #include "ui/kit/control_geometry.h"
+#include "ui/kit/qt_colour.h"
 
 namespace korvane::testing {
 namespace {
@@ -25,49 +27,6 @@ class SetupPanelOnScreen : public RaceWindowTest {
     }
     // The backdrop's rectangle in window pixels: its one-pixel outline runs along the edges.
     QRect backdrop() const { return pixelRect(main.setupBackdrop.rect); }
-};
-
-TEST_F(SetupPanelOnScreen, TheSetupButtonShowsTheFrameInsideItsOutlinedBlueBackdropAndHidesBoth) {
-    const QImage closed = window.grab().toImage();
-    clickSetupButton();
-    EXPECT_TRUE(main.setupPanel.visible);
-    EXPECT_TRUE(main.setupBackdrop.visible);
-    EXPECT_TRUE(widget(main.setupPanel)->isVisible());
-    EXPECT_EQ(setupButton()->text(), "Done");
-    EXPECT_EQ(setupButtonFace(), QColor(255, 255, 0));
-
-    const QImage open = window.grab().toImage();
-    const QRect b = backdrop();
-    const QColor cyan(0, 255, 255), blue(0, 0, 255);
-    // The outline on all four sides, and the blue margin just inside it on each side.
-    EXPECT_EQ(open.pixelColor(b.left(), b.center().y()), cyan);
-    EXPECT_EQ(open.pixelColor(b.right(), b.center().y()), cyan);
-    EXPECT_EQ(open.pixelColor(b.center().x(), b.top()), cyan);
-    EXPECT_EQ(open.pixelColor(b.center().x(), b.bottom()), cyan);
-    EXPECT_EQ(open.pixelColor(b.left() + 5, b.center().y()), blue);
-    EXPECT_EQ(open.pixelColor(b.right() - 5, b.center().y()), blue);
-    EXPECT_EQ(open.pixelColor(b.center().x(), b.top() + 3), blue);
-    EXPECT_EQ(open.pixelColor(b.center().x(), b.bottom() - 5), blue);
-    // The frame lies over the middle of the backdrop.
-    EXPECT_NE(open.pixelColor(b.center()), blue);
-
-    clickSetupButton();
-    EXPECT_FALSE(main.setupPanel.visible);
-    EXPECT_FALSE(main.setupBackdrop.visible);
-    EXPECT_TRUE(widget(main.setupPanel)->isHidden());
-    EXPECT_EQ(setupButton()->text(), "Setup");
-    EXPECT_EQ(setupButtonFace(), QColor(0, 0, 255));
-    // The scene under the panel is back as it was before it opened.
-    const QImage reclosed = window.grab().toImage();
-    EXPECT_EQ(reclosed.copy(b), closed.copy(b));
-}
-
-// ---- Settings changed through the panel's widgets
-
-class SettingsThroughThePanel : public SetupPanelOnScreen {
-  protected:
-    SettingsThroughThePanel() { clickSetupButton(); }
-
     // A click on one of the roll-out bar's arrows, wherever the style draws it.
     void clickRollOutArrow(QStyle::SubControl arrow) {
         auto* bar = static_cast<QScrollBar*>(widget(main.rollOut));
@@ -85,6 +44,80 @@ class SettingsThroughThePanel : public SetupPanelOnScreen {
         ASSERT_FALSE(rect.isEmpty());
         QTest::mouseClick(bar, Qt::LeftButton, {}, rect.center());
     }
+};
+
+// A click, Space, Return or keypad Enter on a focused button: each is a click. Setup opens the
+// panel and asks to be clicked when done, then closes it; Quit calls its hook.
+TEST_F(SetupPanelOnScreen, EveryActivationOfSetupTogglesThePanelAndOfQuitCallsItsHook) {
+    const struct {
+        const char* what;
+        std::function<void(QWidget*)> activate;
+    } ways[] = {
+        {"click", [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }},
+        {"Space", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Space); }},
+        {"Return", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); }},
+        {"keypad Enter", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Enter, Qt::KeypadModifier); }},
+    };
+    int quits = 0;
+    QObject::connect(&window, &ui::RaceWindow::quitClicked, [&] { ++quits; });
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.what);
+        const int before = quits;
+        widget(main.quitButton)->setFocus();
+        way.activate(widget(main.quitButton));
+        EXPECT_EQ(quits, before + 1);
+        for (const bool open : {true, false}) {
+            widget(main.setupButton)->setFocus();
+            way.activate(widget(main.setupButton));
+            EXPECT_EQ(main.setupPanel.visible, open);
+            EXPECT_EQ(main.setupBackdrop.visible, open);
+            EXPECT_EQ(widget(main.setupPanel)->isVisible(), open);
+            EXPECT_EQ(widget(main.levelOptions[3])->isVisible(), open);
+            EXPECT_EQ(setupButton()->text(), open ? "Done" : "Setup");
+            EXPECT_EQ(setupButtonFace(), open ? QColor(255, 255, 0) : QColor(0, 0, 255));
+        }
+    }
+}
+
+TEST_F(SetupPanelOnScreen, TheOpenFrameLiesInAnOutlinedBlueBackdropThatLeavesNoTraceOnClosing) {
+    const QImage closed = window.grab().toImage();
+    clickSetupButton();
+    const QImage open = window.grab().toImage();
+    const QRect b = backdrop();
+    const QPoint frame = pixelRect(main.setupPanel.rect).topLeft();
+    const QColor cyan(0, 255, 255), blue(0, 0, 255);
+    const struct {
+        const char* what;
+        QPoint at;
+        QColor colour;
+    } rows[] = {
+        {"outline, left", {b.left(), b.center().y()}, cyan},
+        {"outline, right", {b.right(), b.center().y()}, cyan},
+        {"outline, top", {b.center().x(), b.top()}, cyan},
+        {"outline, bottom", {b.center().x(), b.bottom()}, cyan},
+        {"margin, left", {b.left() + 5, b.center().y()}, blue},
+        {"margin, right", {b.right() - 5, b.center().y()}, blue},
+        {"margin, top", {b.center().x(), b.top() + 3}, blue},
+        {"margin, bottom", {b.center().x(), b.bottom() - 5}, blue},
+        {"Line1, in a gap of Label3's caption", frame + QPoint(60, 126), ui::windowTextColour()},
+    };
+    for (const auto& row : rows) EXPECT_EQ(open.pixelColor(row.at), row.colour) << row.what;
+    // The rest of the frame shows the face colour (the style may tint it), not the backdrop.
+    const QColor inside = open.pixelColor(frame + QPoint(120, 60));
+    const QColor face = ui::buttonFaceColour();
+    EXPECT_LE(std::abs(inside.red() - face.red()), 8);
+    EXPECT_LE(std::abs(inside.blue() - face.blue()), 8);
+
+    clickSetupButton();
+    EXPECT_EQ(window.grab().toImage().copy(b), closed.copy(b));
+}
+
+// ---- Settings changed through the panel's widgets
+
+class SettingsThroughThePanel : public SetupPanelOnScreen {
+  protected:
+    SettingsThroughThePanel() { clickSetupButton(); }
+
     void pressRaceButton() {
         QTest::mousePress(widget(main.raceButton), Qt::LeftButton, {}, QPoint(30, 20));
     }
@@ -107,17 +140,6 @@ TEST_F(SettingsThroughThePanel, ProTreeLevelAndRollOutClickedOnThePanelFeedTheNe
     EXPECT_EQ(main.computerFastest.value(), 400);
     EXPECT_EQ(main.computerSlowest.value(), 404);
     EXPECT_EQ(main.reactionClock.tenThousandths(), 4670);
-    releaseRaceButton();
-}
-
-TEST_F(SettingsThroughThePanel, TheRollOutArrowsStopAt455And475) {
-    for (int i = 0; i < 25; ++i) clickRollOutArrow(QStyle::SC_ScrollBarSubLine);
-    pressRaceButton();
-    EXPECT_EQ(main.reactionClock.tenThousandths(), 4550);
-    releaseRaceButton();
-    for (int i = 0; i < 25; ++i) clickRollOutArrow(QStyle::SC_ScrollBarAddLine);
-    pressRaceButton();
-    EXPECT_EQ(main.reactionClock.tenThousandths(), 4750);
     releaseRaceButton();
 }
 
@@ -219,19 +241,40 @@ TEST_F(PanelByKeyboard, TabFollowsTheTabIndicesAndEntersEachGroupAtItsSelectedOp
                                  "Command1"}));
 }
 
-TEST_F(PanelByKeyboard, TheArrowKeysStepTheRollOutOneAtATimeBetween455And475) {
+// The arrow keys, the bar's arrows and its page steps each move the roll-out by one, and none
+// goes past 455 or 475.
+TEST_F(PanelByKeyboard, EveryWayToMoveTheRollOutStepsByOneBetween455And475) {
     clickSetupButton();
     tabTo(main.rollOut);
-    std::vector<int> seen;
-    for (int i = 0; i < 12; ++i) {
-        press(Qt::Key_Left);
-        seen.push_back(main.rollOut.value);
+    auto* bar = static_cast<QScrollBar*>(widget(main.rollOut));
+    const auto key = [this](Qt::Key k) { return [this, k] { press(k); }; };
+    const auto arrow = [this](QStyle::SubControl a) { return [this, a] { clickRollOutArrow(a); }; };
+    const auto page = [bar](QAbstractSlider::SliderAction a) {
+        return [bar, a] { bar->triggerAction(a); };
+    };
+    const struct {
+        const char* what;
+        std::function<void()> step;
+        int times;
+        int value;  // afterwards, from where the row before left it
+    } rows[] = {
+        {"Right key", key(Qt::Key_Right), 1, 466},
+        {"Left key", key(Qt::Key_Left), 1, 465},
+        {"Left key past the bottom", key(Qt::Key_Left), 12, 455},
+        {"Right key past the top", key(Qt::Key_Right), 22, 475},
+        {"left arrow", arrow(QStyle::SC_ScrollBarSubLine), 1, 474},
+        {"left arrow past the bottom", arrow(QStyle::SC_ScrollBarSubLine), 25, 455},
+        {"right arrow", arrow(QStyle::SC_ScrollBarAddLine), 1, 456},
+        {"right arrow past the top", arrow(QStyle::SC_ScrollBarAddLine), 25, 475},
+        {"page down", page(QAbstractSlider::SliderPageStepSub), 1, 474},
+        {"page down past the bottom", page(QAbstractSlider::SliderPageStepSub), 30, 455},
+        {"page up", page(QAbstractSlider::SliderPageStepAdd), 1, 456},
+        {"page up past the top", page(QAbstractSlider::SliderPageStepAdd), 30, 475},
+    };
+    for (const auto& row : rows) {
+        for (int i = 0; i < row.times; ++i) row.step();
+        EXPECT_EQ(main.rollOut.value, row.value) << row.what;
     }
-    EXPECT_EQ(seen, (std::vector<int>{464, 463, 462, 461, 460, 459, 458, 457, 456, 455, 455, 455}));
-    for (int i = 0; i < 22; ++i) press(Qt::Key_Right);
-    EXPECT_EQ(main.rollOut.value, 475);
-    press(Qt::Key_Left);
-    EXPECT_EQ(main.rollOut.value, 474);
 }
 
 TEST_F(PanelByKeyboard, ArrowKeysChangeTheLevelAndTheTreeEachWithinItsOwnGroup) {

@@ -15,23 +15,6 @@ constexpr int kMargin = 28;
 constexpr double kBin = 0.010;
 constexpr std::size_t kCrowded = 400;
 
-struct Span {
-    double low = -0.05;
-    double high = 0.35;
-};
-
-// The R/T range shown: what the runs reached, never narrower than the default.
-Span spanOf(const std::vector<PlotPoint>& runs) {
-    Span span;
-    for (const PlotPoint& run : runs) {
-        if (const auto rt = run.rt) {
-            span.low = std::min(span.low, std::floor(*rt / kBin) * kBin);
-            span.high = std::max(span.high, std::ceil(*rt / kBin) * kBin + kBin);
-        }
-    }
-    return span;
-}
-
 void frame(QPainter& painter, const QRect& area, const QString& title) {
     painter.fillRect(painter.window(), Qt::white);
     painter.setPen(Qt::gray);
@@ -46,6 +29,37 @@ PlotPoint plotPointOf(const RaceRecord& run) {
     return {reactionSeconds(run), run.playerRed};
 }
 
+PlotSpan plotSpan(const std::vector<PlotPoint>& runs) {
+    PlotSpan span;
+    for (const PlotPoint& run : runs) {
+        if (const auto rt = run.rt) {
+            span.low = std::min(span.low, std::floor(*rt / kBin) * kBin);
+            span.high = std::max(span.high, std::ceil(*rt / kBin) * kBin + kBin);
+        }
+    }
+    return span;
+}
+
+double spanShare(const PlotSpan& span, double rt) {
+    return (rt - span.low) / (span.high - span.low);
+}
+
+double runShare(std::size_t i, std::size_t count) {
+    return static_cast<double>(i) / (std::max<double>(static_cast<double>(count), 2) - 1);
+}
+
+PlotBins plotBins(const std::vector<PlotPoint>& runs, const PlotSpan& span) {
+    PlotBins bins{std::lround(span.low / kBin), {}};
+    bins.counts.resize(static_cast<std::size_t>(std::lround(span.high / kBin) - bins.first + 1));
+    for (const PlotPoint& run : runs) {
+        if (run.rt) {
+            ++bins.counts[static_cast<std::size_t>(std::lround(std::floor(*run.rt / kBin)) -
+                                                   bins.first)];
+        }
+    }
+    return bins;
+}
+
 RtPlot::RtPlot(const std::vector<PlotPoint>& runs, QWidget* parent) : QWidget(parent), runs_(runs) {
     setMinimumSize(170, 160);
     setAccessibleName(tr("R/T per run"));
@@ -55,11 +69,8 @@ void RtPlot::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect area = rect().adjusted(kMargin, kMargin, -8, -8);
     frame(painter, area, tr("R/T per run"));
-    const Span span = spanOf(runs_);
-    const double n = std::max<double>(runs_.size(), 2);
-    const auto y = [&](double rt) {
-        return area.bottom() - (rt - span.low) / (span.high - span.low) * area.height();
-    };
+    const PlotSpan span = plotSpan(runs_);
+    const auto y = [&](double rt) { return area.bottom() - spanShare(span, rt) * area.height(); };
     painter.setPen(QPen(Qt::darkGray, 1, Qt::DotLine));
     painter.drawLine(QPointF(area.left(), y(0)), QPointF(area.right(), y(0)));
     if (median_) {
@@ -75,7 +86,7 @@ void RtPlot::paintEvent(QPaintEvent*) {
     for (std::size_t i = 0; i < runs_.size(); ++i) {
         const auto rt = runs_[i].rt;
         if (!rt && !runs_[i].red) continue;
-        const int x = static_cast<int>(area.left() + i / (n - 1) * area.width());
+        const int x = static_cast<int>(area.left() + runShare(i, runs_.size()) * area.width());
         const int top = static_cast<int>(rt ? y(*rt) : area.bottom());
         // One point a pixel and colour is enough, however many runs fall on it.
         const QPoint cell = QPoint(x, top) - area.topLeft();
@@ -107,23 +118,15 @@ void RtHistogram::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect area = rect().adjusted(kMargin, kMargin, -8, -8);
     frame(painter, area, tr("R/T in 10 ms bins"));
-    const Span span = spanOf(runs_);
-    const long first = std::lround(span.low / kBin);
-    std::vector<int> bins(static_cast<std::size_t>(std::lround(span.high / kBin) - first + 1));
-    int tallest = 1;
-    for (const PlotPoint& run : runs_) {
-        if (run.rt) {
-            const auto bin =
-                static_cast<std::size_t>(std::lround(std::floor(*run.rt / kBin)) - first);
-            tallest = std::max(tallest, ++bins[bin]);
-        }
-    }
+    const PlotSpan span = plotSpan(runs_);
+    const PlotBins bins = plotBins(runs_, span);
+    const int tallest = std::max(1, *std::max_element(bins.counts.begin(), bins.counts.end()));
     const double width = area.width() * kBin / (span.high - span.low);
-    for (std::size_t i = 0; i < bins.size(); ++i) {
-        if (bins[i] == 0) continue;
+    for (std::size_t i = 0; i < bins.counts.size(); ++i) {
+        if (bins.counts[i] == 0) continue;
         const double left = area.left() + static_cast<double>(i) * width;
-        const double height = static_cast<double>(bins[i]) / tallest * area.height();
-        const bool early = static_cast<long>(i) + first < 0;
+        const double height = static_cast<double>(bins.counts[i]) / tallest * area.height();
+        const bool early = static_cast<long>(i) + bins.first < 0;
         painter.fillRect(QRectF(left, area.bottom() - height, width - 1, height),
                          early ? Qt::red : Qt::darkGreen);
     }

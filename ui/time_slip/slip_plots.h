@@ -15,6 +15,25 @@ struct PlotPoint {
 };
 PlotPoint plotPointOf(const RaceRecord& run);
 
+// The R/T range both plots show, in seconds: whole 10 ms bins around what the runs reached,
+// never narrower than -.050 to .350.
+struct PlotSpan {
+    double low = -0.05;
+    double high = 0.35;
+};
+PlotSpan plotSpan(const std::vector<PlotPoint>& runs);
+// How far up the span an R/T lies: 0 at its low end, 1 at its high end.
+double spanShare(const PlotSpan& span, double rt);
+// How far along the plot run i of count lies: the first at 0, the last at 1.
+double runShare(std::size_t i, std::size_t count);
+
+// How many R/Ts fell in each 10 ms bin of the span; bin k holds k x 10 ms up to (k+1) x 10 ms.
+struct PlotBins {
+    long first = 0;  // the bin of counts[0]
+    std::vector<int> counts;
+};
+PlotBins plotBins(const std::vector<PlotPoint>& runs, const PlotSpan& span);
+
 // R/T of every run in order, red lights marked in red and the median as a line.
 class RtPlot : public QWidget {
   public:

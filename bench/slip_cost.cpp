@@ -28,6 +28,7 @@ RaceRecord someRun(int number, RandomSource& random) {
     run.green.onset = run.green.due;
     const auto rt = std::chrono::microseconds(static_cast<int>(random.next() * 300000) - 50000);
     run.release = *run.green.onset + rt;
+    run.rt = rt;
     run.playerRed = rt.count() < 0;
     return run;
 }

@@ -64,13 +64,13 @@ std::string boardStyle(std::string plain) {
     return plain;
 }
 
-std::string boardSeconds(double seconds) {
-    return boardStyle(plainDecimal(std::llround(seconds * 1000)));
+std::string boardMillis(double millis) {
+    return boardStyle(plainDecimal(std::llround(millis)));
 }
 
 std::string reactionText(const RaceRecord& run) {
-    const auto rt = reactionSeconds(run);
-    return rt ? plainDecimal(std::llround(*rt * 1000)) : std::string();
+    const auto ms = reactionMillis(run);
+    return ms ? plainDecimal(*ms) : std::string();
 }
 
 std::string boardTimeText(const std::string& shown) {

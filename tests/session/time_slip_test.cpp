@@ -54,35 +54,64 @@ TEST(TrueReactionTime, CountsFromTheOnsetOrBeforeTheGreenFromItsDueMoment) {
     }
 }
 
+// A run on TREE with a true R/T of RT_US microseconds; kNone: released before the hand-over.
+RaceRecord timed(int rtUs, Tree tree = Tree::Standard) {
+    RaceRecord r;
+    r.tree = tree;
+    if (rtUs != kNone) r.rt = std::chrono::microseconds(rtUs);
+    return r;
+}
+
 struct FiguresRow {
-    std::vector<int> rtMs;  // kNone: a release before the hand-over
-    int redLights;
-    std::optional<double> best, median, mean, deviation, nearMedian;
+    std::vector<int> standardUs, proUs;
+    std::optional<Tree> tree;  // none: both trees
+    int runs, early, staging;
+    std::optional<double> best, median, mean, deviation, consistency;
 };
 
-TEST(SessionFigures, LeaveOutRunsWithoutRtAndTakeTheBestAtOrAboveZero) {
+TEST(TreeFigures, CountCleanReactionsInShownMillisecondsOnTheirTree) {
+    const auto none = std::nullopt;
     const FiguresRow rows[] = {
-        {{}, 0, {}, {}, {}, {}, {}},
-        {{kNone}, 0, {}, {}, {}, {}, {}},
-        {{200}, 0, 0.2, 0.2, 0.2, {}, 1.0},
-        {{-41, 0, 230, 210}, 1, 0.0, 0.105, 0.09975, 0.1401, 0.0},
-        {{220, 200, 215, kNone, 400}, 0, 0.2, 0.2175, 0.25875, 0.09455, 0.5},
+        {{}, {}, none, 0, 0, 0, {}, {}, {}, {}, {}},
+        {{kNone}, {}, none, 1, 0, 1, {}, {}, {}, {}, {}},
+        {{200000}, {}, none, 1, 0, 0, 200, 200, 200, {}, 1.0},
+        // early starts count apart and leave the figures
+        {{-41000, 0, 230000, 210000}, {}, none, 4, 1, 0, 0, 210, 146.667, 127.410, 1 / 3.0},
+        // rounded first: -0.4 ms shows .000, clean; -0.5 ms shows -.001; 222.6 is .010 off 212.5
+        {{212500, -400, -500, 222600}, {}, none, 4, 1, 0, 0, 213, 145.333, 125.962, 2 / 3.0},
+        {{212000, 213000}, {}, none, 2, 0, 0, 212, 212.5, 212.5, 0.707, 1.0},
+        // each tree apart, and both together
+        {{200000, 220000},
+         {150000, kNone, -10000},
+         Tree::Standard,
+         2,
+         0,
+         0,
+         200,
+         210,
+         210,
+         14.142,
+         1.0},
+        {{200000, 220000}, {150000, kNone, -10000}, Tree::Pro, 3, 1, 1, 150, 150, 150, {}, 1.0},
+        {{200000, 220000}, {150000, kNone, -10000}, none, 5, 1, 1, 150, 200, 190, 36.056, 1 / 3.0},
     };
-    for (const FiguresRow& r : rows) {
+    const auto same = [](std::optional<double> got, std::optional<double> want) {
+        return got.has_value() == want.has_value() && (!got || std::abs(*got - *want) < 1e-3);
+    };
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const FiguresRow& r = rows[i];
         std::vector<RaceRecord> runs;
-        for (int ms : r.rtMs)
-            runs.push_back(run(2000 + ms, ms == kNone ? kNone : 2000, 2000, ms < 0));
-        const SessionFigures f = sessionFigures(runs);
-        const auto same = [](std::optional<double> got, std::optional<double> want) {
-            return got.has_value() == want.has_value() && (!got || std::abs(*got - *want) < 5e-5);
-        };
-        EXPECT_EQ(f.runs, static_cast<int>(r.rtMs.size()));
-        EXPECT_EQ(f.redLights, r.redLights);
-        EXPECT_TRUE(same(f.best, r.best)) << r.rtMs.size();
-        EXPECT_TRUE(same(f.median, r.median)) << r.rtMs.size();
-        EXPECT_TRUE(same(f.mean, r.mean)) << r.rtMs.size();
-        EXPECT_TRUE(same(f.deviation, r.deviation)) << r.rtMs.size();
-        EXPECT_TRUE(same(f.nearMedian, r.nearMedian)) << r.rtMs.size();
+        for (int us : r.standardUs) runs.push_back(timed(us));
+        for (int us : r.proUs) runs.push_back(timed(us, Tree::Pro));
+        const TreeFigures f = treeFigures(runs, r.tree);
+        EXPECT_EQ(f.runs, r.runs) << "row " << i;
+        EXPECT_EQ(f.early, r.early) << "row " << i;
+        EXPECT_EQ(f.staging, r.staging) << "row " << i;
+        EXPECT_TRUE(same(f.best, r.best)) << "row " << i;
+        EXPECT_TRUE(same(f.median, r.median)) << "row " << i;
+        EXPECT_TRUE(same(f.mean, r.mean)) << "row " << i;
+        EXPECT_TRUE(same(f.deviation, r.deviation)) << "row " << i;
+        EXPECT_TRUE(same(f.consistency, r.consistency)) << "row " << i;
     }
 }
 
@@ -106,9 +135,12 @@ TEST(SlipText, WritesEveryRunAsTabAndCommaSeparatedRows) {
          "2,Standard,1,0.455,,0.455,,red light,\r\n"},
         {plainDecimal(-41) + " " + plainDecimal(5) + " " + boardTimeText(" .5"),
          "-0.041 0.005 0.500"},
-        {boardSeconds(0.2126) + " " + boardSeconds(-0.041) + " " + boardSeconds(10.5) + " " +
-             boardSeconds(-10.5),
+        {boardMillis(212.5) + " " + boardMillis(-41) + " " + boardMillis(10500) + " " +
+             boardMillis(-10500),
          ".213 -.041 10.500 -10.500"},
+        {reactionText(timed(212500)) + " " + reactionText(timed(-400)) + " " +
+             reactionText(timed(-500)) + " " + reactionText(timed(1800000)),
+         "0.213 0.000 -0.001 1.800"},
     };
     for (const auto& [got, want] : rows) EXPECT_EQ(got, want);
 }

@@ -70,9 +70,8 @@ QVariant SlipTableModel::data(const QModelIndex& index, int role) const {
     const RaceRecord& run = runs_[static_cast<std::size_t>(shown_ - 1 - index.row())];
     if (role == Qt::DisplayRole) return cell(run, index.column());
     if (role == Qt::TextAlignmentRole) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
-    if (role == Qt::ForegroundRole && index.column() == kRtColumn) {
-        const auto rt = reactionSeconds(run);
-        if (rt && *rt < 0) return QBrush(Qt::red);
+    if (role == Qt::ForegroundRole && index.column() == kRtColumn && startOf(run) == Start::Early) {
+        return QBrush(Qt::red);
     }
     return {};
 }

@@ -20,7 +20,7 @@ using namespace korvane;
 RaceRecord someRun(int number, RandomSource& random) {
     RaceRecord run;
     run.run = number;
-    run.level = 3;
+    run.level = "Normal";
     run.rollOutMs = 465;
     run.playerTime = " .505";
     run.computerTime = ".503";

@@ -16,7 +16,7 @@ const Row kHeader{"run",    "tree",     "level",  "rollout", "reaction",
                   "player", "computer", "result", "onset"};
 
 Row rowOf(const RaceRecord& run) {
-    return {std::to_string(run.run),         treeName(run.tree), std::to_string(run.level),
+    return {std::to_string(run.run),         treeName(run.tree), run.level,
             plainDecimal(run.rollOutMs),     reactionText(run),  boardTimeText(run.playerTime),
             boardTimeText(run.computerTime), resultName(run),    onsetText(run)};
 }
@@ -83,7 +83,8 @@ std::string treeName(Tree tree) {
 }
 
 std::string onsetText(const RaceRecord& run) {
-    return countsFromOnset(run.release, run.green) ? run.onsetSource : std::string();
+    if (!countsFromOnset(run.release, run.green)) return {};
+    return run.onsetSource == "presented" ? "shown" : "sent to screen";
 }
 
 std::string resultName(const RaceRecord& run) {

@@ -23,8 +23,8 @@ std::string treeName(Tree tree);
 // "red light" for the player's red light, else "win" or "loss".
 std::string resultName(const RaceRecord& run);
 
-// What told the green's onset ("presented" or "flushed"); empty where the R/T does not count
-// from it.
+// What told the green's onset: "shown" when the compositor said the frame reached the screen,
+// else "sent to screen"; empty where the R/T does not count from it.
 std::string onsetText(const RaceRecord& run);
 
 // Every run with a header row, tab-separated, one line each.

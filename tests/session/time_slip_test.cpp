@@ -115,24 +115,24 @@ TEST(TreeFigures, CountCleanReactionsInShownMillisecondsOnTheirTree) {
     }
 }
 
-// Two runs in both formats: a clean loss on the Pro Tree and an early red light with no R/T.
+// Two runs in both formats: a clean loss on the Pro Tree and a red light during staging.
 TEST(SlipText, WritesEveryRunAsTabAndCommaSeparatedRows) {
     RaceRecord a = run(1213, 1000, 1004);
-    a.run = 1, a.tree = Tree::Pro, a.level = 5, a.rollOutMs = 465;
+    a.run = 1, a.tree = Tree::Pro, a.level = "Race of Champions", a.rollOutMs = 465;
     a.playerTime = " .404", a.computerTime = ".401", a.winner = Winner::Computer;
     a.onsetSource = "presented";
     RaceRecord b = run(500, kNone, kNone, true);
-    b.run = 2, b.level = 1, b.rollOutMs = 455, b.playerTime = " .455", b.winner = Winner::Player;
+    b.run = 2, b.level = "Novice Trophy", b.rollOutMs = 455, b.playerTime = " .455";
     const std::vector<RaceRecord> runs{a, b};
     const std::pair<std::string, std::string> rows[] = {
         {slipTsv(runs),
          "run\ttree\tlevel\trollout\treaction\tplayer\tcomputer\tresult\tonset\n"
-         "1\tPro\t5\t0.465\t0.209\t0.404\t0.401\tloss\tpresented\n"
-         "2\tStandard\t1\t0.455\t\t0.455\t\tred light\t\n"},
+         "1\tPro\tRace of Champions\t0.465\t0.209\t0.404\t0.401\tloss\tshown\n"
+         "2\tStandard\tNovice Trophy\t0.455\t\t0.455\t\tred light\t\n"},
         {slipCsv(runs),
          "run,tree,level,rollout,reaction,player,computer,result,onset\r\n"
-         "1,Pro,5,0.465,0.209,0.404,0.401,loss,presented\r\n"
-         "2,Standard,1,0.455,,0.455,,red light,\r\n"},
+         "1,Pro,Race of Champions,0.465,0.209,0.404,0.401,loss,shown\r\n"
+         "2,Standard,Novice Trophy,0.455,,0.455,,red light,\r\n"},
         {plainDecimal(-41) + " " + plainDecimal(5) + " " + boardTimeText(" .5"),
          "-0.041 0.005 0.500"},
         {boardMillis(212.5) + " " + boardMillis(-41) + " " + boardMillis(10500) + " " +
@@ -174,7 +174,8 @@ TEST_F(SlipLogTest, RecordsEachCountedReleaseWithItsRaceMoments) {
 
     ASSERT_EQ(log.runs().size(), 2u);
     EXPECT_EQ(reactionText(log.runs()[0]), "0.210");
-    EXPECT_EQ(log.runs()[0].onsetSource, "flushed");
+    EXPECT_EQ(onsetText(log.runs()[0]), "sent to screen");
+    EXPECT_EQ(log.runs()[0].level, "Normal");
     EXPECT_EQ(resultName(log.runs()[0]), "win");
     EXPECT_EQ(reactionText(log.runs()[1]), "-0.200");  // 800 ms after the hand-over is due
     EXPECT_EQ(resultName(log.runs()[1]), "red light");
@@ -194,7 +195,7 @@ TEST_F(SlipLogTest, TheNewestRunTakesItsRacesOnsetWhenItComesAfterTheRelease) {
     moments.greenShown(race, at(4402), at(4420), "presented");
     EXPECT_TRUE(log.greenShownLate(race, moments));
     EXPECT_EQ(reactionText(log.runs()[0]), "-0.010");
-    EXPECT_EQ(onsetText(log.runs()[0]), "presented");
+    EXPECT_EQ(onsetText(log.runs()[0]), "shown");
     EXPECT_FALSE(log.greenShownLate(race, moments));  // once
     moments.timerStarted(main.stagingWalk, at(6000));
     EXPECT_FALSE(log.greenShownLate(moments.race(), moments));

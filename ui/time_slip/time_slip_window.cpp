@@ -64,6 +64,11 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
     copyAction->setShortcutContext(Qt::WindowShortcut);
     connect(copyAction, &QAction::triggered, this, &TimeSlipWindow::copy);
     addAction(copyAction);
+    auto* closeAction = new QAction(this);
+    closeAction->setShortcut(QKeySequence(Qt::Key_Escape));
+    closeAction->setShortcutContext(Qt::WindowShortcut);
+    connect(closeAction, &QAction::triggered, this, &QWidget::hide);
+    addAction(closeAction);
 
     auto* plots = new QHBoxLayout;
     plots->addWidget(plot_);

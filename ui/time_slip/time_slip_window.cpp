@@ -46,9 +46,11 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
     setWindowTitle(QStringLiteral("Korvane Time Slip"));
     table_->setModel(model_);
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    // Column widths from the rows on show, so a long session does not slow each update.
-    table_->horizontalHeader()->setResizeContentsPrecision(0);
+    QHeaderView* header = table_->horizontalHeader();
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        header->resizeSection(column, header->sectionSizeHint(column));
+    }
+    for (int row = 0; row < model_->rowCount(); ++row) widenColumnsFor(row);
     table_->setAccessibleName(tr("Runs, newest first"));
     auto* clocks = new QLabel(tr("R/T counts from the moment the green reached the screen. "
                                  "Player, Computer and Result are the board's own, on the game's "
@@ -99,9 +101,20 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
     showFigures();
 }
 
+// Measured a row at a time, so a long session does not slow each update, and never narrowed, so
+// a row scrolled into view shows whole.
+void TimeSlipWindow::widenColumnsFor(int row) {
+    const int grid = table_->showGrid() ? 1 : 0;
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        const int needed = table_->sizeHintForIndex(model_->index(row, column)).width() + grid;
+        if (needed > table_->columnWidth(column)) table_->setColumnWidth(column, needed);
+    }
+}
+
 void TimeSlipWindow::runAdded() {
     points_.push_back(plotPointOf(runs_.back()));
     model_->runAdded();
+    widenColumnsFor(0);
     showFigures();
     plot_->update();
     histogram_->update();
@@ -110,6 +123,7 @@ void TimeSlipWindow::runAdded() {
 void TimeSlipWindow::newestRunChanged() {
     points_.back() = plotPointOf(runs_.back());
     model_->newestRunChanged();
+    widenColumnsFor(0);
     showFigures();
     plot_->update();
     histogram_->update();

@@ -32,6 +32,8 @@ class TimeSlipWindow : public QWidget {
 
   private:
     void showFigures();
+    // Each column at least as wide as ROW's cell in it.
+    void widenColumnsFor(int row);
 
     const std::vector<RaceRecord>& runs_;
     std::vector<PlotPoint> points_;  // one a run, for the plots

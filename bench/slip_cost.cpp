@@ -20,7 +20,7 @@ using namespace korvane;
 RaceRecord someRun(int number, RandomSource& random) {
     RaceRecord run;
     run.run = number;
-    run.level = 3;
+    run.level = "Normal";
     run.rollOutMs = 465;
     run.playerTime = " .505";
     run.computerTime = ".503";
@@ -28,6 +28,7 @@ RaceRecord someRun(int number, RandomSource& random) {
     run.green.onset = run.green.due;
     const auto rt = std::chrono::microseconds(static_cast<int>(random.next() * 300000) - 50000);
     run.release = *run.green.onset + rt;
+    run.rt = rt;
     run.playerRed = rt.count() < 0;
     return run;
 }

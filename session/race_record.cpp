@@ -6,11 +6,11 @@ namespace korvane {
 
 namespace {
 
-int chosenLevel(const Main& main) {
+std::string chosenLevel(const Main& main) {
     for (int i = 1; i <= 5; ++i) {
-        if (main.levelOptions[i].value != 0) return i;
+        if (main.levelOptions[i].value != 0) return main.levelOptions[i].caption;
     }
-    return 0;
+    return {};
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ enum class Tree { Standard, Pro };
 struct RaceRecord {
     int run = 0;  // counted from 1 in the session
     Tree tree = Tree::Standard;
-    int level = 0;      // 1 to 5
+    std::string level;  // its caption as the setup panel shows it
     int rollOutMs = 0;  // the roll-out scroll bar's position
     std::string playerTime;
     std::string computerTime;

@@ -8,7 +8,7 @@ namespace korvane {
 
 namespace {
 
-constexpr double kNearMedian = 0.010;
+constexpr double kConsistencyMs = 10;
 
 // Partial ordering is enough, which keeps a long session's release cheap.
 double median(std::vector<double> values) {
@@ -25,6 +25,20 @@ double deviation(const std::vector<double>& values, double mean) {
     return std::sqrt(squares / static_cast<double>(values.size() - 1));
 }
 
+void addCleanFigures(TreeFigures& figures, const std::vector<double>& clean) {
+    if (clean.empty()) return;
+    const double n = static_cast<double>(clean.size());
+    const double middle = median(clean);
+    figures.best = *std::min_element(clean.begin(), clean.end());
+    figures.median = middle;
+    figures.mean = std::accumulate(clean.begin(), clean.end(), 0.0) / n;
+    if (clean.size() > 1) figures.deviation = deviation(clean, *figures.mean);
+    const auto near = std::count_if(clean.begin(), clean.end(), [middle](double ms) {
+        return std::abs(ms - middle) <= kConsistencyMs;
+    });
+    figures.consistency = static_cast<double>(near) / n;
+}
+
 }  // namespace
 
 std::optional<double> reactionSeconds(const RaceRecord& run) {
@@ -32,27 +46,43 @@ std::optional<double> reactionSeconds(const RaceRecord& run) {
     return std::chrono::duration<double>(*run.rt).count();
 }
 
-SessionFigures sessionFigures(const std::vector<RaceRecord>& runs) {
-    SessionFigures figures;
-    figures.runs = static_cast<int>(runs.size());
-    std::vector<double> times;
+// Nanoseconds are exact in a double, so the halves round as written.
+std::optional<long long> reactionMillis(const RaceRecord& run) {
+    if (!run.rt) return std::nullopt;
+    return std::llround(static_cast<double>(run.rt->count()) / 1e6);
+}
+
+Start startOf(const RaceRecord& run) {
+    const auto ms = reactionMillis(run);
+    if (!ms) return Start::Staging;
+    return *ms < 0 ? Start::Early : Start::Clean;
+}
+
+TreeFigures treeFigures(const std::vector<RaceRecord>& runs, std::optional<Tree> tree) {
+    TreeFigures figures;
+    std::vector<double> clean;
     for (const RaceRecord& run : runs) {
-        if (run.playerRed) ++figures.redLights;
-        if (const auto rt = reactionSeconds(run)) times.push_back(*rt);
+        if (tree && run.tree != *tree) continue;
+        ++figures.runs;
+        switch (startOf(run)) {
+            case Start::Clean:
+                clean.push_back(static_cast<double>(*reactionMillis(run)));
+                break;
+            case Start::Early:
+                ++figures.early;
+                break;
+            case Start::Staging:
+                ++figures.staging;
+                break;
+        }
     }
-    if (times.empty()) return figures;
-    for (double t : times) {
-        if (t >= 0 && (!figures.best || t < *figures.best)) figures.best = t;
-    }
-    const double middle = median(times);
-    figures.median = middle;
-    figures.mean = std::accumulate(times.begin(), times.end(), 0.0) / times.size();
-    if (times.size() > 1) figures.deviation = deviation(times, *figures.mean);
-    const auto near = std::count_if(times.begin(), times.end(), [middle](double t) {
-        return std::abs(t - middle) <= kNearMedian + 1e-9;
-    });
-    figures.nearMedian = static_cast<double>(near) / times.size();
+    addCleanFigures(figures, clean);
     return figures;
+}
+
+SessionFigures sessionFigures(const std::vector<RaceRecord>& runs) {
+    return {treeFigures(runs, Tree::Standard), treeFigures(runs, Tree::Pro),
+            treeFigures(runs, std::nullopt)};
 }
 
 }  // namespace korvane

@@ -9,16 +9,39 @@ namespace korvane {
 
 // A run's true R/T in seconds; none before the hand-over.
 std::optional<double> reactionSeconds(const RaceRecord& run);
+// A run's true R/T in the whole milliseconds the slip shows, half away from zero.
+std::optional<long long> reactionMillis(const RaceRecord& run);
 
-// The session at a glance. R/T figures leave out runs without one and are empty without any.
-struct SessionFigures {
+enum class Start { Clean, Early, Staging };
+
+// How a release started: see treeFigures.
+Start startOf(const RaceRecord& run);
+
+// Figures of one tree, or both, in milliseconds and shares from 0 to 1.
+struct TreeFigures {
     int runs = 0;
-    int redLights = 0;
-    std::optional<double> best;    // the smallest R/T at or above .000
-    std::optional<double> median;  // of an even count, the mean of the middle two
+    int early = 0;
+    int staging = 0;
+    std::optional<double> best;
+    std::optional<double> median;
     std::optional<double> mean;
-    std::optional<double> deviation;   // sample standard deviation; needs two R/Ts
-    std::optional<double> nearMedian;  // share of R/Ts within +-.010 of the median, 0 to 1
+    std::optional<double> deviation;
+    std::optional<double> consistency;
+};
+
+// The figures of the runs on TREE, or on both trees without one. A run whose R/T, rounded to the
+// millisecond the slip shows, is at or above .000 is a clean reaction, below it an early start,
+// and one without an R/T (released before the tree started) left during staging. Best, median
+// (of an even count the mean of the middle two), mean, sample standard deviation (from two) and
+// consistency (the share within +-.010 of the median) take clean reactions only, in whole
+// milliseconds, and are empty without one; the board's own red lights play no part.
+TreeFigures treeFigures(const std::vector<RaceRecord>& runs, std::optional<Tree> tree);
+
+// The session's figures, each tree apart and both together.
+struct SessionFigures {
+    TreeFigures standard;
+    TreeFigures pro;
+    TreeFigures both;
 };
 
 SessionFigures sessionFigures(const std::vector<RaceRecord>& runs);

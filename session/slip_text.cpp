@@ -16,7 +16,7 @@ const Row kHeader{"run",    "tree",     "level",  "rollout", "reaction",
                   "player", "computer", "result", "onset"};
 
 Row rowOf(const RaceRecord& run) {
-    return {std::to_string(run.run),         treeName(run.tree), std::to_string(run.level),
+    return {std::to_string(run.run),         treeName(run.tree), run.level,
             plainDecimal(run.rollOutMs),     reactionText(run),  boardTimeText(run.playerTime),
             boardTimeText(run.computerTime), resultName(run),    onsetText(run)};
 }
@@ -64,13 +64,13 @@ std::string boardStyle(std::string plain) {
     return plain;
 }
 
-std::string boardSeconds(double seconds) {
-    return boardStyle(plainDecimal(std::llround(seconds * 1000)));
+std::string boardMillis(double millis) {
+    return boardStyle(plainDecimal(std::llround(millis)));
 }
 
 std::string reactionText(const RaceRecord& run) {
-    const auto rt = reactionSeconds(run);
-    return rt ? plainDecimal(std::llround(*rt * 1000)) : std::string();
+    const auto ms = reactionMillis(run);
+    return ms ? plainDecimal(*ms) : std::string();
 }
 
 std::string boardTimeText(const std::string& shown) {
@@ -83,7 +83,8 @@ std::string treeName(Tree tree) {
 }
 
 std::string onsetText(const RaceRecord& run) {
-    return countsFromOnset(run.release, run.green) ? run.onsetSource : std::string();
+    if (!countsFromOnset(run.release, run.green)) return {};
+    return run.onsetSource == "presented" ? "shown" : "sent to screen";
 }
 
 std::string resultName(const RaceRecord& run) {

@@ -13,8 +13,8 @@ std::string plainDecimal(long long millis);
 // Seconds as the board writes them, with no zero before the point: "0.213" -> ".213",
 // "-0.041" -> "-.041", "10.500" stays.
 std::string boardStyle(std::string plain);
-// Seconds to the nearest thousandth in the board's style: 0.2126 -> ".213".
-std::string boardSeconds(double seconds);
+// Milliseconds to the nearest thousandth of a second in the board's style: 212.6 -> ".213".
+std::string boardMillis(double millis);
 // A run's R/T to the nearest thousandth as a plain decimal; empty without one.
 std::string reactionText(const RaceRecord& run);
 // A board time as a plain decimal (" .5" -> "0.500"); empty when the board shows nothing.
@@ -23,8 +23,8 @@ std::string treeName(Tree tree);
 // "red light" for the player's red light, else "win" or "loss".
 std::string resultName(const RaceRecord& run);
 
-// What told the green's onset ("presented" or "flushed"); empty where the R/T does not count
-// from it.
+// What told the green's onset: "shown" when the compositor said the frame reached the screen,
+// else "sent to screen"; empty where the R/T does not count from it.
 std::string onsetText(const RaceRecord& run);
 
 // Every run with a header row, tab-separated, one line each.

@@ -55,7 +55,9 @@ for run in 1 2; do
     echo "run $run: R/T $reaction after waiting $low ms"
     ((ms >= low - 20 && ms <= low + 1500)) || fail "run $run's R/T $reaction is off the wait"
     [[ "$(field "$run" 8)" != "red light" ]] || fail "run $run is a red light"
-    [[ "$(field "$run" 9)" == flushed ]] || fail "run $run's onset on X11 is '$(field "$run" 9)'"
+    [[ "$(field "$run" 9)" == "sent to screen" ]] ||
+        fail "run $run's onset on X11 is '$(field "$run" 9)'"
+    [[ "$(field "$run" 3)" == Normal ]] || fail "run $run's level is '$(field "$run" 3)'"
 done
 [[ "$(field 3 8)" == "red light" ]] || fail "the release after the first amber is not a red light"
 [[ "$(field 3 5)" == -* ]] || fail "the early release's R/T is not negative"

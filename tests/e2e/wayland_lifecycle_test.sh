@@ -124,7 +124,7 @@ for run in 1 2; do
     ms=$(awk -v r="$(field "$run" 5)" 'BEGIN { printf "%d", r * 1000 }')
     # The green is seen up to one poll after it lit: a loaded machine adds to that.
     ((ms >= low - 20 && ms <= low + 1500)) || fail "run $run's R/T $ms ms is off the $low ms wait"
-    [[ "$(field "$run" 9)" == presented ]] || fail "run $run's onset is '$(field "$run" 9)'"
+    [[ "$(field "$run" 9)" == shown ]] || fail "run $run's onset is '$(field "$run" 9)'"
 done
 
 # A click on the race window's top row of pixels, clear of every control, brings it to the

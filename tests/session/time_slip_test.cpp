@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <iomanip>
+#include <sstream>
+
 #include "session/race_moments.h"
 #include "session/session_figures.h"
 #include "session/slip_log.h"
@@ -54,61 +57,81 @@ TEST(TrueReactionTime, CountsFromTheOnsetOrBeforeTheGreenFromItsDueMoment) {
     }
 }
 
+// A run on TREE with a true R/T of RT_US microseconds; kNone: released before the hand-over.
+RaceRecord timed(int rtUs, Tree tree = Tree::Standard) {
+    RaceRecord r;
+    r.tree = tree;
+    if (rtUs != kNone) r.rt = std::chrono::microseconds(rtUs);
+    return r;
+}
+
+// "runs early staging | best median mean deviation consistency", "-" for a figure left empty.
+std::string text(const TreeFigures& f) {
+    std::ostringstream out;
+    out << std::fixed << std::setprecision(2) << f.runs << ' ' << f.early << ' ' << f.staging
+        << " |";
+    for (const auto& v : {f.best, f.median, f.mean, f.deviation, f.consistency}) {
+        out << (v ? " " : " -");
+        if (v) out << *v;
+    }
+    return out.str();
+}
+
 struct FiguresRow {
-    std::vector<int> rtMs;  // kNone: a release before the hand-over
-    int redLights;
-    std::optional<double> best, median, mean, deviation, nearMedian;
+    std::vector<int> standardUs, proUs;
+    std::optional<Tree> tree;  // none: both trees
+    const char* expected;
 };
 
-TEST(SessionFigures, LeaveOutRunsWithoutRtAndTakeTheBestAtOrAboveZero) {
+TEST(TreeFigures, CountCleanReactionsInShownMillisecondsOnTheirTree) {
+    const std::vector<int> standard{200000, 220000}, pro{150000, kNone, -10000};
     const FiguresRow rows[] = {
-        {{}, 0, {}, {}, {}, {}, {}},
-        {{kNone}, 0, {}, {}, {}, {}, {}},
-        {{200}, 0, 0.2, 0.2, 0.2, {}, 1.0},
-        {{-41, 0, 230, 210}, 1, 0.0, 0.105, 0.09975, 0.1401, 0.0},
-        {{220, 200, 215, kNone, 400}, 0, 0.2, 0.2175, 0.25875, 0.09455, 0.5},
+        {{}, {}, {}, "0 0 0 | - - - - -"},
+        {{kNone}, {}, {}, "1 0 1 | - - - - -"},
+        {{200000}, {}, {}, "1 0 0 | 200.00 200.00 200.00 - 1.00"},
+        // early starts count apart and leave the figures
+        {{-41000, 0, 230000, 210000}, {}, {}, "4 1 0 | 0.00 210.00 146.67 127.41 0.33"},
+        // rounded first: -0.4 ms shows .000, clean; -0.5 ms shows -.001; 222.6 is .010 off 212.5
+        {{212500, -400, -500, 222600}, {}, {}, "4 1 0 | 0.00 213.00 145.33 125.96 0.67"},
+        {{212000, 213000}, {}, {}, "2 0 0 | 212.00 212.50 212.50 0.71 1.00"},
+        {standard, pro, Tree::Standard, "2 0 0 | 200.00 210.00 210.00 14.14 1.00"},
+        {standard, pro, Tree::Pro, "3 1 1 | 150.00 150.00 150.00 - 1.00"},
+        {standard, pro, {}, "5 1 1 | 150.00 200.00 190.00 36.06 0.33"},
     };
     for (const FiguresRow& r : rows) {
         std::vector<RaceRecord> runs;
-        for (int ms : r.rtMs)
-            runs.push_back(run(2000 + ms, ms == kNone ? kNone : 2000, 2000, ms < 0));
-        const SessionFigures f = sessionFigures(runs);
-        const auto same = [](std::optional<double> got, std::optional<double> want) {
-            return got.has_value() == want.has_value() && (!got || std::abs(*got - *want) < 5e-5);
-        };
-        EXPECT_EQ(f.runs, static_cast<int>(r.rtMs.size()));
-        EXPECT_EQ(f.redLights, r.redLights);
-        EXPECT_TRUE(same(f.best, r.best)) << r.rtMs.size();
-        EXPECT_TRUE(same(f.median, r.median)) << r.rtMs.size();
-        EXPECT_TRUE(same(f.mean, r.mean)) << r.rtMs.size();
-        EXPECT_TRUE(same(f.deviation, r.deviation)) << r.rtMs.size();
-        EXPECT_TRUE(same(f.nearMedian, r.nearMedian)) << r.rtMs.size();
+        for (int us : r.standardUs) runs.push_back(timed(us));
+        for (int us : r.proUs) runs.push_back(timed(us, Tree::Pro));
+        EXPECT_EQ(text(treeFigures(runs, r.tree)), r.expected);
     }
 }
 
-// Two runs in both formats: a clean loss on the Pro Tree and an early red light with no R/T.
+// Two runs in both formats: a clean loss on the Pro Tree and a red light during staging.
 TEST(SlipText, WritesEveryRunAsTabAndCommaSeparatedRows) {
     RaceRecord a = run(1213, 1000, 1004);
-    a.run = 1, a.tree = Tree::Pro, a.level = 5, a.rollOutMs = 465;
+    a.run = 1, a.tree = Tree::Pro, a.level = "Race of Champions", a.rollOutMs = 465;
     a.playerTime = " .404", a.computerTime = ".401", a.winner = Winner::Computer;
     a.onsetSource = "presented";
     RaceRecord b = run(500, kNone, kNone, true);
-    b.run = 2, b.level = 1, b.rollOutMs = 455, b.playerTime = " .455", b.winner = Winner::Player;
+    b.run = 2, b.level = "Novice Trophy", b.rollOutMs = 455, b.playerTime = " .455";
     const std::vector<RaceRecord> runs{a, b};
     const std::pair<std::string, std::string> rows[] = {
         {slipTsv(runs),
          "run\ttree\tlevel\trollout\treaction\tplayer\tcomputer\tresult\tonset\n"
-         "1\tPro\t5\t0.465\t0.209\t0.404\t0.401\tloss\tpresented\n"
-         "2\tStandard\t1\t0.455\t\t0.455\t\tred light\t\n"},
+         "1\tPro\tRace of Champions\t0.465\t0.209\t0.404\t0.401\tloss\tshown\n"
+         "2\tStandard\tNovice Trophy\t0.455\t\t0.455\t\tred light\t\n"},
         {slipCsv(runs),
          "run,tree,level,rollout,reaction,player,computer,result,onset\r\n"
-         "1,Pro,5,0.465,0.209,0.404,0.401,loss,presented\r\n"
-         "2,Standard,1,0.455,,0.455,,red light,\r\n"},
+         "1,Pro,Race of Champions,0.465,0.209,0.404,0.401,loss,shown\r\n"
+         "2,Standard,Novice Trophy,0.455,,0.455,,red light,\r\n"},
         {plainDecimal(-41) + " " + plainDecimal(5) + " " + boardTimeText(" .5"),
          "-0.041 0.005 0.500"},
-        {boardSeconds(0.2126) + " " + boardSeconds(-0.041) + " " + boardSeconds(10.5) + " " +
-             boardSeconds(-10.5),
+        {boardMillis(212.5) + " " + boardMillis(-41) + " " + boardMillis(10500) + " " +
+             boardMillis(-10500),
          ".213 -.041 10.500 -10.500"},
+        {reactionText(timed(212500)) + " " + reactionText(timed(-400)) + " " +
+             reactionText(timed(-500)) + " " + reactionText(timed(1800000)),
+         "0.213 0.000 -0.001 1.800"},
     };
     for (const auto& [got, want] : rows) EXPECT_EQ(got, want);
 }
@@ -142,7 +165,8 @@ TEST_F(SlipLogTest, RecordsEachCountedReleaseWithItsRaceMoments) {
 
     ASSERT_EQ(log.runs().size(), 2u);
     EXPECT_EQ(reactionText(log.runs()[0]), "0.210");
-    EXPECT_EQ(log.runs()[0].onsetSource, "flushed");
+    EXPECT_EQ(onsetText(log.runs()[0]), "sent to screen");
+    EXPECT_EQ(log.runs()[0].level, "Normal");
     EXPECT_EQ(resultName(log.runs()[0]), "win");
     EXPECT_EQ(reactionText(log.runs()[1]), "-0.200");  // 800 ms after the hand-over is due
     EXPECT_EQ(resultName(log.runs()[1]), "red light");
@@ -162,7 +186,7 @@ TEST_F(SlipLogTest, TheNewestRunTakesItsRacesOnsetWhenItComesAfterTheRelease) {
     moments.greenShown(race, at(4402), at(4420), "presented");
     EXPECT_TRUE(log.greenShownLate(race, moments));
     EXPECT_EQ(reactionText(log.runs()[0]), "-0.010");
-    EXPECT_EQ(onsetText(log.runs()[0]), "presented");
+    EXPECT_EQ(onsetText(log.runs()[0]), "shown");
     EXPECT_FALSE(log.greenShownLate(race, moments));  // once
     moments.timerStarted(main.stagingWalk, at(6000));
     EXPECT_FALSE(log.greenShownLate(moments.race(), moments));

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTimer>
 #include <functional>
 #include <map>
@@ -458,6 +460,21 @@ TEST_F(RaceWindowStaging, ClosingTheRaceWindowEndsTheGameWithTheTimeSlipOpen) {
     QTimer::singleShot(0, &window, [this] { window.close(); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
     EXPECT_EQ(QCoreApplication::exec(), 0);
+}
+
+// From the slip's table, as the player leaves it after copying.
+TEST_F(RaceWindowStaging, CtrlTOrEscapeInTheTimeSlipHidesIt) {
+    for (const QKeyCombination key : {Qt::CTRL | Qt::Key_T, QKeyCombination(Qt::Key_Escape)}) {
+        ui::TimeSlip slip(window, main, std::make_unique<ui::FlushedGreenOnset>());
+        slip.toggle();
+        QWidget& shown = slip.window();
+        shown.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&shown));
+        QWidget* table = shown.findChild<QTableView*>();
+        table->setFocus();
+        QTest::keyClick(table, key.key(), key.keyboardModifiers());
+        EXPECT_FALSE(shown.isVisible()) << key.key();
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableView>
 #include <functional>
 #include <map>
@@ -24,7 +25,7 @@ using ui::TimeSlipWindow;
 RaceRecord runOf(int number, std::optional<int> rtMs, bool red, const char* onset = "") {
     RaceRecord r;
     r.run = number;
-    r.level = 3;
+    r.level = "Normal";
     r.rollOutMs = 465;
     r.playerRed = red;
     r.release = Moment(std::chrono::seconds(100 * number));
@@ -39,10 +40,10 @@ RaceRecord runOf(int number, std::optional<int> rtMs, bool red, const char* onse
 
 std::vector<RaceRecord> fourRuns() {
     RaceRecord loss = runOf(1, 213, false, "presented");
-    loss.tree = Tree::Pro, loss.level = 5, loss.winner = Winner::Computer;
+    loss.tree = Tree::Pro, loss.level = "Race of Champions", loss.winner = Winner::Computer;
     loss.playerTime = " .404", loss.computerTime = ".401";
     RaceRecord tap = runOf(2, {}, true);
-    tap.level = 1, tap.rollOutMs = 455, tap.playerTime = " .455";
+    tap.level = "Novice Powder Puff Trophy", tap.rollOutMs = 455, tap.playerTime = " .455";
     RaceRecord early = runOf(3, -41, true, "flushed");
     RaceRecord late = runOf(4, 10500, false, "flushed");
     late.rollOutMs = 475, late.playerTime = "10.965";
@@ -57,10 +58,10 @@ TEST(SlipTable, ShowsEachRunNewestFirstWithItsRtInTheBoardsStyleRedWhenEarly) {
         const char* cells;
         bool red;
     } rows[] = {
-        {"4|Standard|3|.475|10.500|10.965||win|flushed", false},
-        {"3|Standard|3|.465|-.041|||red light|", true},
-        {"2|Standard|1|.455|\u2013|.455||red light|", false},
-        {"1|Pro|5|.465|.213|.404|.401|loss|presented", false},
+        {"4|Standard|Normal|.475|10.500|10.965||win|sent to screen", false},
+        {"3|Standard|Normal|.465|-.041|||red light|", true},
+        {"2|Standard|Novice Powder Puff Trophy|.455|\u2013|.455||red light|", false},
+        {"1|Pro|Race of Champions|.465|.213|.404|.401|loss|shown", false},
     };
     ASSERT_EQ(model.rowCount(), 4);
     for (int row = 0; row < 4; ++row) {
@@ -75,11 +76,16 @@ TEST(SlipTable, ShowsEachRunNewestFirstWithItsRtInTheBoardsStyleRedWhenEarly) {
     }
 }
 
+// The session's figures for both trees, as shown: runs, best, median, early starts, left during
+// staging.
 QString figuresOf(const TimeSlipWindow& window) {
-    for (const QLabel* label : window.findChildren<QLabel*>()) {
-        if (label->accessibleName() == "Session figures") return label->text();
+    QStringList shown;
+    for (const char* name : {"Runs", "Best", "Median", "Early starts", "Left during staging"}) {
+        for (const QLabel* label : window.findChildren<QLabel*>()) {
+            if (label->accessibleName() == QString(name) + ", Both") shown << label->text();
+        }
     }
-    return "(no figures)";
+    return shown.join('|');
 }
 
 // The figures, and the table's top row, follow each added run and a late onset of the newest.
@@ -96,7 +102,7 @@ TEST(SlipFigures, FollowTheSessionAsRunsComeAndTheNewestChanges) {
         };
     };
     const auto onsetLate = [&] {
-        runs.back() = runOf(3, -21, true, "presented");
+        runs.back() = runOf(3, 5, true, "presented");
         window.newestRunChanged();
     };
     const struct {
@@ -104,30 +110,12 @@ TEST(SlipFigures, FollowTheSessionAsRunsComeAndTheNewestChanges) {
         const char* figures;
         const char* topRt;
     } rows[] = {
-        {[] {},
-         "Runs 0   Red lights 0   Best \u2013   Median \u2013   Mean \u2013   "
-         "Std dev \u2013   Within \u00b1.010 of median \u2013",
-         nullptr},
-        {add(0),
-         "Runs 1   Red lights 0   Best .213   Median .213   Mean .213   "
-         "Std dev \u2013   Within \u00b1.010 of median 100%",
-         ".213"},
-        {add(1),
-         "Runs 2   Red lights 1   Best .213   Median .213   Mean .213   "
-         "Std dev \u2013   Within \u00b1.010 of median 100%",
-         "\u2013"},
-        {add(2),
-         "Runs 3   Red lights 2   Best .213   Median .086   Mean .086   "
-         "Std dev .180   Within \u00b1.010 of median 0%",
-         "-.041"},
-        {onsetLate,
-         "Runs 3   Red lights 2   Best .213   Median .096   Mean .096   "
-         "Std dev .165   Within \u00b1.010 of median 0%",
-         "-.021"},
-        {add(3),
-         "Runs 4   Red lights 2   Best .213   Median .213   Mean 3.564   "
-         "Std dev 6.008   Within \u00b1.010 of median 33%",
-         "10.500"},
+        {[] {}, "0|\u2013|\u2013|0|0", nullptr},
+        {add(0), "1|.213|.213|0|0", ".213"},
+        {add(1), "2|.213|.213|0|1\u00a0(50%)", "\u2013"},
+        {add(2), "3|.213|.213|1\u00a0(33%)|1\u00a0(33%)", "-.041"},
+        {onsetLate, "3|.005|.109|0|1\u00a0(33%)", ".005"},
+        {add(3), "4|.005|.213|0|1\u00a0(25%)", "10.500"},
     };
     for (const auto& row : rows) {
         row.change();
@@ -191,6 +179,35 @@ TEST(SlipPlots, PlaceAnRtUpTheSpanAndARunAlongThePlot) {
     } places[] = {{0, 1, 0}, {0, 3, 0}, {1, 3, 0.5}, {2, 3, 1}};
     for (const auto& p : places)
         EXPECT_EQ(ui::runShare(p.i, p.count), p.share) << p.i << "/" << p.count;
+}
+
+// R/Ts of 1.800 and 10.500 scrolled into view below later runs of .210, and a Pro figure of
+// 10.500, on a slip narrowed as on a tiny screen.
+TEST(TimeSlipWindow, LongTimesAndFiguresShowWhole) {
+    qtApp();
+    std::vector<RaceRecord> runs;
+    runs.reserve(60);
+    ui::TimeSlipWindow window(runs);
+    for (int i = 0; i < 60; ++i) {
+        runs.emplace_back().rt = std::chrono::milliseconds(i == 0 ? 1800 : i == 1 ? 10500 : 210);
+        if (i == 1) runs.back().tree = Tree::Pro;
+        window.runAdded();
+    }
+    window.resize(190, 240);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* table = window.findChild<QTableView*>();
+    table->verticalScrollBar()->setValue(table->verticalScrollBar()->maximum());
+    const QAbstractItemView& view = *table;  // measures the rows on show
+    for (int column = 0; column < table->model()->columnCount(); ++column) {
+        EXPECT_LE(view.sizeHintForColumn(column), table->columnWidth(column)) << column;
+    }
+    const auto* best = window.findChildren<QLabel*>().at(0);
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->accessibleName() == "Best, Pro") best = label;
+    }
+    EXPECT_EQ(best->text(), "10.500");
+    EXPECT_GE(best->width(), best->sizeHint().width());
 }
 
 }  // namespace

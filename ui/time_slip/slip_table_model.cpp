@@ -10,9 +10,28 @@ namespace korvane::ui {
 
 namespace {
 
-const std::array<const char*, 9> kColumns{"Run",    "Tree",     "Level",  "Roll-out", "R/T",
-                                          "Player", "Computer", "Result", "Onset"};
+struct Column {
+    const char* name;
+    const char* tip;
+};
+
+const std::array<Column, 9> kColumns{{
+    {"Run", ""},
+    {"Tree", ""},
+    {"Level", ""},
+    {"Roll-out", ""},
+    {"R/T", "The true reaction time, from the moment the green reached the screen"},
+    {"Player", "Your time on the board"},
+    {"Computer", "The computer's time on the board"},
+    {"Result",
+     "The board's verdict, on the game's own clock: a red light here and the R/T's sign "
+     "can disagree"},
+    {"Onset",
+     "What timed the green: shown, when the compositor said its frame reached the "
+     "screen; sent to screen, when the game handed the frame over"},
+}};
 constexpr int kRtColumn = 4;
+constexpr int kOnsetColumn = 8;
 
 QString boardStyled(const std::string& plain) {
     return QString::fromStdString(boardStyle(plain));
@@ -25,7 +44,7 @@ QString cell(const RaceRecord& run, int column) {
         case 1:
             return QString::fromStdString(treeName(run.tree));
         case 2:
-            return QString::number(run.level);
+            return QString::fromStdString(run.level);
         case 3:
             return boardStyled(plainDecimal(run.rollOutMs));
         case kRtColumn: {
@@ -41,6 +60,27 @@ QString cell(const RaceRecord& run, int column) {
         default:
             return QString::fromStdString(onsetText(run));
     }
+}
+
+QString tipOf(const RaceRecord& run, int column) {
+    if (column == kRtColumn) {
+        switch (startOf(run)) {
+            case Start::Clean:
+                return QStringLiteral("A clean reaction");
+            case Start::Early:
+                return QStringLiteral("An early start: released before the green");
+            case Start::Staging:
+                return QStringLiteral("Left during staging: released before the tree started");
+        }
+    }
+    if (column == kOnsetColumn && !onsetText(run).empty()) {
+        return run.onsetSource == "presented"
+                   ? QStringLiteral("The compositor said when the green's frame reached the screen")
+                   : QStringLiteral(
+                         "When the game sent the green's frame to the screen; no word "
+                         "came of when it showed");
+    }
+    return {};
 }
 
 }  // namespace
@@ -69,17 +109,20 @@ int SlipTableModel::columnCount(const QModelIndex& parent) const {
 QVariant SlipTableModel::data(const QModelIndex& index, int role) const {
     const RaceRecord& run = runs_[static_cast<std::size_t>(shown_ - 1 - index.row())];
     if (role == Qt::DisplayRole) return cell(run, index.column());
+    if (role == Qt::ToolTipRole) return tipOf(run, index.column());
     if (role == Qt::TextAlignmentRole) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
-    if (role == Qt::ForegroundRole && index.column() == kRtColumn) {
-        const auto rt = reactionSeconds(run);
-        if (rt && *rt < 0) return QBrush(Qt::red);
+    if (role == Qt::ForegroundRole && index.column() == kRtColumn && startOf(run) == Start::Early) {
+        return QBrush(Qt::red);
     }
     return {};
 }
 
 QVariant SlipTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-    return QString::fromLatin1(kColumns[static_cast<std::size_t>(section)]);
+    if (orientation != Qt::Horizontal) return {};
+    const Column& column = kColumns[static_cast<std::size_t>(section)];
+    if (role == Qt::DisplayRole) return QString::fromLatin1(column.name);
+    if (role == Qt::ToolTipRole && *column.tip) return QString::fromLatin1(column.tip);
+    return {};
 }
 
 }  // namespace korvane::ui

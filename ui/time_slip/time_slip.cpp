@@ -38,6 +38,8 @@ void TimeSlip::makeWindow() {
     window_ = std::make_unique<TimeSlipWindow>(log_.runs());
     // The race window alone keeps the game running: closing it ends the game, slip open or not.
     window_->setAttribute(Qt::WA_QuitOnClose, false);
+    // Ctrl+T hides the slip from the slip itself too.
+    window_->addAction(toggleAction_.get());
     // Destroyed by another program, the slip is made anew from the log, outside the X event.
     windowDestroyed_ = std::make_unique<DestroyedWindowFilter>(*window_, [this] {
         QMetaObject::invokeMethod(

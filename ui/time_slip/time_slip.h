@@ -17,7 +17,8 @@ class RaceWindow;
 class TimeSlipWindow;
 
 // The time slip beside the race window: follows each race's green, records every judged
-// release and shows the session; Ctrl+T and the race window's context menu show or hide it.
+// release and shows the session; Ctrl+T and the race window's context menu show or hide it, and
+// Ctrl+T or Escape in the slip hides it.
 class TimeSlip {
   public:
     TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnsetSource> onset);

@@ -13,23 +13,18 @@
 #include <QScrollArea>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <cmath>
 
 #include "session/session_figures.h"
 #include "session/slip_text.h"
 #include "ui/kit/window_placement.h"
 #include "ui/time_slip/runs_file.h"
+#include "ui/time_slip/slip_figures.h"
 #include "ui/time_slip/slip_plots.h"
 #include "ui/time_slip/slip_table_model.h"
 
 namespace korvane::ui {
 
 namespace {
-
-QString seconds(std::optional<double> value) {
-    return value ? QString::fromStdString(boardSeconds(*value)) : QStringLiteral("\u2013");
-}
 
 QPushButton* button(const QString& text, const QString& name, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
@@ -44,21 +39,24 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
       runs_(runs),
       model_(new SlipTableModel(runs, this)),
       table_(new QTableView(this)),
-      figures_(new QLabel(this)),
+      figures_(new SlipFigures(this)),
       plot_(new RtPlot(points_, this)),
       histogram_(new RtHistogram(points_, this)) {
     for (const RaceRecord& run : runs) points_.push_back(plotPointOf(run));
     setWindowTitle(QStringLiteral("Korvane Time Slip"));
     table_->setModel(model_);
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    // Column widths from the rows on show, so a long session does not slow each update.
-    table_->horizontalHeader()->setResizeContentsPrecision(0);
+    QHeaderView* header = table_->horizontalHeader();
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        header->resizeSection(column, header->sectionSizeHint(column));
+    }
+    for (int row = 0; row < model_->rowCount(); ++row) widenColumnsFor(row);
     table_->setAccessibleName(tr("Runs, newest first"));
-    figures_->setAccessibleName(tr("Session figures"));
-    figures_->setFocusPolicy(Qt::StrongFocus);
-    figures_->setWordWrap(true);
-    figures_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    auto* clocks = new QLabel(tr("R/T counts from the moment the green reached the screen. "
+                                 "Player, Computer and Result are the board's own, on the game's "
+                                 "own clock."),
+                              this);
+    clocks->setWordWrap(true);
     QPushButton* copyButton = button(tr("Copy"), tr("Copy the runs"), this);
     QPushButton* saveButton = button(tr("Save..."), tr("Save the runs as CSV"), this);
     connect(copyButton, &QPushButton::clicked, this, &TimeSlipWindow::copy);
@@ -68,6 +66,11 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
     copyAction->setShortcutContext(Qt::WindowShortcut);
     connect(copyAction, &QAction::triggered, this, &TimeSlipWindow::copy);
     addAction(copyAction);
+    auto* closeAction = new QAction(this);
+    closeAction->setShortcut(QKeySequence(Qt::Key_Escape));
+    closeAction->setShortcutContext(Qt::WindowShortcut);
+    connect(closeAction, &QAction::triggered, this, &QWidget::hide);
+    addAction(closeAction);
 
     auto* plots = new QHBoxLayout;
     plots->addWidget(plot_);
@@ -81,6 +84,7 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
     contentLayout->setContentsMargins(0, 0, 0, 0);
     contentLayout->addWidget(table_, 1);
     contentLayout->addWidget(figures_);
+    contentLayout->addWidget(clocks);
     contentLayout->addLayout(plots);
     // On a small screen the runs, figures and plots scroll and the buttons stay in view.
     auto* scroll = new QScrollArea(this);
@@ -91,16 +95,26 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroll, 1);
     layout->addLayout(buttons);
-    setTabOrder(table_, figures_);
-    setTabOrder(figures_, copyButton);
+    setTabOrder(table_, copyButton);
     setTabOrder(copyButton, saveButton);
     resize(560, 560);
     showFigures();
 }
 
+// Measured a row at a time, so a long session does not slow each update, and never narrowed, so
+// a row scrolled into view shows whole.
+void TimeSlipWindow::widenColumnsFor(int row) {
+    const int grid = table_->showGrid() ? 1 : 0;
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        const int needed = table_->sizeHintForIndex(model_->index(row, column)).width() + grid;
+        if (needed > table_->columnWidth(column)) table_->setColumnWidth(column, needed);
+    }
+}
+
 void TimeSlipWindow::runAdded() {
     points_.push_back(plotPointOf(runs_.back()));
     model_->runAdded();
+    widenColumnsFor(0);
     showFigures();
     plot_->update();
     histogram_->update();
@@ -109,22 +123,17 @@ void TimeSlipWindow::runAdded() {
 void TimeSlipWindow::newestRunChanged() {
     points_.back() = plotPointOf(runs_.back());
     model_->newestRunChanged();
+    widenColumnsFor(0);
     showFigures();
     plot_->update();
     histogram_->update();
 }
 
 void TimeSlipWindow::showFigures() {
-    const SessionFigures f = sessionFigures(runs_);
-    plot_->setMedian(f.median);
-    figures_->setText(
-        tr("Runs %1   Red lights %2   Best %3   Median %4   Mean %5   "
-           "Std dev %6   Within \u00b1.010 of median %7")
-            .arg(f.runs)
-            .arg(f.redLights)
-            .arg(seconds(f.best), seconds(f.median), seconds(f.mean), seconds(f.deviation),
-                 f.nearMedian ? QString::number(std::lround(*f.nearMedian * 100)) + QLatin1Char('%')
-                              : QStringLiteral("\u2013")));
+    const SessionFigures figures = sessionFigures(runs_);
+    const auto median = figures.both.median;
+    plot_->setMedian(median ? std::optional(*median / 1000) : std::nullopt);
+    figures_->setFigures(figures);
 }
 
 void TimeSlipWindow::placeBeside(const QWidget& raceWindow, const QRect& tree) {

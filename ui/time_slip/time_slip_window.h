@@ -6,11 +6,11 @@
 #include "session/race_record.h"
 #include "ui/time_slip/slip_plots.h"
 
-class QLabel;
 class QTableView;
 
 namespace korvane::ui {
 
+class SlipFigures;
 class SlipTableModel;
 
 // The session's runs, figures and plots beside the race window; copies and saves the runs.
@@ -32,12 +32,14 @@ class TimeSlipWindow : public QWidget {
 
   private:
     void showFigures();
+    // Each column at least as wide as ROW's cell in it.
+    void widenColumnsFor(int row);
 
     const std::vector<RaceRecord>& runs_;
     std::vector<PlotPoint> points_;  // one a run, for the plots
     SlipTableModel* model_;
     QTableView* table_;
-    QLabel* figures_;
+    SlipFigures* figures_;
     RtPlot* plot_;
     RtHistogram* histogram_;
 };

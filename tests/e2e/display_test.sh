@@ -81,8 +81,11 @@ done
 # them. An unknown style makes one. A run with fatal warnings ends on it; the others end by the
 # signal named, sent once a window shows, and still with that signal's status.
 ulimit -c 0  # no core files from the crash and the abort
+# An AddressSanitizer build would take the crash signal for itself and report it instead.
+asan_options="${ASAN_OPTIONS:+$ASAN_OPTIONS:}handle_segv=0"
 while read -r signal fatal expected; do
-    QT_FATAL_WARNINGS=${fatal#-} QT_STYLE_OVERRIDE=nonesuch "$game" 2>"$err" &
+    ASAN_OPTIONS=$asan_options QT_FATAL_WARNINGS=${fatal#-} QT_STYLE_OVERRIDE=nonesuch \
+        "$game" 2>"$err" &
     game_pid=$!
     if [[ $signal != - ]]; then
         timeout 10 xdotool search --sync --onlyvisible --classname korvane >/dev/null

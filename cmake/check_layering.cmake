@@ -14,19 +14,21 @@ set(KORVANE_LAYERS
     "race:common"
     "app:common race"
     "session:common race"
+    "logbook:common race session SQLite"
     "sound:common SDL"
     "input:common SDL"
     "art:"
     "art/preview:art Qt"
-    "ui:common race app session art sound input Qt"
-    "tools:common race app session ui art art/preview Qt"
-    "bench:common race app session sound input ui art tests/support Qt SDL"
+    "ui:common race app session logbook art sound input Qt"
+    "tools:common race app session logbook ui art art/preview Qt"
+    "bench:common race app session logbook sound input ui art tests/support Qt SDL"
     "tests/support:common race"
     "tests/common:common tests/support"
     "tests/race:common race tests/support"
     "tests/app:common race app tests/race tests/support"
     "tests/session:common race session tests/race tests/support"
-    "tests/ui:common race app session art sound input ui tests/race tests/support Qt SDL"
+    "tests/logbook:common race session logbook tests/race tests/support SQLite"
+    "tests/ui:common race app session logbook art sound input ui tests/race tests/support Qt SDL"
     "tests/sound:common sound SDL tests/support"
     "tests/input:common input SDL"
     "fuzz:common sound"
@@ -82,6 +84,9 @@ function(korvane_include_target source_dir file header out)
         return()
     elseif(header MATCHES "^SDL")
         set(${out} SDL PARENT_SCOPE)
+        return()
+    elseif(header MATCHES "^sqlite3")
+        set(${out} SQLite PARENT_SCOPE)
         return()
     elseif(EXISTS ${here}/${header})
         get_filename_component(found ${here}/${header} ABSOLUTE)

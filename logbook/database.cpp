@@ -1,0 +1,104 @@
+#include "logbook/database.h"
+
+#include <sqlite3.h>
+
+namespace korvane::logbook {
+
+namespace {
+
+constexpr int kBusyWaitMs = 1000;
+
+[[noreturn]] void fail(sqlite3* db, int code) {
+    throw DatabaseError(code, db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(code));
+}
+
+}  // namespace
+
+DatabaseError::DatabaseError(int code, const std::string& message)
+    : std::runtime_error(message), code_(code) {}
+
+Database::Database(const std::string& path, Mode mode) {
+    const int flags =
+        mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    const int result = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
+    if (result != SQLITE_OK) {
+        const DatabaseError error(result, sqlite3_errmsg(db_));
+        sqlite3_close(db_);
+        throw error;
+    }
+    sqlite3_extended_result_codes(db_, 1);
+    sqlite3_busy_timeout(db_, kBusyWaitMs);
+}
+
+Database::~Database() {
+    sqlite3_close_v2(db_);
+}
+
+void Database::exec(const char* sql) {
+    const int result = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
+    if (result != SQLITE_OK) fail(db_, result);
+}
+
+Statement::Statement(Database& db, const char* sql) : db_(db.handle()) {
+    check(sqlite3_prepare_v2(db_, sql, -1, &statement_, nullptr));
+}
+
+Statement::~Statement() {
+    sqlite3_finalize(statement_);
+}
+
+Statement& Statement::bind(int index, long long value) {
+    check(sqlite3_bind_int64(statement_, index, value));
+    return *this;
+}
+
+Statement& Statement::bind(int index, double value) {
+    check(sqlite3_bind_double(statement_, index, value));
+    return *this;
+}
+
+Statement& Statement::bind(int index, std::string_view value) {
+    check(sqlite3_bind_text(statement_, index, value.data(), static_cast<int>(value.size()),
+                            SQLITE_TRANSIENT));
+    return *this;
+}
+
+Statement& Statement::bind(int index, std::optional<long long> value) {
+    if (value) return bind(index, *value);
+    check(sqlite3_bind_null(statement_, index));
+    return *this;
+}
+
+bool Statement::step() {
+    const int result = sqlite3_step(statement_);
+    if (result == SQLITE_ROW) return true;
+    if (result == SQLITE_DONE) return false;
+    fail(db_, result);
+}
+
+void Statement::reset() {
+    sqlite3_reset(statement_);
+}
+
+bool Statement::isNull(int column) const {
+    return sqlite3_column_type(statement_, column) == SQLITE_NULL;
+}
+
+long long Statement::integer(int column) const {
+    return sqlite3_column_int64(statement_, column);
+}
+
+double Statement::real(int column) const {
+    return sqlite3_column_double(statement_, column);
+}
+
+std::string Statement::text(int column) const {
+    const auto* text = sqlite3_column_text(statement_, column);
+    return text != nullptr ? std::string(reinterpret_cast<const char*>(text)) : std::string();
+}
+
+void Statement::check(int result) const {
+    if (result != SQLITE_OK) fail(db_, result);
+}
+
+}  // namespace korvane::logbook

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
+#include <random>
 
 #include "app/lifecycle.h"
 #include "art/pictures.h"
@@ -58,6 +59,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(trafficLightIcon());
 
     korvane::RandomSource random;
+    // Seeded per run of the game, apart from the race's own random source.
+    korvane::StartDelay startDelay(std::random_device{}());
     korvane::ui::QtMessageBoxes messages;
     if (!korvane::ui::colourDepthUsable(messages)) return 1;
     korvane::SdlWaveOutput output;
@@ -68,7 +71,8 @@ int main(int argc, char* argv[]) {
 
     korvane::ui::QtWindowSystem windows(timers, report);
     const korvane::input::ControllerReader controllers(korvane::ui::raceWindowSink(windows));
-    korvane::Lifecycle life({random, sound, messages, checkedSoundFolder()}, windows, timers);
+    korvane::Lifecycle life({random, sound, messages, checkedSoundFolder(), &startDelay}, windows,
+                            timers);
     QObject::connect(&windows, &korvane::ui::QtWindowSystem::quitClicked,
                      [&life] { life.quitClicked(); });
     life.start();

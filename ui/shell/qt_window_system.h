@@ -9,6 +9,7 @@
 namespace korvane::ui {
 
 class DestroyedWindowFilter;
+class Practice;
 class QtTimerService;
 class RaceWindow;
 class SplashWindow;
@@ -44,6 +45,7 @@ class QtWindowSystem : public QObject, public WindowSystem {
     std::unique_ptr<SplashWindow> splash_;
     std::unique_ptr<RaceWindow> race_;
     std::unique_ptr<TimeSlip> slip_;  // beside the race window, gone before it
+    std::unique_ptr<Practice> practice_;
     std::unique_ptr<DestroyedWindowFilter> raceDestroyed_;
 };
 

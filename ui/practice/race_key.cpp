@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include "ui/platform/key_state.h"
 #include "ui/race_window/race_window.h"
 #include "ui/timing/input_moment.h"
 
@@ -41,7 +42,10 @@ bool RaceKey::eventFilter(QObject* watched, QEvent* event) {
         key->accept();
         return true;
     }
-    if (key->isAutoRepeat()) return true;
+    // X11 repeats a held key as release and press; Qt does not always pair them in time.
+    if (key->isAutoRepeat() || (type == QEvent::KeyRelease && keyHeldDown(key->nativeScanCode()))) {
+        return true;
+    }
     const bool down = type == QEvent::KeyPress;
     if (down == held_) return true;
     held_ = down;

@@ -1,6 +1,9 @@
 #include "ui/practice/practice.h"
 
 #include <QAction>
+#include <cstdio>
+
+#include "input/unreadable_controllers.h"
 
 #include "race/start_delay.h"
 #include "ui/practice/practice_dialog.h"
@@ -9,9 +12,10 @@
 
 namespace korvane::ui {
 
-Practice::Practice(RaceWindow& race, StartDelay* delay)
+Practice::Practice(RaceWindow& race, StartDelay* delay, ControllerRoute* route)
     : race_(race),
       delay_(delay),
+      route_(route),
       settings_(loadPracticeSettings()),
       key_(std::make_unique<RaceKey>(race)),
       action_(std::make_unique<QAction>(QObject::tr("Practice..."), &race)) {
@@ -21,6 +25,9 @@ Practice::Practice(RaceWindow& race, StartDelay* delay)
     QObject::connect(action_.get(), &QAction::triggered, &race, [this] { openDialog(); });
     race.addAction(action_.get());
     apply();
+    for (const input::UnreadableController& unreadable : input::unreadableControllers()) {
+        std::fprintf(stderr, "korvane: %s\n", input::unreadableAdvice(unreadable).c_str());
+    }
 }
 
 Practice::~Practice() = default;
@@ -28,12 +35,13 @@ Practice::~Practice() = default;
 void Practice::apply() {
     if (delay_ != nullptr) delay_->setRange(settings_.delayRange());
     key_->setKey(settings_.raceKey);
+    if (route_ != nullptr) route_->choose(settings_.controllerInput);
 }
 
 // The race key rests while the dialog is open, so choosing a key does not start a race.
 void Practice::openDialog() {
     key_->setKey(0);
-    PracticeDialog dialog(settings_, &race_);
+    PracticeDialog dialog(settings_, route_, &race_);
     if (dialog.exec() == QDialog::Accepted) {
         settings_ = dialog.settings();
         savePracticeSettings(settings_);

@@ -13,6 +13,7 @@ class StartDelay;
 
 namespace korvane::ui {
 
+class ControllerRoute;
 class RaceKey;
 class RaceWindow;
 
@@ -20,7 +21,8 @@ class RaceWindow;
 // and changed in the Practice dialog (Ctrl+P, the race window's context menu).
 class Practice {
   public:
-    Practice(RaceWindow& race, StartDelay* delay);
+    // The route may be missing (no controllers); then only the delay and the key apply.
+    Practice(RaceWindow& race, StartDelay* delay, ControllerRoute* route);
     ~Practice();
     // The action that opens the dialog, for other windows' menus (the time slip).
     QAction& action() { return *action_; }
@@ -31,6 +33,7 @@ class Practice {
 
     RaceWindow& race_;
     StartDelay* delay_;
+    ControllerRoute* route_;
     PracticeSettings settings_;
     std::unique_ptr<RaceKey> key_;
     std::unique_ptr<QAction> action_;

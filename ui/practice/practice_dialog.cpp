@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "input/unreadable_controllers.h"
+
 namespace korvane::ui {
 
 namespace {
@@ -32,13 +34,15 @@ int millis(const QDoubleSpinBox* box) {
 
 }  // namespace
 
-PracticeDialog::PracticeDialog(const PracticeSettings& settings, QWidget* parent)
-    : QDialog(parent), settings_(settings) {
+PracticeDialog::PracticeDialog(const PracticeSettings& settings, ControllerRoute* route,
+                               QWidget* parent)
+    : QDialog(parent), settings_(settings), route_(route) {
     setWindowTitle(tr("Practice"));
     setAccessibleName(tr("Practice"));
     new QFormLayout(this);
     addDelayRow();
     addKeyRow();
+    addControllerRows();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -97,6 +101,77 @@ bool PracticeDialog::eventFilter(QObject* watched, QEvent* event) {
         showKey();
     }
     return true;
+}
+
+PracticeDialog::~PracticeDialog() {
+    if (route_ != nullptr) route_->listen(false);
+}
+
+void PracticeDialog::addControllerRows() {
+    auto* form = static_cast<QFormLayout*>(layout());
+    controllers_ = new QLabel;
+    controllers_->setAccessibleName(tr("Controllers"));
+    controllers_->setWordWrap(true);
+    form->addRow(tr("Controllers"), controllers_);
+    for (const input::UnreadableController& unreadable : input::unreadableControllers()) {
+        auto* advice = new QLabel(QString::fromStdString(input::unreadableAdvice(unreadable)));
+        advice->setWordWrap(true);
+        advice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        form->addRow(advice);
+    }
+    chooseInput_ = new QPushButton;
+    chooseInput_->setAccessibleName(tr("Controller input"));
+    auto* any = new QPushButton(tr("&Any controller"));
+    auto* row = new QHBoxLayout;
+    row->addWidget(chooseInput_);
+    row->addWidget(any);
+    form->addRow(tr("Controller &input"), row);
+    connect(any, &QPushButton::clicked, this, [this] {
+        settings_.controllerInput.reset();
+        showInput();
+    });
+    if (route_ == nullptr) {
+        chooseInput_->setEnabled(false);
+    } else {
+        connect(chooseInput_, &QPushButton::clicked, this, [this] {
+            route_->listen(true);
+            chooseInput_->setText(tr("Press the button or pedal to use"));
+        });
+        connect(route_, &ControllerRoute::devicesChanged, this, [this] { showControllers(); });
+        connect(route_, &ControllerRoute::inputOffered, this,
+                [this](const ChosenInput& input) { inputOffered(input); });
+    }
+    showControllers();
+    showInput();
+}
+
+void PracticeDialog::showControllers() {
+    QStringList names;
+    if (route_ != nullptr) {
+        for (const input::ControllerInfo& device : route_->devices()) {
+            names << QString::fromStdString(device.name);
+        }
+    }
+    controllers_->setText(names.isEmpty() ? tr("None seen") : names.join(QStringLiteral(", ")));
+}
+
+void PracticeDialog::showInput() {
+    chooseInput_->setText(settings_.controllerInput
+                              ? tr("Choose input (%1)").arg(settings_.controllerInputName)
+                              : tr("Choose input (any)"));
+}
+
+void PracticeDialog::inputOffered(const ChosenInput& input) {
+    route_->listen(false);
+    QString controller = tr("a controller");
+    for (const input::ControllerInfo& device : route_->devices()) {
+        if (device.guid == input.guid) controller = QString::fromStdString(device.name);
+    }
+    static const char* const kinds[] = {"button", "pedal or axis", "hat"};
+    settings_.controllerInput = input;
+    settings_.controllerInputName =
+        tr("%1, %2 %3").arg(controller, tr(kinds[input.kind % 3])).arg(input.index + 1);
+    showInput();
 }
 
 PracticeSettings PracticeDialog::settings() const {

@@ -21,6 +21,13 @@ PracticeSettings loadPracticeSettings() {
     practice.delay.highMs = settings.value("startDelay/toMs", practice.delay.highMs).toInt();
     practice.raceKey = settings.value("raceKey/key", 0).toInt();
     practice.raceKeyName = settings.value("raceKey/name").toString();
+    const QString guid = settings.value("controller/guid").toString();
+    if (!guid.isEmpty()) {
+        practice.controllerInput =
+            ChosenInput{guid.toStdString(), settings.value("controller/kind").toInt(),
+                        settings.value("controller/index").toInt()};
+    }
+    practice.controllerInputName = settings.value("controller/name").toString();
     return practice;
 }
 
@@ -31,6 +38,11 @@ void savePracticeSettings(const PracticeSettings& practice) {
     settings.setValue("startDelay/toMs", practice.delay.highMs);
     settings.setValue("raceKey/key", practice.raceKey);
     settings.setValue("raceKey/name", practice.raceKeyName);
+    const ChosenInput input = practice.controllerInput.value_or(ChosenInput{});
+    settings.setValue("controller/guid", QString::fromStdString(input.guid));
+    settings.setValue("controller/kind", input.kind);
+    settings.setValue("controller/index", input.index);
+    settings.setValue("controller/name", practice.controllerInputName);
 }
 
 }  // namespace korvane::ui

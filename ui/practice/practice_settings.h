@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "race/start_delay.h"
+#include "ui/shell/controller_route.h"
 
 namespace korvane::ui {
 
@@ -14,6 +15,8 @@ struct PracticeSettings {
     DelayRange delay;
     int raceKey = 0;  // a Qt::Key; 0 for none
     QString raceKeyName;
+    std::optional<ChosenInput> controllerInput;  // none: every controller's inputs
+    QString controllerInputName;
 
     std::optional<DelayRange> delayRange() const {
         return randomDelay ? std::optional(delay) : std::nullopt;

@@ -18,7 +18,9 @@ RaceKey::~RaceKey() {
 }
 
 void RaceKey::setKey(int key) {
-    if (held_) race_.controllerInput(false, false, std::chrono::steady_clock::now());
+    if (held_)
+        race_.heldInput(input::RaceButtonHolders::kRaceKey, false,
+                        std::chrono::steady_clock::now());
     held_ = false;
     key_ = key;
 }
@@ -49,8 +51,8 @@ bool RaceKey::eventFilter(QObject* watched, QEvent* event) {
     const bool down = type == QEvent::KeyPress;
     if (down == held_) return true;
     held_ = down;
-    race_.controllerInput(down, down,
-                          inputMoment(key->timestamp(), std::chrono::steady_clock::now()));
+    race_.heldInput(input::RaceButtonHolders::kRaceKey, down,
+                    inputMoment(key->timestamp(), std::chrono::steady_clock::now()));
     return true;
 }
 

@@ -8,7 +8,7 @@
 #include "sound/mod_play_wave.h"
 #include "sound/sdl_wave_output.h"
 #include "sound/sound_folder.h"
-#include "ui/shell/controller_link.h"
+#include "ui/shell/controller_route.h"
 #include "ui/shell/qt_message_boxes.h"
 #include "ui/shell/qt_timer_service.h"
 #include "ui/shell/qt_window_system.h"
@@ -70,7 +70,9 @@ int main(int argc, char* argv[]) {
     timers.setErrorReport(report);
 
     korvane::ui::QtWindowSystem windows(timers, report);
-    const korvane::input::ControllerReader controllers(korvane::ui::raceWindowSink(windows));
+    korvane::ui::ControllerRoute route(windows);
+    windows.setControllerRoute(&route);
+    const korvane::input::ControllerReader controllers(route.sink(), route.devicesSink());
     korvane::Lifecycle life({random, sound, messages, checkedSoundFolder(), &startDelay}, windows,
                             timers);
     QObject::connect(&windows, &korvane::ui::QtWindowSystem::quitClicked,

@@ -136,7 +136,6 @@ void Controllers::tellDevices() const {
     if (!devices_) return;
     std::vector<ControllerInfo> seen;
     for (const auto& [id, joystick] : open_) {
-        if (id == wakesUs_) continue;
         const char* name = SDL_JoystickName(joystick);
         seen.push_back({name != nullptr ? name : "", guidOf(id)});
     }

@@ -25,6 +25,8 @@ namespace {
 using namespace korvane;
 using namespace korvane::bench;
 
+constexpr long kLitGreen = 0x00FF00;
+
 void setDelay(int fromMs, int toMs) {
     char folder[] = "/tmp/korvane-bench-config-XXXXXX";
     if (mkdtemp(folder) == nullptr) throw std::runtime_error("no temporary folder");

@@ -28,6 +28,13 @@ QDoubleSpinBox* secondsBox(const QString& name, int ms) {
     return box;
 }
 
+// A row's caption whose Alt+letter moves the focus to the row's first control.
+QLabel* labelFor(const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    return label;
+}
+
 int millis(const QDoubleSpinBox* box) {
     return static_cast<int>(std::lround(box->value() * 1000));
 }
@@ -60,7 +67,7 @@ void PracticeDialog::addDelayRow() {
     range->addWidget(to_);
     auto* form = static_cast<QFormLayout*>(layout());
     form->addRow(delayOn_);
-    form->addRow(tr("Delay from"), range);
+    form->addRow(labelFor(tr("Delay &from"), from_), range);
 }
 
 void PracticeDialog::addKeyRow() {
@@ -79,7 +86,7 @@ void PracticeDialog::addKeyRow() {
     auto* row = new QHBoxLayout;
     row->addWidget(chooseKey_);
     row->addWidget(clear);
-    static_cast<QFormLayout*>(layout())->addRow(tr("Race &key"), row);
+    static_cast<QFormLayout*>(layout())->addRow(labelFor(tr("Race &key"), chooseKey_), row);
     showKey();
 }
 
@@ -125,7 +132,7 @@ void PracticeDialog::addControllerRows() {
     auto* row = new QHBoxLayout;
     row->addWidget(chooseInput_);
     row->addWidget(any);
-    form->addRow(tr("Controller &input"), row);
+    form->addRow(labelFor(tr("Controller &input"), chooseInput_), row);
     connect(any, &QPushButton::clicked, this, [this] {
         settings_.controllerInput.reset();
         showInput();

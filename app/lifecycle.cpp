@@ -38,7 +38,7 @@ void Lifecycle::handOverTick() {
 
 void Lifecycle::loadMain() {
     main_ = std::make_unique<Main>(services_);
-    for (Timer* t : main_->timers()) t->setHost(&timers_);
+    for (Timer* t : main_->raceTimers()) t->setHost(&timers_);
     windows_.loadMain(*main_);
     raceWindowLoaded();
 }
@@ -59,7 +59,7 @@ void Lifecycle::unloadSplash() {
 void Lifecycle::quitClicked() {
     services_.messages.show(farewellMessage());
     if (main_) {
-        for (Timer* t : main_->timers()) t->setEnabled(false);
+        for (Timer* t : main_->raceTimers()) t->setEnabled(false);
     }
     windows_.endProgram(0);
 }

@@ -2,9 +2,9 @@
 //   scripts/with-pulse-null-sink scripts/with-xvfb build/default/bench/controller_latency
 //       [GAME] [races]
 // The benchmarks' build of the game (bin/korvane-bench) has a virtual one-button joystick
-// pressed through a named pipe (KORVANE_BENCH_JOYSTICK); the times start as the byte is written, so they include SDL
-// reading the virtual device. Each release comes just after the ambers: a red light.
-// Also counts the controller thread's wake-ups and CPU over 10 s with no controller and with
+// pressed through a named pipe (KORVANE_BENCH_JOYSTICK); the times start as the byte is written, so
+// they include SDL reading the virtual device. Each release comes just after the ambers: a red
+// light. Also counts the controller thread's wake-ups and CPU over 10 s with no controller and with
 // one idle controller.
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -29,6 +29,10 @@ PipeJoystick::PipeJoystick(const std::string& path, std::function<void()> wake)
         std::fprintf(stderr, "korvane: no benchmark joystick: %s\n", SDL_GetError());
         return;
     }
+    // Scripts that choose this controller in the practice settings need its GUID.
+    char guid[33] = {};
+    SDL_JoystickGetGUIDString(SDL_JoystickGetGUID(joystick_), guid, sizeof guid);
+    std::fprintf(stderr, "korvane: benchmark joystick %s\n", guid);
     thread_ = std::jthread([this, path](const std::stop_token& stop) { read(stop, path); });
 }
 

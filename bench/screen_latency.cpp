@@ -1,7 +1,7 @@
 // How long the real game takes to show what the player did and what its timers lit, read from
 // the screen as a player would see it:
 //   scripts/with-pulse-null-sink scripts/with-xvfb build/default/bench/screen_latency
-//       [GAME] [races] [standard|pro] [slip]
+//       [GAME] [races] [standard|pro] [slip]   (KORVANE_BENCH_RACE_KEY=1: on the F key)
 // "slip" opens the time slip (Ctrl+T through xdotool) first, so every release updates it.
 // Presses and releases the race button through XTest and polls single pixels with XGetImage.
 // Each race lets go just after the ambers, a red light, so it also times the red lamp.
@@ -14,6 +14,7 @@
 
 #include "bench/figures.h"
 #include "bench/game_process.h"
+#include "bench/practice_config.h"
 #include "bench/race_points.h"
 #include "bench/race_screen.h"
 #include "bench/x_probe.h"
@@ -102,6 +103,7 @@ int main(int argc, char* argv[]) {
     const bool pro = argc > 3 && std::string(argv[3]) == "pro";
     MainForm form;
     XProbe probe;
+    const std::string input = practiceForBench(probe);
     // Under a nested weston the game runs natively on Wayland, out of reach of the X display.
     const bool nested = std::getenv("WAYLAND_DISPLAY") != nullptr;
     GameProcess running =
@@ -119,8 +121,8 @@ int main(int argc, char* argv[]) {
     Figures f;
     for (int i = 0; i < races; ++i) race(probe, window, form, pro, f);
 
-    std::printf("%s, %s Tree, %d races%s\n", game.c_str(), pro ? "Pro" : "Standard", races,
-                slip ? ", time slip open" : "");
+    std::printf("%s, %s Tree, %d races on the %s%s\n", game.c_str(), pro ? "Pro" : "Standard",
+                races, input.c_str(), slip ? ", time slip open" : "");
     printPercentiles("press -> race button yellow on screen", f.press, "p50 <= 2, p99 <= 5");
     printPercentiles("release -> red lamp on screen", f.release, "p50 <= 2, p99 <= 5");
     const std::string lamps = "p50 <= 2, p99 <= 5, never early (min >= 0)";

@@ -16,6 +16,7 @@
 
 #include "bench/figures.h"
 #include "bench/game_process.h"
+#include "bench/practice_config.h"
 #include "bench/race_points.h"
 #include "bench/race_screen.h"
 #include "bench/x_probe.h"
@@ -99,6 +100,7 @@ int main(int argc, char* argv[]) {
     }
     MainForm form;
     XProbe probe;
+    const std::string input = practiceForBench(probe);
     GameProcess running(game);
     const Window window = waitForRaceWindow(probe, form);
     sleepMs(500);
@@ -114,7 +116,8 @@ int main(int argc, char* argv[]) {
         signedErrors.push_back(slip[i] - observed[i]);
         errors.push_back(std::abs(signedErrors.back()));
     }
-    std::printf("%s, %d races%s\n", game.c_str(), races, busy ? " with two busy cores" : "");
+    std::printf("%s, %d races on the %s%s\n", game.c_str(), races, input.c_str(),
+                busy ? ", two busy cores" : "");
     std::printf("mean signed error (slip - observer): %+.2f ms\n",
                 std::accumulate(signedErrors.begin(), signedErrors.end(), 0.0) / races);
     printPercentiles("|slip R/T - observer R/T|", errors, busy ? "p99 <= 5" : "p50 <= 1, p99 <= 3");

@@ -71,7 +71,17 @@ std::int64_t XProbe::pixel(Window window, int x, int y) const {
     return value;
 }
 
+void XProbe::useKey(const char* keysym) {
+    keycode_ = XKeysymToKeycode(display_, XStringToKeysym(keysym));
+}
+
 void XProbe::press(Window window, int x, int y) {
+    if (keycode_ != 0) {
+        XSetInputFocus(display_, window, RevertToParent, CurrentTime);
+        XTestFakeKeyEvent(display_, keycode_, True, CurrentTime);
+        XFlush(display_);
+        return;
+    }
     Window child = 0;
     int rootX = 0, rootY = 0;
     XTranslateCoordinates(display_, window, DefaultRootWindow(display_), x + originX_, y + originY_,
@@ -92,6 +102,11 @@ std::pair<int, int> XProbe::screenSize() const {
 }
 
 void XProbe::release() {
+    if (keycode_ != 0) {
+        XTestFakeKeyEvent(display_, keycode_, False, CurrentTime);
+        XFlush(display_);
+        return;
+    }
     XTestFakeButtonEvent(display_, 1, False, CurrentTime);
     XFlush(display_);
 }

@@ -22,8 +22,12 @@ class XProbe {
     Window findBySize(int width, int height) const;
     // The colour of one pixel as 0xRRGGBB, or -1 when the window cannot be read.
     std::int64_t pixel(Window window, int x, int y) const;
+    // The mouse's left button at a point of the window, or the key chosen by useKey.
     void press(Window window, int x, int y);
     void release();
+    // From now on press and release are this key's (an X keysym name such as "F"), sent to the
+    // window given the focus: the game's race key.
+    void useKey(const char* keysym);
     // Moves the pointer to a point of the X screen, and the screen's size.
     void moveTo(int rootX, int rootY);
     std::pair<int, int> screenSize() const;
@@ -38,6 +42,7 @@ class XProbe {
     Display* display_;
     int originX_ = 0;
     int originY_ = 0;
+    unsigned keycode_ = 0;
 };
 
 }  // namespace korvane::bench

@@ -37,7 +37,7 @@ set(KORVANE_LAYERS
 
 # class: the files (or folders, ending in /) that may include its headers, whatever their layer.
 set(KORVANE_PLATFORM_FILES
-    "X11:ui/platform/xcb_destroy_notify.cpp bench/"
+    "X11:ui/platform/xcb_destroy_notify.cpp ui/platform/xcb_key_state.cpp bench/"
     "Wayland:ui/platform/wayland_frame_presentation.cpp ui/platform/wayland_compositor_flush.cpp"
     "QtPrivate:ui/platform/wayland_frame_presentation.cpp ui/platform/wayland_compositor_flush.cpp"
     "POSIX:ui/platform/standard_streams_posix.cpp input/device_wait_linux.cpp input/controller_reader.cpp sound/file_bytes.cpp bench/ tests/"

@@ -15,7 +15,7 @@ class TimerHost {
     virtual void timerDisabled(Timer& timer) = 0;
 };
 
-// A window's timer control: an interval that never changes and an enabled flag. While enabled
+// A window's timer control: an interval and an enabled flag. While enabled
 // and attached to a host, the host calls tick(), which runs the window's handler.
 class Timer {
   public:
@@ -28,6 +28,8 @@ class Timer {
     int interval() const { return interval_; }
     bool enabled() const { return enabled_; }
 
+    // A new interval for the next start; the window's own timers keep theirs.
+    void setInterval(int intervalMs) { interval_ = intervalMs; }
     // Enabling an enabled timer, or disabling a disabled one, changes nothing.
     void setEnabled(bool on);
     void setHost(TimerHost* host);

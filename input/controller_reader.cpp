@@ -5,6 +5,7 @@
 #include <pthread.h>
 #endif
 
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <future>
@@ -23,8 +24,9 @@ using Kind = HeldInputs::Kind;
 // The open controllers and what they hold, turned from SDL's events into race button changes.
 class Controllers {
   public:
-    Controllers(const ControllerReader::Sink& sink, DeviceWait& wait, SDL_JoystickID wakesUs)
-        : sink_(sink), wait_(wait), wakesUs_(wakesUs) {}
+    Controllers(const ControllerReader::Sink& sink, const ControllerReader::DevicesSink& devices,
+                DeviceWait& wait, SDL_JoystickID wakesUs)
+        : sink_(sink), devices_(devices), wait_(wait), wakesUs_(wakesUs) {}
     ~Controllers() {
         for (const auto& [id, joystick] : open_) SDL_JoystickClose(joystick);
     }
@@ -42,8 +44,11 @@ class Controllers {
     void pullOut(SDL_JoystickID id, Moment at);
     int restOf(SDL_JoystickID id, int axis) const;
     void tell(Edge edge, const HeldInputs::Input& input, Moment at);
+    std::string guidOf(SDL_JoystickID id) const;
+    void tellDevices() const;
 
     const ControllerReader::Sink& sink_;
+    const ControllerReader::DevicesSink& devices_;
     DeviceWait& wait_;
     const SDL_JoystickID wakesUs_;  // a joystick inside the game wakes the reader itself
     HeldInputs held_;
@@ -89,6 +94,7 @@ void Controllers::plugIn(int index) {
     open_.emplace(id, joystick);
     const char* path = SDL_JoystickPath(joystick);
     if (id != wakesUs_ && (path == nullptr || !wait_.watch(id, path))) unwatched_.insert(id);
+    tellDevices();
 }
 
 // A controller pulled out while held lets go: the race takes it as the release, now.
@@ -100,6 +106,7 @@ void Controllers::pullOut(SDL_JoystickID id, Moment at) {
     unwatched_.erase(id);
     SDL_JoystickClose(found->second);
     open_.erase(found);
+    tellDevices();
 }
 
 // Where the axis lay when the controller was opened: the middle for a stick, an end for most
@@ -112,7 +119,27 @@ int Controllers::restOf(SDL_JoystickID id, int axis) const {
 }
 
 void Controllers::tell(Edge edge, const HeldInputs::Input& input, Moment at) {
-    if (edge != Edge::None) sink_({edge == Edge::Down, held_.held(), at, input});
+    if (edge != Edge::None) {
+        sink_({edge == Edge::Down, held_.held(), at, input, guidOf(std::get<0>(input))});
+    }
+}
+
+std::string Controllers::guidOf(SDL_JoystickID id) const {
+    const auto found = open_.find(id);
+    if (found == open_.end()) return {};
+    std::array<char, 33> text{};
+    SDL_JoystickGetGUIDString(SDL_JoystickGetGUID(found->second), text.data(), text.size());
+    return text.data();
+}
+
+void Controllers::tellDevices() const {
+    if (!devices_) return;
+    std::vector<ControllerInfo> seen;
+    for (const auto& [id, joystick] : open_) {
+        const char* name = SDL_JoystickName(joystick);
+        seen.push_back({name != nullptr ? name : "", guidOf(id)});
+    }
+    devices_(seen);
 }
 
 bool startJoysticks() {
@@ -133,7 +160,8 @@ void nameThisThread() {
 }  // namespace
 
 // SDL's subsystems start one at a time: this one is up before the game plays its first sound.
-ControllerReader::ControllerReader(Sink sink) : sink_(std::move(sink)) {
+ControllerReader::ControllerReader(Sink sink, DevicesSink devices)
+    : sink_(std::move(sink)), devices_(std::move(devices)) {
     std::promise<bool> started;
     std::future<bool> running = started.get_future();
     thread_ =
@@ -154,7 +182,7 @@ ControllerReader::~ControllerReader() {
 void ControllerReader::run(const std::stop_token& stop) {
     {
         const ExtraJoystick extra = openExtraJoystick([this] { wait_.wake(); });
-        Controllers controllers(sink_, wait_, extra.id);
+        Controllers controllers(sink_, devices_, wait_, extra.id);
         while (!stop.stop_requested()) {
             SDL_Event event;
             // The stamp is taken as SDL hands the event over, just after the device woke the

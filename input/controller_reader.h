@@ -2,7 +2,9 @@
 
 #include <functional>
 #include <stop_token>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "common/moment.h"
 #include "input/device_wait.h"
@@ -16,6 +18,13 @@ struct ControllerChange {
     int held = 0;
     Moment at;
     HeldInputs::Input input;  // which one it was
+    std::string guid;         // its controller's, which stays the same when plugged in again
+};
+
+// A controller the game sees.
+struct ControllerInfo {
+    std::string name;
+    std::string guid;
 };
 
 // Reads every game controller, joystick and pedal through SDL on a thread of its own and hands
@@ -26,9 +35,11 @@ struct ControllerChange {
 class ControllerReader {
   public:
     using Sink = std::function<void(const ControllerChange&)>;
+    // Every controller seen, each time one comes or goes; called on the reader's thread.
+    using DevicesSink = std::function<void(const std::vector<ControllerInfo>&)>;
 
     // Returns once SDL's joystick support has started (or failed to, said on stderr).
-    explicit ControllerReader(Sink sink);
+    explicit ControllerReader(Sink sink, DevicesSink devices = {});
     ~ControllerReader();
     ControllerReader(const ControllerReader&) = delete;
     ControllerReader& operator=(const ControllerReader&) = delete;
@@ -39,6 +50,7 @@ class ControllerReader {
     void run(const std::stop_token& stop);
 
     Sink sink_;
+    DevicesSink devices_;
     DeviceWait wait_;
     bool running_ = false;
     std::jthread thread_;

@@ -12,6 +12,7 @@
 #include "race/lane.h"
 #include "race/main_form.h"
 #include "race/release_outcome.h"
+#include "race/start_delay.h"
 
 namespace korvane {
 
@@ -20,7 +21,8 @@ struct RaceServices {
     RandomSource& random;
     WavePlayer& sound;
     MessageBoxes& messages;
-    std::string soundFolder;  // holds launch.wav and redlight.wav
+    std::string soundFolder;           // holds launch.wav and redlight.wav
+    StartDelay* startDelay = nullptr;  // a practice wait after "Staged"; none in the design
 };
 
 // The race window: its controls, the race state and the race handlers. Every handler reads
@@ -74,9 +76,15 @@ class Main : public MainForm {
     // How long after `timer` starts its tick lights the player's green: the sequencer's fourth
     // tick on the Standard Tree, the second on the Pro Tree; none for the other timers.
     std::optional<std::chrono::milliseconds> greenDueAfterStart(const Timer& timer) const;
+    // The window's timers with the start delay's, when there is one.
+    std::vector<Timer*> raceTimers();
+    StartDelay* startDelay() const { return services_.startDelay; }
+    // The start delay drawn for the race staged last; none when off.
+    std::optional<int> startDelayMs() const;
 
   private:
     void readSkillLevel();
+    void handOver();
     bool proTreeSelected() const { return proTreeOption.value != 0; }
 
     // The light sequencer's steps.

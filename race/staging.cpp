@@ -38,6 +38,7 @@ void Main::stagePressed() {
         running->setEnabled(false);
     }
     stagingWalk.setEnabled(true);
+    if (services_.startDelay != nullptr) services_.startDelay->raceStaged();
 }
 
 // The walk keeps no counter: the indicator captions say how far it has come.
@@ -52,6 +53,14 @@ void Main::stagingWalkTick() {
         staged.caption = "Staged";
         return;
     }
+    if (services_.startDelay != nullptr && services_.startDelay->holdHandOver()) {
+        stagingWalk.setEnabled(false);
+        return;
+    }
+    handOver();
+}
+
+void Main::handOver() {
     if (proTreeSelected()) {
         proSequencer.setEnabled(true);
     } else {

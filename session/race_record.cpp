@@ -25,6 +25,7 @@ RaceRecord raceRecord(const Main& main, const ReleaseOutcome& outcome) {
     record.playerRed = outcome.playerRed;
     record.computerRed = outcome.computerRed;
     record.winner = outcome.winner;
+    record.startDelayMs = main.startDelayMs();
     return record;
 }
 

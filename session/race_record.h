@@ -30,6 +30,7 @@ struct RaceRecord {
     GreenMoments green;
     std::string onsetSource;  // what told the green's onset: "flushed" or "presented"
     std::optional<std::chrono::nanoseconds> rt;  // the true R/T; none before the hand-over
+    std::optional<int> startDelayMs;             // the practice wait after "Staged", if on
 };
 
 // The race just released, from its outcome and the setup it ran with. Run, moments and R/T are

@@ -10,15 +10,22 @@ namespace korvane {
 
 namespace {
 
-using Row = std::array<std::string, 9>;
+using Row = std::array<std::string, 10>;
 
 const Row kHeader{"run",    "tree",     "level",  "rollout", "reaction",
-                  "player", "computer", "result", "onset"};
+                  "player", "computer", "result", "onset",   "start delay"};
 
 Row rowOf(const RaceRecord& run) {
-    return {std::to_string(run.run),         treeName(run.tree), run.level,
-            plainDecimal(run.rollOutMs),     reactionText(run),  boardTimeText(run.playerTime),
-            boardTimeText(run.computerTime), resultName(run),    onsetText(run)};
+    return {std::to_string(run.run),
+            treeName(run.tree),
+            run.level,
+            plainDecimal(run.rollOutMs),
+            reactionText(run),
+            boardTimeText(run.playerTime),
+            boardTimeText(run.computerTime),
+            resultName(run),
+            onsetText(run),
+            startDelayText(run)};
 }
 
 std::string csvField(const std::string& field) {
@@ -85,6 +92,10 @@ std::string treeName(Tree tree) {
 std::string onsetText(const RaceRecord& run) {
     if (!countsFromOnset(run.release, run.green)) return {};
     return run.onsetSource == "presented" ? "shown" : "sent to screen";
+}
+
+std::string startDelayText(const RaceRecord& run) {
+    return run.startDelayMs ? plainDecimal(*run.startDelayMs) : std::string();
 }
 
 std::string resultName(const RaceRecord& run) {

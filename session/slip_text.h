@@ -27,6 +27,9 @@ std::string resultName(const RaceRecord& run);
 // else "sent to screen"; empty where the R/T does not count from it.
 std::string onsetText(const RaceRecord& run);
 
+// The practice start delay a run waited, as a plain decimal; empty when it was off.
+std::string startDelayText(const RaceRecord& run);
+
 // Every run with a header row, tab-separated, one line each.
 std::string slipTsv(const std::vector<RaceRecord>& runs);
 // The same as comma-separated values with CRLF line ends, quoted where a field needs it.

@@ -9,6 +9,9 @@ game_pid=""
 e2e_cleanups=()
 e2e_failures=0
 e2e_shot="$(mktemp --suffix=.rgb)"
+# The game keeps its settings and runs in the XDG folders: each script gets empty ones of its own.
+e2e_home="$(mktemp -d)"
+export XDG_CONFIG_HOME="$e2e_home/config" XDG_DATA_HOME="$e2e_home/data"
 e2e_cleanup() {
     if [[ -n "$game_pid" ]]; then
         kill "$game_pid" 2>/dev/null || true
@@ -18,6 +21,7 @@ e2e_cleanup() {
     local step
     for step in "${e2e_cleanups[@]}"; do eval "$step"; done
     rm -f "$e2e_shot"
+    rm -rf "$e2e_home"
 }
 trap e2e_cleanup EXIT
 trap 'exit 143' TERM INT

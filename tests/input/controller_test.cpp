@@ -8,6 +8,7 @@
 
 #include <condition_variable>
 #include <filesystem>
+#include <fstream>
 #include <future>
 #include <mutex>
 #include <thread>
@@ -16,6 +17,8 @@
 #include "input/controller_reader.h"
 #include "input/device_wait.h"
 #include "input/held_inputs.h"
+#include "input/race_button_holders.h"
+#include "input/unreadable_controllers.h"
 
 namespace korvane::testing {
 namespace {
@@ -70,6 +73,45 @@ TEST(HeldInputs, ButtonsAxesAndHatsGoDownAndUpOnceEach) {
         EXPECT_EQ(got, s.expected) << "row " << row++;
     }
     EXPECT_EQ(held.held(), 0);
+}
+
+// The first holder down stages, the last up launches: a second input never stages again.
+TEST(RaceButtonHolders, OnlyTheFirstDownAndTheLastUpReachTheRace) {
+    using input::HeldInputs;
+    const HeldInputs::Input key = input::RaceButtonHolders::kRaceKey;
+    const HeldInputs::Input pad{3, HeldInputs::Kind::Button, 0},
+        pedal{4, HeldInputs::Kind::Axis, 2};
+    const struct {
+        HeldInputs::Input holder;
+        bool down;
+        Edge expected;
+    } rows[] = {
+        {key, true, Edge::Down},   {pad, true, Edge::None},  {key, true, Edge::None},
+        {key, false, Edge::None},  {pad, false, Edge::Up},   {pad, false, Edge::None},
+        {pedal, true, Edge::Down}, {pedal, false, Edge::Up},
+    };
+    input::RaceButtonHolders holders;
+    int row = 0;
+    for (const auto& r : rows) EXPECT_EQ(holders.change(r.holder, r.down), r.expected) << row++;
+    EXPECT_FALSE(holders.any());
+}
+
+// Controller files the game may not read are named, with the udev rule that lets it.
+TEST(UnreadableControllers, AreNamedWithTheUdevRuleAndReadableOnesAreNot) {
+    const std::filesystem::path folder = ::testing::TempDir() + "by-id-" + std::to_string(getpid());
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "event3") << "x";
+    // udev's links: one to a file that opens, two to files that do not (even for root).
+    std::filesystem::create_symlink(folder / "event3", folder / "usb-Pad-event-joystick");
+    std::filesystem::create_symlink(folder / "event9", folder / "usb-Pedal-event-joystick");
+    std::filesystem::create_symlink(folder / "event9", folder / "usb-Keys-event-kbd");
+    const auto found = input::unreadableControllers(folder.string());
+    ASSERT_EQ(found.size(), 1U);
+    EXPECT_EQ(found[0].name, "usb-Pedal-event-joystick");
+    EXPECT_EQ(found[0].reason, "No such file or directory");
+    EXPECT_NE(input::unreadableAdvice(found[0]).find("TAG+=\"uaccess\""), std::string::npos);
+    EXPECT_TRUE(input::unreadableControllers((folder / "none").string()).empty());
+    std::filesystem::remove_all(folder);
 }
 
 // The reader sleeps until a watched device file has something to read or it is woken.

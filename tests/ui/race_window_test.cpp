@@ -418,12 +418,13 @@ TEST_F(RaceWindowStaging, ARightButtonPressOnTheRaceButtonStagesAndShowsIt) {
 // either holds it.
 TEST_F(RaceWindowStaging, AControllerButtonStagesAndLaunchesBesideTheMouse) {
     auto* button = static_cast<ui::ColouredButton*>(widget(main.raceButton));
-    window.controllerInput(true, true, std::chrono::steady_clock::now());
+    const input::HeldInputs::Input pad{0, input::HeldInputs::Kind::Button, 1};
+    window.heldInput(pad, true, std::chrono::steady_clock::now());
     EXPECT_EQ(main.raceButton.caption, "Launch (Up)");
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(30, 20));
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(30, 20));
     EXPECT_TRUE(button->isDown());
-    window.controllerInput(false, false, std::chrono::steady_clock::now());
+    window.heldInput(pad, false, std::chrono::steady_clock::now());
     EXPECT_FALSE(button->isDown());
     EXPECT_EQ(main.raceButton.caption, " Stage (Down)");
 }

@@ -8,7 +8,7 @@
 #include "qt_app.h"
 #include "tests/race/race_fixture.h"
 #include "ui/race_window/race_window.h"
-#include "ui/shell/controller_link.h"
+#include "ui/shell/controller_route.h"
 #include "ui/shell/qt_timer_service.h"
 #include "ui/shell/qt_window_system.h"
 #include "ui/splash/splash_window.h"
@@ -104,23 +104,31 @@ TEST(QtWindowSystemTest, AReleaseCountsEveryPeriodElapsedSinceTheHandOver) {
 }
 
 // A controller held through the splash lets go once the race window is up: no race was staged,
-// so its release is not judged.
+// so its release is not judged. With an input chosen, only that controller's input races.
 TEST(QtWindowSystemTest, AControllerReleaseCountsOnlyWhenItsPressReachedTheRaceWindow) {
+    using Chosen = std::optional<ui::ChosenInput>;
     const struct {
         bool pressedDuringSplash;
+        Chosen chosen;
         int judged;
-    } rows[] = {{true, 0}, {false, 1}};
+    } rows[] = {{true, {}, 0},
+                {false, {}, 1},
+                {false, ui::ChosenInput{"pad", 0, 2}, 1},
+                {false, ui::ChosenInput{"pedal", 0, 2}, 0},
+                {false, ui::ChosenInput{"pad", 1, 2}, 0}};
     qtApp();
     for (const auto& row : rows) {
         ui::QtTimerService timers;
         WindowedRace race(timers);
-        const auto sink = ui::raceWindowSink(race.windows);
-        const input::HeldInputs::Input button{0, input::HeldInputs::Kind::Button, 0};
+        ui::ControllerRoute route(race.windows);
+        route.choose(row.chosen);
+        const auto sink = route.sink();
+        const input::HeldInputs::Input button{0, input::HeldInputs::Kind::Button, 2};
         if (!row.pressedDuringSplash) race.windows.loadMain(race.main);
-        sink({true, 1, {}, button});
+        sink({true, 1, {}, button, "pad"});
         QCoreApplication::processEvents();
         if (row.pressedDuringSplash) race.windows.loadMain(race.main);
-        sink({false, 0, {}, button});
+        sink({false, 0, {}, button, "pad"});
         QCoreApplication::processEvents();
         EXPECT_EQ(race.main.playerWins.value() + race.main.computerWins.value(), row.judged)
             << row.pressedDuringSplash;

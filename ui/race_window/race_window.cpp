@@ -107,13 +107,11 @@ void RaceWindow::raceButtonUp(Moment at) {
     emit released(at, outcome);
 }
 
-void RaceWindow::controllerInput(bool down, bool anyHeld, Moment at) {
-    static_cast<RaceButton*>(widgetFor(main_.raceButton))->setHeldElsewhere(anyHeld);
-    if (down) {
-        raceButtonDown();
-    } else {
-        raceButtonUp(at);
-    }
+void RaceWindow::heldInput(const input::HeldInputs::Input& holder, bool down, Moment at) {
+    const input::Edge edge = holders_.change(holder, down);
+    static_cast<RaceButton*>(widgetFor(main_.raceButton))->setHeldElsewhere(holders_.any());
+    if (edge == input::Edge::Down) raceButtonDown();
+    if (edge == input::Edge::Up) raceButtonUp(at);
 }
 
 QWidget* RaceWindow::makeButton(Control& control, QWidget* parent) {

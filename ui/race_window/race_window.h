@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/moment.h"
+#include "input/race_button_holders.h"
 #include "race/main.h"
 #include "race/surface.h"
 #include "ui/kit/picture_book.h"
@@ -39,8 +40,9 @@ class RaceWindow : public QWidget, public Surface {
     // with the moment the platform stamped it.
     void raceButtonDown();
     void raceButtonUp(Moment at);
-    // A controller's button or pedal going down or coming up; anyHeld keeps the button's look.
-    void controllerInput(bool down, bool anyHeld, Moment at);
+    // The race key or a controller's button or pedal going down or coming up: the first down
+    // stages and the last up launches, and the button looks pressed while any holds it.
+    void heldInput(const input::HeldInputs::Input& holder, bool down, Moment at);
 
     // The widget that shows a control; nullptr for the painted ones.
     QWidget* widgetFor(const Control& control) const;
@@ -77,6 +79,7 @@ class RaceWindow : public QWidget, public Surface {
     std::map<const Control*, QWidget*> widgets_;
     ErrorReport report_;
     bool centredWithFrame_ = false;
+    input::RaceButtonHolders holders_;
 };
 
 }  // namespace korvane::ui

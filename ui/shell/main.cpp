@@ -1,13 +1,14 @@
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
+#include <random>
 
 #include "app/lifecycle.h"
 #include "art/pictures.h"
 #include "sound/mod_play_wave.h"
 #include "sound/sdl_wave_output.h"
 #include "sound/sound_folder.h"
-#include "ui/shell/controller_link.h"
+#include "ui/shell/controller_route.h"
 #include "ui/shell/qt_message_boxes.h"
 #include "ui/shell/qt_timer_service.h"
 #include "ui/shell/qt_window_system.h"
@@ -58,6 +59,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(trafficLightIcon());
 
     korvane::RandomSource random;
+    // Seeded per run of the game, apart from the race's own random source.
+    korvane::StartDelay startDelay(std::random_device{}());
     korvane::ui::QtMessageBoxes messages;
     if (!korvane::ui::colourDepthUsable(messages)) return 1;
     korvane::SdlWaveOutput output;
@@ -67,8 +70,11 @@ int main(int argc, char* argv[]) {
     timers.setErrorReport(report);
 
     korvane::ui::QtWindowSystem windows(timers, report);
-    const korvane::input::ControllerReader controllers(korvane::ui::raceWindowSink(windows));
-    korvane::Lifecycle life({random, sound, messages, checkedSoundFolder()}, windows, timers);
+    korvane::ui::ControllerRoute route(windows);
+    windows.setControllerRoute(&route);
+    const korvane::input::ControllerReader controllers(route.sink(), route.devicesSink());
+    korvane::Lifecycle life({random, sound, messages, checkedSoundFolder(), &startDelay}, windows,
+                            timers);
     QObject::connect(&windows, &korvane::ui::QtWindowSystem::quitClicked,
                      [&life] { life.quitClicked(); });
     life.start();

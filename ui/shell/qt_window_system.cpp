@@ -7,6 +7,7 @@
 
 #include "race/main.h"
 #include "ui/platform/destroyed_window_filter.h"
+#include "ui/practice/practice.h"
 #include "ui/race_window/race_window.h"
 #include "ui/shell/qt_timer_service.h"
 #include "ui/splash/splash_window.h"
@@ -71,6 +72,8 @@ void QtWindowSystem::loadMain(Main& main) {
     connect(race_.get(), &RaceWindow::inputArriving, &timers_, &QtTimerService::deliverDue);
     connect(&timers_, &QtTimerService::ticksDelivered, race_.get(), &RaceWindow::mirror);
     addTimeSlip(main);
+    practice_ = std::make_unique<Practice>(*race_, main.startDelay(), route_);
+    slip_->addWindowAction(practice_->action());
     // Destroyed by another program, the race window ends the game as a close of it does.
     raceDestroyed_ = std::make_unique<DestroyedWindowFilter>(*race_, [this] { endProgram(0); });
 }
@@ -98,6 +101,7 @@ void QtWindowSystem::endProgram(int status) {
 // The slip goes first: it watches the race window's frames.
 void QtWindowSystem::unloadMain() {
     slip_.reset();
+    practice_.reset();
     raceDestroyed_.reset();
     race_.reset();
 }

@@ -8,7 +8,9 @@
 
 namespace korvane::ui {
 
+class ControllerRoute;
 class DestroyedWindowFilter;
+class Practice;
 class QtTimerService;
 class RaceWindow;
 class SplashWindow;
@@ -31,6 +33,8 @@ class QtWindowSystem : public QObject, public WindowSystem {
 
     SplashWindow* splashWindow() const { return splash_.get(); }
     RaceWindow* raceWindow() const { return race_.get(); }
+    // The controllers' way to the race window, which the practice settings choose from.
+    void setControllerRoute(ControllerRoute* route) { route_ = route; }
 
   signals:
     // The quit button's click, which the program's life handles.
@@ -41,9 +45,11 @@ class QtWindowSystem : public QObject, public WindowSystem {
 
     QtTimerService& timers_;
     ErrorReport report_;
+    ControllerRoute* route_ = nullptr;
     std::unique_ptr<SplashWindow> splash_;
     std::unique_ptr<RaceWindow> race_;
     std::unique_ptr<TimeSlip> slip_;  // beside the race window, gone before it
+    std::unique_ptr<Practice> practice_;
     std::unique_ptr<DestroyedWindowFilter> raceDestroyed_;
 };
 

@@ -15,7 +15,7 @@ struct Column {
     const char* tip;
 };
 
-const std::array<Column, 9> kColumns{{
+const std::array<Column, 10> kColumns{{
     {"Run", ""},
     {"Tree", ""},
     {"Level", ""},
@@ -29,6 +29,7 @@ const std::array<Column, 9> kColumns{{
     {"Onset",
      "What timed the green: shown, when the compositor said its frame reached the "
      "screen; sent to screen, when the game handed the frame over"},
+    {"Delay", "The random start delay the tree waited after Staged, when it is on"},
 }};
 constexpr int kRtColumn = 4;
 constexpr int kOnsetColumn = 8;
@@ -57,8 +58,10 @@ QString cell(const RaceRecord& run, int column) {
             return QString::fromStdString(run.computerTime).trimmed();
         case 7:
             return QString::fromStdString(resultName(run));
-        default:
+        case kOnsetColumn:
             return QString::fromStdString(onsetText(run));
+        default:
+            return boardStyled(startDelayText(run));
     }
 }
 

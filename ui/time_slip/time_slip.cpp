@@ -40,6 +40,9 @@ void TimeSlip::makeWindow() {
     window_->setAttribute(Qt::WA_QuitOnClose, false);
     // Ctrl+T hides the slip from the slip itself too.
     window_->addAction(toggleAction_.get());
+    for (QAction* action : windowActions_) window_->addAction(action);
+    // A right click in the slip offers the same actions as the race window's menu.
+    window_->setContextMenuPolicy(Qt::ActionsContextMenu);
     // Destroyed by another program, the slip is made anew from the log, outside the X event.
     windowDestroyed_ = std::make_unique<DestroyedWindowFilter>(*window_, [this] {
         QMetaObject::invokeMethod(
@@ -58,6 +61,11 @@ GreenOnsetSource::Report TimeSlip::onsetReport() {
 
 void TimeSlip::released(const ReleaseOutcome& outcome, Moment at) {
     if (log_.released(outcome, at, moments_)) window_->runAdded();
+}
+
+void TimeSlip::addWindowAction(QAction& action) {
+    windowActions_.push_back(&action);
+    window_->addAction(&action);
 }
 
 QRect TimeSlip::treeOnScreen() const {

@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <memory>
+#include <vector>
 
 #include "session/race_moments.h"
 #include "session/slip_log.h"
@@ -28,6 +29,8 @@ class TimeSlip {
     // After the release's handler: a counted release becomes the slip's newest run.
     void released(const ReleaseOutcome& outcome, Moment at);
     void toggle();
+    // An action of the race window's that works in the slip too.
+    void addWindowAction(QAction& action);
     TimeSlipWindow& window() { return *window_; }
 
   private:
@@ -45,6 +48,7 @@ class TimeSlip {
     // On the race window, which outlives the slip: they go with the slip.
     std::unique_ptr<GreenFrameWatch> watch_;
     std::unique_ptr<QAction> toggleAction_;
+    std::vector<QAction*> windowActions_;
 };
 
 }  // namespace korvane::ui

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Practice settings with real X input: with a random start delay of 0.5 to 1.0 s and F as the
+# race key, ten races held on the key reach the green 0.5 to 1.0 s later than the tree's own
+# 4.4 s, spread over that range, and each run reaches the slip with its R/T and its delay.
+# Turned off in the Practice dialog (Ctrl+P), the delay stays off after a restart.
+# Usage: practice_test.sh GAME   (on an X display, with a sound server)
+set -uo pipefail
+source "$(dirname "$0")/e2e_lib.sh"
+
+mkdir -p "$XDG_CONFIG_HOME/korvane"
+printf '%s\n' '[startDelay]' 'on=true' 'fromMs=500' 'toMs=1000' '[raceKey]' 'key=70' 'name=F' \
+    >"$XDG_CONFIG_HOME/korvane/practice.conf"
+
+# Holds F until the green shows, then lets go; prints the press -> green time in ms.
+race_on_key() {
+    xdotool windowfocus --sync "$window" keydown f
+    pressed=$(now_ms)
+    local green_at
+    green_at=$(wait_for_lamp Shape4 "$lit_green" 9000)
+    xdotool keyup f
+    sleep 2  # the launch sound
+    echo "${green_at:-none}"
+}
+
+# The start-up sound holds the event loop while the splash shows: the races start after it.
+start_after_splash() {
+    start_game "$1"
+    local since
+    since=$(now_ms)
+    while splash_window >/dev/null && (($(now_ms) - since < 10000)); do sleep 0.1; done
+}
+
+start_after_splash "$1"
+greens=()
+for race in {1..10}; do
+    greens+=("$(race_on_key)")
+    echo "race $race: green ${greens[-1]} ms after the key went down"
+done
+low=99999 high=0
+for g in "${greens[@]}"; do
+    [[ "$g" != none ]] || die "the green never lit on a race held on the key"
+    ((g >= 4895 && g <= 5900)) || fail "a green $g ms after the press is off 4.9 to 5.4 s"
+    ((g < low)) && low=$g
+    ((g > high)) && high=$g
+done
+((high - low >= 150)) || fail "the greens came $low to $high ms after the press: no spread"
+
+xdotool key --window "$window" ctrl+t
+slip=$(find_window '^Korvane Time Slip$' 10)
+[[ -n "$slip" ]] || die "Ctrl+T showed no time slip"
+xdotool mousemove --window "$slip" 300 60 click 1 sleep 0.3 key --window "$slip" ctrl+c
+sleep 0.5
+mapfile -t rows < <(xclip -o -selection clipboard)
+((${#rows[@]} == 11)) || fail "${#rows[@]} lines copied, expected a header and ten runs"
+for ((run = 1; run < ${#rows[@]}; run++)); do
+    IFS=$'\t' read -r -a f <<<"${rows[$run]}"
+    delay_ms=$(awk -v d="${f[9]:-0}" 'BEGIN { printf "%d", d * 1000 + 0.5 }')
+    [[ "${f[4]}" =~ ^0\.[0-9]{3}$ ]] || fail "run $run's R/T is '${f[4]}'"
+    ((delay_ms >= 500 && delay_ms <= 1000)) || fail "run $run's start delay is '${f[9]:-}'"
+done
+
+# The dialog's first control is the delay's check box: Space clears it, Return says OK.
+xdotool windowfocus --sync "$window" key ctrl+p
+dialog=$(find_window '^Practice$' 10)
+[[ -n "$dialog" ]] || die "Ctrl+P opened no Practice dialog"
+xdotool windowfocus --sync "$dialog" key space sleep 0.3 key Return
+sleep 0.5
+grep -q '^on=false' "$XDG_CONFIG_HOME/korvane/practice.conf" ||
+    fail "the dialog did not keep the delay off: $(cat "$XDG_CONFIG_HOME/korvane/practice.conf")"
+stop_game
+start_after_splash "$1"
+green=$(race_on_key)
+echo "after a restart with the delay off: green $green ms after the key went down"
+[[ "$green" != none ]] && ((green >= 4395 && green < 4895)) ||
+    fail "after a restart the green came $green ms after the press, not the tree's own 4.4 s"
+stop_game
+finish

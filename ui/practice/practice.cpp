@@ -1,0 +1,52 @@
+#include "ui/practice/practice.h"
+
+#include <QAction>
+#include <cstdio>
+
+#include "input/unreadable_controllers.h"
+
+#include "race/start_delay.h"
+#include "ui/practice/practice_dialog.h"
+#include "ui/practice/race_key.h"
+#include "ui/race_window/race_window.h"
+
+namespace korvane::ui {
+
+Practice::Practice(RaceWindow& race, StartDelay* delay, ControllerRoute* route)
+    : race_(race),
+      delay_(delay),
+      route_(route),
+      settings_(loadPracticeSettings()),
+      key_(std::make_unique<RaceKey>(race)),
+      action_(std::make_unique<QAction>(QObject::tr("Practice..."), &race)) {
+    action_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    action_->setShortcutContext(Qt::WindowShortcut);
+    action_->setShortcutVisibleInContextMenu(true);
+    QObject::connect(action_.get(), &QAction::triggered, &race, [this] { openDialog(); });
+    race.addAction(action_.get());
+    apply();
+    for (const input::UnreadableController& unreadable : input::unreadableControllers()) {
+        std::fprintf(stderr, "korvane: %s\n", input::unreadableAdvice(unreadable).c_str());
+    }
+}
+
+Practice::~Practice() = default;
+
+void Practice::apply() {
+    if (delay_ != nullptr) delay_->setRange(settings_.delayRange());
+    key_->setKey(settings_.raceKey);
+    if (route_ != nullptr) route_->choose(settings_.controllerInput);
+}
+
+// The race key rests while the dialog is open, so choosing a key does not start a race.
+void Practice::openDialog() {
+    key_->setKey(0);
+    PracticeDialog dialog(settings_, route_, &race_);
+    if (dialog.exec() == QDialog::Accepted) {
+        settings_ = dialog.settings();
+        savePracticeSettings(settings_);
+    }
+    apply();
+}
+
+}  // namespace korvane::ui

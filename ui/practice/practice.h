@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+
+#include "ui/practice/practice_settings.h"
+
+class QAction;
+class QWidget;
+
+namespace korvane {
+class StartDelay;
+}
+
+namespace korvane::ui {
+
+class ControllerRoute;
+class RaceKey;
+class RaceWindow;
+
+// The practice settings at work: read at start, applied to the start delay and the race key,
+// and changed in the Practice dialog (Ctrl+P, the race window's context menu).
+class Practice {
+  public:
+    // The route may be missing (no controllers); then only the delay and the key apply.
+    Practice(RaceWindow& race, StartDelay* delay, ControllerRoute* route);
+    ~Practice();
+    // The action that opens the dialog, for other windows' menus (the time slip).
+    QAction& action() { return *action_; }
+
+  private:
+    void apply();
+    void openDialog();
+
+    RaceWindow& race_;
+    StartDelay* delay_;
+    ControllerRoute* route_;
+    PracticeSettings settings_;
+    std::unique_ptr<RaceKey> key_;
+    std::unique_ptr<QAction> action_;
+};
+
+}  // namespace korvane::ui

@@ -1,0 +1,191 @@
+#include "ui/practice/practice_dialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <cmath>
+
+#include "input/unreadable_controllers.h"
+
+namespace korvane::ui {
+
+namespace {
+
+QDoubleSpinBox* secondsBox(const QString& name, int ms) {
+    auto* box = new QDoubleSpinBox;
+    box->setRange(StartDelay::kShortestMs / 1000.0, 10.0);
+    box->setDecimals(2);
+    box->setSingleStep(StartDelay::kStepMs / 1000.0);
+    box->setSuffix(QStringLiteral(" s"));
+    box->setValue(ms / 1000.0);
+    box->setAccessibleName(name);
+    return box;
+}
+
+// A row's caption whose Alt+letter moves the focus to the row's first control.
+QLabel* labelFor(const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    return label;
+}
+
+int millis(const QDoubleSpinBox* box) {
+    return static_cast<int>(std::lround(box->value() * 1000));
+}
+
+}  // namespace
+
+PracticeDialog::PracticeDialog(const PracticeSettings& settings, ControllerRoute* route,
+                               QWidget* parent)
+    : QDialog(parent), settings_(settings), route_(route) {
+    setWindowTitle(tr("Practice"));
+    setAccessibleName(tr("Practice"));
+    new QFormLayout(this);
+    addDelayRow();
+    addKeyRow();
+    addControllerRows();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    static_cast<QFormLayout*>(layout())->addRow(buttons);
+}
+
+void PracticeDialog::addDelayRow() {
+    delayOn_ = new QCheckBox(tr("&Random start delay after Staged"));
+    delayOn_->setChecked(settings_.randomDelay);
+    from_ = secondsBox(tr("Shortest start delay"), settings_.delay.lowMs);
+    to_ = secondsBox(tr("Longest start delay"), settings_.delay.highMs);
+    auto* range = new QHBoxLayout;
+    range->addWidget(from_);
+    range->addWidget(new QLabel(tr("to")));
+    range->addWidget(to_);
+    auto* form = static_cast<QFormLayout*>(layout());
+    form->addRow(delayOn_);
+    form->addRow(labelFor(tr("Delay &from"), from_), range);
+}
+
+void PracticeDialog::addKeyRow() {
+    chooseKey_ = new QPushButton;
+    chooseKey_->setAccessibleName(tr("Race key"));
+    chooseKey_->installEventFilter(this);
+    auto* clear = new QPushButton(tr("&No key"));
+    connect(chooseKey_, &QPushButton::clicked, this, [this] {
+        choosingKey_ = true;
+        chooseKey_->setText(tr("Press the key to use"));
+    });
+    connect(clear, &QPushButton::clicked, this, [this] {
+        settings_.raceKey = 0;
+        showKey();
+    });
+    auto* row = new QHBoxLayout;
+    row->addWidget(chooseKey_);
+    row->addWidget(clear);
+    static_cast<QFormLayout*>(layout())->addRow(labelFor(tr("Race &key"), chooseKey_), row);
+    showKey();
+}
+
+void PracticeDialog::showKey() {
+    choosingKey_ = false;
+    chooseKey_->setText(settings_.raceKey == 0 ? tr("Choose key (none)")
+                                               : tr("Choose key (%1)").arg(settings_.raceKeyName));
+}
+
+// While choosing, the next key is the race key, whatever it would do in the dialog.
+bool PracticeDialog::eventFilter(QObject* watched, QEvent* event) {
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    if (watched != chooseKey_ || !choosingKey_ || !key) return QDialog::eventFilter(watched, event);
+    auto* press = static_cast<QKeyEvent*>(event);
+    event->accept();
+    if (event->type() == QEvent::KeyPress && !press->isAutoRepeat()) {
+        settings_.raceKey = press->key();
+        settings_.raceKeyName = QKeySequence(press->key()).toString(QKeySequence::NativeText);
+        showKey();
+    }
+    return true;
+}
+
+PracticeDialog::~PracticeDialog() {
+    if (route_ != nullptr) route_->listen(false);
+}
+
+void PracticeDialog::addControllerRows() {
+    auto* form = static_cast<QFormLayout*>(layout());
+    controllers_ = new QLabel;
+    controllers_->setAccessibleName(tr("Controllers"));
+    controllers_->setWordWrap(true);
+    form->addRow(tr("Controllers"), controllers_);
+    for (const input::UnreadableController& unreadable : input::unreadableControllers()) {
+        auto* advice = new QLabel(QString::fromStdString(input::unreadableAdvice(unreadable)));
+        advice->setWordWrap(true);
+        advice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        form->addRow(advice);
+    }
+    chooseInput_ = new QPushButton;
+    chooseInput_->setAccessibleName(tr("Controller input"));
+    auto* any = new QPushButton(tr("&Any controller"));
+    auto* row = new QHBoxLayout;
+    row->addWidget(chooseInput_);
+    row->addWidget(any);
+    form->addRow(labelFor(tr("Controller &input"), chooseInput_), row);
+    connect(any, &QPushButton::clicked, this, [this] {
+        settings_.controllerInput.reset();
+        showInput();
+    });
+    if (route_ == nullptr) {
+        chooseInput_->setEnabled(false);
+    } else {
+        connect(chooseInput_, &QPushButton::clicked, this, [this] {
+            route_->listen(true);
+            chooseInput_->setText(tr("Press the button or pedal to use"));
+        });
+        connect(route_, &ControllerRoute::devicesChanged, this, [this] { showControllers(); });
+        connect(route_, &ControllerRoute::inputOffered, this,
+                [this](const ChosenInput& input) { inputOffered(input); });
+    }
+    showControllers();
+    showInput();
+}
+
+void PracticeDialog::showControllers() {
+    QStringList names;
+    if (route_ != nullptr) {
+        for (const input::ControllerInfo& device : route_->devices()) {
+            names << QString::fromStdString(device.name);
+        }
+    }
+    controllers_->setText(names.isEmpty() ? tr("None seen") : names.join(QStringLiteral(", ")));
+}
+
+void PracticeDialog::showInput() {
+    chooseInput_->setText(settings_.controllerInput
+                              ? tr("Choose input (%1)").arg(settings_.controllerInputName)
+                              : tr("Choose input (any)"));
+}
+
+void PracticeDialog::inputOffered(const ChosenInput& input) {
+    route_->listen(false);
+    QString controller = tr("a controller");
+    for (const input::ControllerInfo& device : route_->devices()) {
+        if (device.guid == input.guid) controller = QString::fromStdString(device.name);
+    }
+    static const char* const kinds[] = {"button", "pedal or axis", "hat"};
+    settings_.controllerInput = input;
+    settings_.controllerInputName =
+        tr("%1, %2 %3").arg(controller, tr(kinds[input.kind % 3])).arg(input.index + 1);
+    showInput();
+}
+
+PracticeSettings PracticeDialog::settings() const {
+    PracticeSettings chosen = settings_;
+    chosen.randomDelay = delayOn_->isChecked();
+    chosen.delay = {std::min(millis(from_), millis(to_)), std::max(millis(from_), millis(to_))};
+    return chosen;
+}
+
+}  // namespace korvane::ui

@@ -1,0 +1,51 @@
+#include "ui/shell/controller_route.h"
+
+#include "ui/race_window/race_window.h"
+#include "ui/shell/qt_window_system.h"
+
+namespace korvane::ui {
+
+ControllerRoute::ControllerRoute(const QtWindowSystem& windows) : windows_(windows) {}
+
+// Queued to this object, so nothing arrives once it is gone.
+input::ControllerReader::Sink ControllerRoute::sink() {
+    return [this](const input::ControllerChange& change) {
+        QMetaObject::invokeMethod(
+            this, [this, change] { take(change); }, Qt::QueuedConnection);
+    };
+}
+
+input::ControllerReader::DevicesSink ControllerRoute::devicesSink() {
+    return [this](const std::vector<input::ControllerInfo>& devices) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, devices] {
+                devices_ = devices;
+                emit devicesChanged();
+            },
+            Qt::QueuedConnection);
+    };
+}
+
+bool ControllerRoute::passes(const input::ControllerChange& change) const {
+    const auto& [device, kind, index] = change.input;
+    return !chosen_ || *chosen_ == ChosenInput{change.guid, static_cast<int>(kind), index};
+}
+
+void ControllerRoute::take(const input::ControllerChange& change) {
+    if (listening_ && change.down) {
+        const auto& [device, kind, index] = change.input;
+        emit inputOffered({change.guid, static_cast<int>(kind), index});
+        return;
+    }
+    RaceWindow* race = windows_.raceWindow();
+    if (change.down) {
+        if (race == nullptr || !passes(change)) return;
+        delivered_.insert(change.input);
+    } else if (delivered_.erase(change.input) == 0 || race == nullptr) {
+        return;
+    }
+    race->heldInput(change.input, change.down, change.at);
+}
+
+}  // namespace korvane::ui

@@ -27,6 +27,9 @@ std::string resultName(const RaceRecord& run);
 // else "sent to screen"; empty where the R/T does not count from it.
 std::string onsetText(const RaceRecord& run);
 
+// A field of comma-separated values, quoted where it holds a comma, quote or line end.
+std::string csvField(const std::string& field);
+
 // Every run with a header row, tab-separated, one line each.
 std::string slipTsv(const std::vector<RaceRecord>& runs);
 // The same as comma-separated values with CRLF line ends, quoted where a field needs it.

@@ -2,6 +2,7 @@
 
 #include <QAction>
 
+#include "logbook/logbook.h"
 #include "ui/kit/control_geometry.h"
 #include "ui/platform/destroyed_window_filter.h"
 #include "ui/race_window/race_window.h"
@@ -10,11 +11,13 @@
 
 namespace korvane::ui {
 
-TimeSlip::TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnsetSource> onset)
+TimeSlip::TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnsetSource> onset,
+                   logbook::Logbook* logbook)
     : race_(race),
       main_(main),
       moments_(main),
       log_(main),
+      logbook_(logbook),
       onset_(std::move(onset)),
       watch_(std::make_unique<GreenFrameWatch>(race, main.player.green, *onset_,
                                                [this] { return onsetReport(); })),
@@ -29,9 +32,22 @@ TimeSlip::TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnse
     // A right click on the picture opens the menu; the race button takes every mouse button.
     race.setContextMenuPolicy(Qt::ActionsContextMenu);
     race.widgetFor(main.raceButton)->setContextMenuPolicy(Qt::PreventContextMenu);
+    // A write that fails later is told from the logbook's thread: shown on the event loop.
+    if (logbook_) {
+        logbook_->setLineReport([this] {
+            QMetaObject::invokeMethod(
+                toggleAction_.get(), [this] { showLogbookLine(); }, Qt::QueuedConnection);
+        });
+    }
 }
 
-TimeSlip::~TimeSlip() = default;
+TimeSlip::~TimeSlip() {
+    if (logbook_) logbook_->setLineReport({});
+}
+
+void TimeSlip::showLogbookLine() {
+    window_->setLogbookLine(logbook_ ? QString::fromStdString(logbook_->line()) : QString());
+}
 
 void TimeSlip::makeWindow() {
     windowDestroyed_.reset();
@@ -40,6 +56,7 @@ void TimeSlip::makeWindow() {
     window_->setAttribute(Qt::WA_QuitOnClose, false);
     // Ctrl+T hides the slip from the slip itself too.
     window_->addAction(toggleAction_.get());
+    showLogbookLine();
     // Destroyed by another program, the slip is made anew from the log, outside the X event.
     windowDestroyed_ = std::make_unique<DestroyedWindowFilter>(*window_, [this] {
         QMetaObject::invokeMethod(
@@ -52,12 +69,16 @@ GreenOnsetSource::Report TimeSlip::onsetReport() {
     return [this, race = moments_.race(), handedOver = std::chrono::steady_clock::now()](
                Moment at, const std::string& source) {
         moments_.greenShown(race, handedOver, at, source);
-        if (log_.greenShownLate(race, moments_)) window_->newestRunChanged();
+        if (!log_.greenShownLate(race, moments_)) return;
+        if (logbook_) logbook_->record(log_.runs().back());
+        window_->newestRunChanged();
     };
 }
 
 void TimeSlip::released(const ReleaseOutcome& outcome, Moment at) {
-    if (log_.released(outcome, at, moments_)) window_->runAdded();
+    if (!log_.released(outcome, at, moments_)) return;
+    if (logbook_) logbook_->record(log_.runs().back());
+    window_->runAdded();
 }
 
 QRect TimeSlip::treeOnScreen() const {

@@ -9,6 +9,9 @@ game_pid=""
 e2e_cleanups=()
 e2e_failures=0
 e2e_shot="$(mktemp --suffix=.rgb)"
+# The game keeps its logbook in a folder of the test's own, never in the player's.
+e2e_data_home="$(mktemp -d /tmp/korvane-data-XXXXXX)"
+export XDG_DATA_HOME="$e2e_data_home"
 e2e_cleanup() {
     if [[ -n "$game_pid" ]]; then
         kill "$game_pid" 2>/dev/null || true
@@ -18,6 +21,7 @@ e2e_cleanup() {
     local step
     for step in "${e2e_cleanups[@]}"; do eval "$step"; done
     rm -f "$e2e_shot"
+    rm -rf "$e2e_data_home"
 }
 trap e2e_cleanup EXIT
 trap 'exit 143' TERM INT
@@ -95,8 +99,8 @@ splash_window() {
 
 # Starts the game in the background; sets $game_pid, which the cleanup ends. Its output goes to
 # $e2e_game_log when set.
-launch_game() {  # GAME
-    "$1" >"${e2e_game_log:-/dev/null}" 2>&1 &
+launch_game() {  # GAME [ARGS...]
+    "$@" >"${e2e_game_log:-/dev/null}" 2>&1 &
     game_pid=$!
 }
 # Waits for the race window of the game started; sets $window.
@@ -106,8 +110,8 @@ wait_for_race_window() {
     sleep 0.5  # the first paint
 }
 # Starts the game and waits for the race window; sets $window.
-start_game() {  # GAME
-    launch_game "$1"
+start_game() {  # GAME [ARGS...]
+    launch_game "$@"
     wait_for_race_window
 }
 # Checks the game still runs, then ends it (quitting through the farewell has its own test).

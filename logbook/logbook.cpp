@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "logbook/run_rows.h"
+#include "logbook/writer_urgency.h"
 
 namespace korvane::logbook {
 
@@ -70,6 +71,7 @@ void Logbook::setLineReport(std::function<void()> report) {
 }
 
 void Logbook::serve(std::unique_ptr<Database> database) {
+    yieldToWakers();
     try {
         RunRows rows(*database, version_, started_);
         for (;;) {

@@ -22,8 +22,8 @@ tap() {
     press_race_button
     release_race_button
 }
-# The CSV rows of FILE, header and all, with the line ends as they came.
-exported() { "$game" --logbook "$1" --export-logbook -; }
+# The CSV rows of FILE, header and all, with the line ends as they came; no display needed.
+exported() { env -u DISPLAY -u WAYLAND_DISPLAY "$game" --logbook "$1" --export-logbook -; }
 # The rows' fields SESSION,RUN,RT and RESULT, one line each.
 runs_of() { exported "$1" | tail -n +2 | cut -d, -f1,2,9,13 | tr -d '\r'; }
 told() { grep -c "^korvane: .*$1" "$e2e_game_log"; }

@@ -1,10 +1,11 @@
 // What keeping every run costs: the event loop's share of a run (its copy into the writer's
-// queue), the time until another connection sees the run, and the file's size per run after
-// many runs, each against its target:
+// queue), the time until another connection sees the run, the wait at the game's end, and the
+// file's size per run after many runs, each against its target:
 //   build/default/bench/logbook_cost [runs for the size] [runs timed]
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,21 @@ void timeRecords(const std::string& file, int runs) {
     bench::printPercentiles("record call to seen by another connection", visible, "p99 <= 100");
 }
 
+// How long the game's end waits for the writer: a run recorded just before, then the logbook
+// closed, as when the race window is closed right after a release.
+void timeClosing(const std::string& file, int closings) {
+    std::vector<double> closing;
+    for (int i = 1; i <= closings; ++i) {
+        auto logbook = std::make_unique<logbook::Logbook>(
+            logbook::openLogbook(file, std::chrono::system_clock::now()), "bench");
+        logbook->record(someRun(1));
+        const double t0 = bench::monotonicMs();
+        logbook.reset();
+        closing.push_back(bench::monotonicMs() - t0);
+    }
+    bench::printPercentiles("closing with a run just recorded", closing, "unnoticed, p99 <= 50");
+}
+
 // The file's bytes per run once RUNS are kept and the log is written back.
 void sizePerRun(const std::string& file, int runs) {
     {
@@ -89,6 +105,7 @@ int main(int argc, char* argv[]) {
     fs::remove_all(folder);
     fs::create_directories(folder);
     timeRecords((folder / "timed.sqlite").string(), timed);
+    timeClosing((folder / "closed.sqlite").string(), 50);
     sizePerRun((folder / "sized.sqlite").string(), sized);
     fs::remove_all(folder);
 }

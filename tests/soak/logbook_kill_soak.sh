@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Kills the game with SIGKILL 150 ms after a release, again and again (100 times unless given),
-# each time starting it anew on the same logbook: after each kill every run released so far
-# must be in the file and the file must pass SQLite's integrity check. A lone copy of the game
-# plays without sound, so no race sound holds the release's handler.
+# Kills the game 150 ms after a release (SIGKILL), 100 times unless given, on one logbook: each
+# time every run so far must be in it and it must pass SQLite's integrity check. A lone copy of
+# the game plays without sound, so no race sound holds the release's handler.
 # Usage: logbook_kill_soak.sh GAME [KILLS]   (on an X display)
 set -uo pipefail
 # shellcheck source=tests/e2e/e2e_lib.sh

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "common/utc_offset.h"
 #include "logbook/csv_export.h"
 #include "logbook/logbook.h"
 #include "tests/support/unprivileged.h"
@@ -17,12 +17,9 @@ using std::chrono::milliseconds;
 const std::chrono::system_clock::time_point kNoon{milliseconds(1796731200000)};  // 2026-12-08
 
 struct Folder {
-    fs::path path = fs::path(::testing::TempDir()) /
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    Folder() {
-        fs::remove_all(path);
-        fs::create_directories(path / "korvane");
-    }
+    fs::path path =
+        ::testing::TempDir() + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    Folder() { fs::remove_all(path), fs::create_directories(path / "korvane"); }
     std::string file() const { return (path / "korvane" / "logbook.sqlite").string(); }
 };
 
@@ -99,11 +96,9 @@ TEST(OpenLogbook, EachKindOfFileGivesItsStateAndOneLine) {
     }
 }
 
+// The folder is root's, read-only to the user the child becomes.
 TEST(Logbook, InAFolderItCannotWriteItTellsOneLineAndRecordsRunsWithoutThrowing) {
     const Folder folder;
-    fs::permissions(folder.path,
-                    fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
-    fs::permissions(folder.path / "korvane", fs::perms::others_read | fs::perms::others_exec);
     EXPECT_EXIT(
         {
             korvane::testing::becomeUnprivileged();
@@ -146,7 +141,8 @@ TEST(Logbook, ALateOnsetUpdatesTheRunAndTwoGamesAtOnceKeepTheirOwn) {
     }
     EXPECT_EQ(count(folder.file(), "SELECT count(DISTINCT session) * 1000 + count(*) FROM run"),
               2100);
-    EXPECT_EQ(count(folder.file(), "SELECT rt FROM run WHERE session = 2 AND run = 50"), 283);
+    // Either game may take session 1: the first's run 50 has 200 ms, the second's now 283.
+    EXPECT_EQ(count(folder.file(), "SELECT sum(rt) FROM run WHERE run = 50"), 200 + 283);
 }
 
 TEST(ExportCsv, WritesAHeaderAndOneQuotedRowARunWithCrlf) {
@@ -168,6 +164,22 @@ TEST(ExportCsv, WritesAHeaderAndOneQuotedRowARunWithCrlf) {
               "\"Pro, \"\"fast\"\"\",0.465,213,,0.505,0.500,win,1.00\r\n"
               "1,2,2026-12-08T12:00:00.000Z,2026-12-08T12:02:00.000Z,+01:00,Standard,Normal,"
               "0.465,,,0.505,0.500,red light,1.00\r\n");
+}
+
+TEST(UtcOffset, ComesFromTheFieldsAcrossDaysAndYears) {
+    // UTC's and the local year, day of the year, hour and minute; the offset.
+    const int rows[][9] = {
+        {2026, 341, 6, 15, 2026, 341, 7, 15, 60},    // Paris in winter
+        {2026, 341, 2, 0, 2026, 340, 21, 30, -270},  // the day before, half an hour off
+        {2026, 364, 23, 0, 2027, 0, 12, 45, 825},    // across a year's end, eastward
+        {2027, 0, 3, 0, 2026, 364, 17, 0, -600},     // and westward
+    };
+    for (const auto& r : rows) {
+        std::tm utc{}, local{};
+        utc.tm_year = r[0], utc.tm_yday = r[1], utc.tm_hour = r[2], utc.tm_min = r[3];
+        local.tm_year = r[4], local.tm_yday = r[5], local.tm_hour = r[6], local.tm_min = r[7];
+        EXPECT_EQ(minutesBetween(utc, local), r[8]);
+    }
 }
 
 }  // namespace

@@ -11,7 +11,6 @@ work=$(mktemp -d /tmp/korvane-kill-soak-XXXXXX)
 on_cleanup 'rm -rf "$work"'
 cp "$1" "$work/korvane"
 file="$work/logbook.sqlite"
-
 for ((n = 1; n <= kills; n++)); do
     start_game "$work/korvane" --logbook "$file"
     press_race_button

@@ -1,6 +1,7 @@
 #include "ui/time_slip/time_slip.h"
 
 #include <QAction>
+#include <QRegularExpression>
 
 #include "logbook/logbook.h"
 #include "ui/kit/control_geometry.h"
@@ -45,8 +46,10 @@ TimeSlip::~TimeSlip() {
     if (logbook_) logbook_->setLineReport({});
 }
 
+// The line as stderr has it, less the program's name, which the slip's title says.
 void TimeSlip::showLogbookLine() {
-    window_->setLogbookLine(logbook_ ? QString::fromStdString(logbook_->line()) : QString());
+    QString line = logbook_ ? QString::fromStdString(logbook_->line()) : QString();
+    window_->setLogbookLine(line.remove(QRegularExpression(QStringLiteral("^korvane: "))));
 }
 
 void TimeSlip::makeWindow() {

@@ -40,7 +40,7 @@ set(KORVANE_PLATFORM_FILES
     "X11:ui/platform/xcb_destroy_notify.cpp ui/platform/xcb_key_state.cpp bench/"
     "Wayland:ui/platform/wayland_frame_presentation.cpp ui/platform/wayland_compositor_flush.cpp"
     "QtPrivate:ui/platform/wayland_frame_presentation.cpp ui/platform/wayland_compositor_flush.cpp"
-    "POSIX:ui/platform/standard_streams_posix.cpp input/device_wait_linux.cpp input/controller_reader.cpp sound/file_bytes.cpp bench/ tests/"
+    "POSIX:ui/platform/standard_streams_posix.cpp input/device_wait_linux.cpp logbook/writer_urgency_linux.cpp input/controller_reader.cpp sound/file_bytes.cpp bench/ tests/"
 )
 
 # The platform class of a header, or nothing.
@@ -52,7 +52,7 @@ function(korvane_platform_class header out)
         set(class Wayland)
     elseif(header MATCHES "^(qpa|private)/|^Qt[A-Za-z]*/private/|_p\\.h$")
         set(class QtPrivate)
-    elseif(header MATCHES "^sys/|^(unistd|fcntl|poll|pthread|signal|dlfcn|termios|spawn)\\.h$")
+    elseif(header MATCHES "^sys/|^(unistd|fcntl|poll|pthread|sched|signal|dlfcn|termios|spawn)\\.h$")
         set(class POSIX)
     endif()
     set(${out} "${class}" PARENT_SCOPE)

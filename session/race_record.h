@@ -27,6 +27,8 @@ struct RaceRecord {
     bool computerRed = false;
     Winner winner = Winner::Player;
     Moment release;
+    std::chrono::system_clock::time_point at;  // the release on the wall clock
+    int utcOffsetMinutes = 0;                  // the local clock's offset from UTC then
     GreenMoments green;
     std::string onsetSource;  // what told the green's onset: "flushed" or "presented"
     std::optional<std::chrono::nanoseconds> rt;  // the true R/T; none before the hand-over

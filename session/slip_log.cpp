@@ -1,12 +1,27 @@
 #include "session/slip_log.h"
 
+#include "common/utc_offset.h"
+
 namespace korvane {
+
+namespace {
+
+// The steady moment of a release on the wall clock: the handler ran between it and now.
+std::chrono::system_clock::time_point wallClockAt(Moment at) {
+    const auto since = std::chrono::steady_clock::now() - at;
+    return std::chrono::system_clock::now() -
+           std::chrono::duration_cast<std::chrono::system_clock::duration>(since);
+}
+
+}  // namespace
 
 bool SlipLog::released(const ReleaseOutcome& outcome, Moment at, const RaceMoments& moments) {
     if (!outcome.counted) return false;
     RaceRecord record = raceRecord(main_, outcome);
     record.run = static_cast<int>(runs_.size()) + 1;
     record.release = at;
+    record.at = wallClockAt(at);
+    record.utcOffsetMinutes = utcOffsetMinutes(record.at);
     record.green = moments.green();
     record.onsetSource = moments.onsetSource();
     record.rt = trueReactionTime(at, record.green);

@@ -28,13 +28,6 @@ Row rowOf(const RaceRecord& run) {
             startDelayText(run)};
 }
 
-std::string csvField(const std::string& field) {
-    if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
-    std::string quoted = "\"";
-    for (char c : field) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
 template <typename Field>
 std::string joined(const std::vector<RaceRecord>& runs, char separator, const char* lineEnd,
                    Field field) {
@@ -52,6 +45,13 @@ std::string joined(const std::vector<RaceRecord>& runs, char separator, const ch
 }
 
 }  // namespace
+
+std::string csvField(const std::string& field) {
+    if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
+    std::string quoted = "\"";
+    for (char c : field) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
 
 // Built by appending: GCC 12's -O2 sees a bogus overflow in a string inserted at its front.
 std::string plainDecimal(long long millis) {

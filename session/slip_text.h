@@ -29,6 +29,8 @@ std::string onsetText(const RaceRecord& run);
 
 // The practice start delay a run waited, as a plain decimal; empty when it was off.
 std::string startDelayText(const RaceRecord& run);
+// A field of comma-separated values, quoted where it holds a comma, quote or line end.
+std::string csvField(const std::string& field);
 
 // Every run with a header row, tab-separated, one line each.
 std::string slipTsv(const std::vector<RaceRecord>& runs);

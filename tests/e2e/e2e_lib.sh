@@ -99,8 +99,8 @@ splash_window() {
 
 # Starts the game in the background; sets $game_pid, which the cleanup ends. Its output goes to
 # $e2e_game_log when set.
-launch_game() {  # GAME
-    "$1" >"${e2e_game_log:-/dev/null}" 2>&1 &
+launch_game() {  # GAME [ARGS...]
+    "$@" >"${e2e_game_log:-/dev/null}" 2>&1 &
     game_pid=$!
 }
 # Waits for the race window of the game started; sets $window.
@@ -110,8 +110,8 @@ wait_for_race_window() {
     sleep 0.5  # the first paint
 }
 # Starts the game and waits for the race window; sets $window.
-start_game() {  # GAME
-    launch_game "$1"
+start_game() {  # GAME [ARGS...]
+    launch_game "$@"
     wait_for_race_window
 }
 # Checks the game still runs, then ends it (quitting through the farewell has its own test).

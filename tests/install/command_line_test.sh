@@ -20,6 +20,8 @@ rows=(
     "--bogus" 2 stderr "Unknown option 'bogus'\..*Usage: "
     "-style Fusion --bogus" 2 stderr "Unknown option 'bogus'\..*Usage: "
     "extra" 2 stderr "Unexpected argument 'extra'\..*Usage: "
+    "--help" 0 stdout "--logbook <file> .*--no-logbook .*--export-logbook <file> "
+    "--logbook $work/none --export-logbook -" 1 stderr "^korvane: cannot export the logbook $work/none: unable to open"
 )
 for display in "$DISPLAY" ""; do
     on_display=(-u DISPLAY)

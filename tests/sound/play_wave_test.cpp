@@ -8,7 +8,7 @@
 #include "sound/mod_play_wave.h"
 #include "sound/wave_name.h"
 #include "temp_folder.h"
-#include "unprivileged.h"
+#include "tests/support/unprivileged.h"
 
 namespace korvane::testing {
 namespace {

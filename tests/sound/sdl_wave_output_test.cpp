@@ -21,7 +21,7 @@
 #include "sound/sound_error.h"
 #include "sound/synth/wave_writer.h"
 #include "temp_folder.h"
-#include "unprivileged.h"
+#include "tests/support/unprivileged.h"
 
 namespace korvane::testing {
 namespace {

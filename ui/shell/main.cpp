@@ -1,10 +1,12 @@
 #include <QApplication>
 #include <QIcon>
+#include <chrono>
 #include <cstdio>
 #include <random>
 
 #include "app/lifecycle.h"
 #include "art/pictures.h"
+#include "logbook/logbook.h"
 #include "sound/mod_play_wave.h"
 #include "sound/sdl_wave_output.h"
 #include "sound/sound_folder.h"
@@ -52,7 +54,11 @@ int main(int argc, char* argv[]) {
     korvane::ui::ignoreBrokenPipes();
     nameTheApplication();
     // The command line is answered before a display is opened, so it works on a console.
-    korvane::ui::answerCommandLine(argc, argv);
+    const korvane::ui::LogbookChoice kept = korvane::ui::answerCommandLine(argc, argv);
+    korvane::logbook::Logbook logbook(
+        kept.keep ? korvane::logbook::openLogbook(kept.path, std::chrono::system_clock::now())
+                  : korvane::logbook::Opened{},
+        KORVANE_VERSION);
     const korvane::ui::DisplayGuard display;
     QApplication app(argc, argv);
     display.displayOpened();
@@ -70,6 +76,7 @@ int main(int argc, char* argv[]) {
     timers.setErrorReport(report);
 
     korvane::ui::QtWindowSystem windows(timers, report);
+    windows.setLogbook(&logbook);
     korvane::ui::ControllerRoute route(windows);
     windows.setControllerRoute(&route);
     const korvane::input::ControllerReader controllers(route.sink(), route.devicesSink());

@@ -79,7 +79,7 @@ void QtWindowSystem::loadMain(Main& main) {
 }
 
 void QtWindowSystem::addTimeSlip(Main& main) {
-    slip_ = std::make_unique<TimeSlip>(*race_, main, greenOnsetFor(*race_));
+    slip_ = std::make_unique<TimeSlip>(*race_, main, greenOnsetFor(*race_), logbook_);
     // The slip lives as long as the race window, which the connections are made on.
     connect(&timers_, &QtTimerService::timerStarted, race_.get(),
             [this](const Timer& timer, FixedRateSchedule::Time start) {

@@ -6,6 +6,10 @@
 #include "app/window_system.h"
 #include "ui/shell/handler_guard.h"
 
+namespace korvane::logbook {
+class Logbook;
+}
+
 namespace korvane::ui {
 
 class ControllerRoute;
@@ -31,6 +35,9 @@ class QtWindowSystem : public QObject, public WindowSystem {
     void unloadMain() override;
     void endProgram(int status) override;
 
+    // Where the slip keeps each run across sessions; none by default.
+    void setLogbook(logbook::Logbook* logbook) { logbook_ = logbook; }
+
     SplashWindow* splashWindow() const { return splash_.get(); }
     RaceWindow* raceWindow() const { return race_.get(); }
     // The controllers' way to the race window, which the practice settings choose from.
@@ -46,6 +53,7 @@ class QtWindowSystem : public QObject, public WindowSystem {
     QtTimerService& timers_;
     ErrorReport report_;
     ControllerRoute* route_ = nullptr;
+    logbook::Logbook* logbook_ = nullptr;
     std::unique_ptr<SplashWindow> splash_;
     std::unique_ptr<RaceWindow> race_;
     std::unique_ptr<TimeSlip> slip_;  // beside the race window, gone before it

@@ -4,7 +4,13 @@
 #include <QCommandLineParser>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <optional>
 #include <vector>
+
+#include "logbook/csv_export.h"
+#include "logbook/logbook_path.h"
 
 namespace korvane::ui {
 
@@ -21,9 +27,58 @@ namespace {
     std::exit(0);
 }
 
+// Every run in the logbook at PATH as CSV to FILE ("-": standard output); ends the program.
+[[noreturn]] void exportLogbook(const std::string& path, const std::string& file) {
+    try {
+        logbook::Database db(path, logbook::Database::Mode::ReadOnly);
+        std::ofstream stream;
+        if (file != "-") {
+            stream.open(file, std::ios::binary);
+            if (!stream) throw std::runtime_error("cannot write " + file);
+        }
+        std::ostream& out = file == "-" ? std::cout : stream;
+        logbook::exportCsv(db, out);
+        out.flush();
+        if (!out) throw std::runtime_error("cannot write " + file);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "korvane: cannot export the logbook %s: %s\n", path.c_str(),
+                     error.what());
+        std::exit(1);
+    }
+    std::exit(0);
+}
+
+struct LogbookOptions {
+    QCommandLineOption file{QStringLiteral("logbook"),
+                            QStringLiteral("Keeps the runs in <file> instead of the usual one."),
+                            QStringLiteral("file")};
+    QCommandLineOption none{QStringLiteral("no-logbook"),
+                            QStringLiteral("Keeps no runs beyond this session.")};
+    QCommandLineOption exported{
+        QStringLiteral("export-logbook"),
+        QStringLiteral("Writes every run kept as CSV to <file> (- for standard output) and ends."),
+        QStringLiteral("file")};
+};
+
+// The usual file, kept unless there is nowhere to keep it.
+LogbookChoice usualLogbook() {
+    const std::string path = logbook::defaultLogbookPath();
+    return {path, !path.empty()};
+}
+
+LogbookChoice logbookChoice(const QCommandLineParser& parser, const LogbookOptions& options) {
+    LogbookChoice choice = usualLogbook();
+    if (parser.isSet(options.file)) choice = {parser.value(options.file).toStdString(), true};
+    if (parser.isSet(options.none)) choice.keep = false;
+    if (parser.isSet(options.exported)) {
+        exportLogbook(choice.path, parser.value(options.exported).toStdString());
+    }
+    return choice;
+}
+
 // Until a QApplication has taken Qt's own options out (`qtOptionsTaken` false), an unknown
-// option or --help-all returns false to be read again after that; true: nothing to answer.
-bool readCommandLine(const QStringList& arguments, bool qtOptionsTaken) {
+// option or --help-all returns nothing to be read again after that; else the logbook to keep.
+std::optional<LogbookChoice> readCommandLine(const QStringList& arguments, bool qtOptionsTaken) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Trains a drag racer's start: hold the race button, watch the light tree count down\n"
@@ -34,10 +89,12 @@ bool readCommandLine(const QStringList& arguments, bool qtOptionsTaken) {
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Displays version information."));
     parser.addOption(version);
+    const LogbookOptions logbook;
+    parser.addOptions({logbook.file, logbook.none, logbook.exported});
     const bool parsed = parser.parse(arguments);
     // An unknown option may be Qt's, and --help-all lists Qt's options: both wait for a
     // QApplication to know them.
-    if (!qtOptionsTaken && (!parsed || parser.isSet(QStringLiteral("help-all")))) return false;
+    if (!qtOptionsTaken && (!parsed || parser.isSet(QStringLiteral("help-all")))) return {};
     if (!parsed) usageError(parser, parser.errorText());
     if (!parser.positionalArguments().isEmpty()) {
         usageError(parser, QStringLiteral("Unexpected argument '%1'.")
@@ -46,20 +103,20 @@ bool readCommandLine(const QStringList& arguments, bool qtOptionsTaken) {
     if (parser.isSet(version)) showVersion();
     // Prints the help and leaves with status 0 when it was asked for.
     parser.process(arguments);
-    return true;
+    return logbookChoice(parser, logbook);
 }
 
 }  // namespace
 
-void answerCommandLine(int argc, char* argv[]) {
-    if (argc < 2) return;
+LogbookChoice answerCommandLine(int argc, char* argv[]) {
+    if (argc < 2) return usualLogbook();
     // Each application below may take arguments out of the list it is given: a copy keeps argv
     // whole for the game's own QApplication.
     std::vector<char*> arguments(argv, argv + argc + 1);
     {
         int count = argc;
         const QCoreApplication console(count, arguments.data());
-        if (readCommandLine(QCoreApplication::arguments(), false)) return;
+        if (auto choice = readCommandLine(QCoreApplication::arguments(), false)) return *choice;
     }
     // Qt knows its own options only in a QApplication: one on the offscreen platform, which needs
     // no display, takes them out (a later -platform wins, so ours goes last).
@@ -69,7 +126,7 @@ void answerCommandLine(int argc, char* argv[]) {
     arguments.insert(arguments.end(), {platform, offscreen, nullptr});
     int count = argc + 2;
     const QApplication probe(count, arguments.data());
-    readCommandLine(QApplication::arguments(), true);
+    return *readCommandLine(QApplication::arguments(), true);
 }
 
 }  // namespace korvane::ui

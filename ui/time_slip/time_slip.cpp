@@ -1,7 +1,9 @@
 #include "ui/time_slip/time_slip.h"
 
 #include <QAction>
+#include <QRegularExpression>
 
+#include "logbook/logbook.h"
 #include "ui/kit/control_geometry.h"
 #include "ui/platform/destroyed_window_filter.h"
 #include "ui/race_window/race_window.h"
@@ -10,11 +12,13 @@
 
 namespace korvane::ui {
 
-TimeSlip::TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnsetSource> onset)
+TimeSlip::TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnsetSource> onset,
+                   logbook::Logbook* logbook)
     : race_(race),
       main_(main),
       moments_(main),
       log_(main),
+      logbook_(logbook),
       onset_(std::move(onset)),
       watch_(std::make_unique<GreenFrameWatch>(race, main.player.green, *onset_,
                                                [this] { return onsetReport(); })),
@@ -29,9 +33,24 @@ TimeSlip::TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnse
     // A right click on the picture opens the menu; the race button takes every mouse button.
     race.setContextMenuPolicy(Qt::ActionsContextMenu);
     race.widgetFor(main.raceButton)->setContextMenuPolicy(Qt::PreventContextMenu);
+    // A write that fails later is told from the logbook's thread: shown on the event loop.
+    if (logbook_) {
+        logbook_->setLineReport([this] {
+            QMetaObject::invokeMethod(
+                toggleAction_.get(), [this] { showLogbookLine(); }, Qt::QueuedConnection);
+        });
+    }
 }
 
-TimeSlip::~TimeSlip() = default;
+TimeSlip::~TimeSlip() {
+    if (logbook_) logbook_->setLineReport({});
+}
+
+// The line as stderr has it, less the program's name, which the slip's title says.
+void TimeSlip::showLogbookLine() {
+    QString line = logbook_ ? QString::fromStdString(logbook_->line()) : QString();
+    window_->setLogbookLine(line.remove(QRegularExpression(QStringLiteral("^korvane: "))));
+}
 
 void TimeSlip::makeWindow() {
     windowDestroyed_.reset();
@@ -43,6 +62,7 @@ void TimeSlip::makeWindow() {
     for (QAction* action : windowActions_) window_->addAction(action);
     // A right click in the slip offers the same actions as the race window's menu.
     window_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    showLogbookLine();
     // Destroyed by another program, the slip is made anew from the log, outside the X event.
     windowDestroyed_ = std::make_unique<DestroyedWindowFilter>(*window_, [this] {
         QMetaObject::invokeMethod(
@@ -55,12 +75,16 @@ GreenOnsetSource::Report TimeSlip::onsetReport() {
     return [this, race = moments_.race(), handedOver = std::chrono::steady_clock::now()](
                Moment at, const std::string& source) {
         moments_.greenShown(race, handedOver, at, source);
-        if (log_.greenShownLate(race, moments_)) window_->newestRunChanged();
+        if (!log_.greenShownLate(race, moments_)) return;
+        if (logbook_) logbook_->record(log_.runs().back());
+        window_->newestRunChanged();
     };
 }
 
 void TimeSlip::released(const ReleaseOutcome& outcome, Moment at) {
-    if (log_.released(outcome, at, moments_)) window_->runAdded();
+    if (!log_.released(outcome, at, moments_)) return;
+    if (logbook_) logbook_->record(log_.runs().back());
+    window_->runAdded();
 }
 
 void TimeSlip::addWindowAction(QAction& action) {

@@ -10,6 +10,10 @@
 
 class QAction;
 
+namespace korvane::logbook {
+class Logbook;
+}
+
 namespace korvane::ui {
 
 class DestroyedWindowFilter;
@@ -19,10 +23,11 @@ class TimeSlipWindow;
 
 // The time slip beside the race window: follows each race's green, records every judged
 // release and shows the session; Ctrl+T and the race window's context menu show or hide it, and
-// Ctrl+T or Escape in the slip hides it.
+// Ctrl+T or Escape in the slip hides it. Each run goes to the logbook too, when there is one.
 class TimeSlip {
   public:
-    TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnsetSource> onset);
+    TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnsetSource> onset,
+             logbook::Logbook* logbook = nullptr);
     ~TimeSlip();
 
     void timerStarted(const Timer& timer, Moment at) { moments_.timerStarted(timer, at); }
@@ -35,6 +40,7 @@ class TimeSlip {
 
   private:
     void makeWindow();
+    void showLogbookLine();
     GreenOnsetSource::Report onsetReport();
     QRect treeOnScreen() const;
 
@@ -42,6 +48,7 @@ class TimeSlip {
     const Main& main_;
     RaceMoments moments_;
     SlipLog log_;
+    logbook::Logbook* logbook_;
     std::unique_ptr<GreenOnsetSource> onset_;
     std::unique_ptr<TimeSlipWindow> window_;
     std::unique_ptr<DestroyedWindowFilter> windowDestroyed_;

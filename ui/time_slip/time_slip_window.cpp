@@ -37,6 +37,7 @@ QPushButton* button(const QString& text, const QString& name, QWidget* parent) {
 TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* parent)
     : QWidget(parent, Qt::Window),
       runs_(runs),
+      logbookLine_(new QLabel(this)),
       model_(new SlipTableModel(runs, this)),
       table_(new QTableView(this)),
       figures_(new SlipFigures(this)),
@@ -52,6 +53,10 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
     }
     for (int row = 0; row < model_->rowCount(); ++row) widenColumnsFor(row);
     table_->setAccessibleName(tr("Runs, newest first"));
+    logbookLine_->setObjectName(QStringLiteral("logbookLine"));
+    logbookLine_->setAccessibleName(tr("Logbook"));
+    logbookLine_->setWordWrap(true);
+    logbookLine_->hide();
     auto* clocks = new QLabel(tr("R/T counts from the moment the green reached the screen. "
                                  "Player, Computer and Result are the board's own, on the game's "
                                  "own clock."),
@@ -82,6 +87,7 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
     auto* content = new QWidget;
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addWidget(logbookLine_);
     contentLayout->addWidget(table_, 1);
     contentLayout->addWidget(figures_);
     contentLayout->addWidget(clocks);
@@ -109,6 +115,11 @@ void TimeSlipWindow::widenColumnsFor(int row) {
         const int needed = table_->sizeHintForIndex(model_->index(row, column)).width() + grid;
         if (needed > table_->columnWidth(column)) table_->setColumnWidth(column, needed);
     }
+}
+
+void TimeSlipWindow::setLogbookLine(const QString& line) {
+    logbookLine_->setText(line);
+    logbookLine_->setVisible(!line.isEmpty());
 }
 
 void TimeSlipWindow::runAdded() {

@@ -6,6 +6,7 @@
 #include "session/race_record.h"
 #include "ui/time_slip/slip_plots.h"
 
+class QLabel;
 class QTableView;
 
 namespace korvane::ui {
@@ -25,6 +26,9 @@ class TimeSlipWindow : public QWidget {
     // Beside the race window, clear of its tree (given in screen coordinates) and the race
     // button where the screen has room: narrower on a small screen, and never off it.
     void placeBeside(const QWidget& raceWindow, const QRect& tree);
+    // The one line telling why the runs are not kept across sessions, above the table; none
+    // (empty) hides it.
+    void setLogbookLine(const QString& line);
     // Every run on the clipboard, tab-separated.
     void copy();
     // Every run as CSV to a file the player picks.
@@ -37,6 +41,7 @@ class TimeSlipWindow : public QWidget {
 
     const std::vector<RaceRecord>& runs_;
     std::vector<PlotPoint> points_;  // one a run, for the plots
+    QLabel* logbookLine_;
     SlipTableModel* model_;
     QTableView* table_;
     SlipFigures* figures_;

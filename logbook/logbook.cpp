@@ -1,0 +1,105 @@
+#include "logbook/logbook.h"
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "logbook/run_rows.h"
+#include "logbook/writer_urgency.h"
+
+namespace korvane::logbook {
+
+namespace {
+
+void tell(const std::string& line) {
+    if (!line.empty()) std::fprintf(stderr, "%s\n", line.c_str());
+}
+
+// Each batch in one transaction: one commit however many runs came at once.
+void keepAll(Database& db, RunRows& rows, const std::vector<RaceRecord>& batch) {
+    db.exec("BEGIN IMMEDIATE");
+    try {
+        for (const RaceRecord& run : batch) rows.keep(run);
+        db.exec("COMMIT");
+    } catch (const DatabaseError&) {
+        sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+}  // namespace
+
+Logbook::Logbook(Opened opened, std::string version, Clock::time_point started)
+    : path_(std::move(opened.path)),
+      version_(std::move(version)),
+      started_(started),
+      state_(opened.state),
+      line_(std::move(opened.line)) {
+    tell(line_);
+    if (opened.state == LogbookState::Writing && opened.database) {
+        thread_ = std::thread(&Logbook::serve, this, std::move(opened.database));
+    }
+}
+
+Logbook::~Logbook() {
+    {
+        const std::lock_guard lock(mutex_);
+        closing_ = true;
+    }
+    wake_.notify_one();
+    if (thread_.joinable()) thread_.join();
+}
+
+void Logbook::record(const RaceRecord& run) {
+    if (state_.load(std::memory_order_relaxed) != LogbookState::Writing) return;
+    {
+        const std::lock_guard lock(mutex_);
+        queue_.push_back(run);
+    }
+    wake_.notify_one();
+}
+
+std::string Logbook::line() const {
+    const std::lock_guard lock(mutex_);
+    return line_;
+}
+
+void Logbook::setLineReport(std::function<void()> report) {
+    const std::lock_guard lock(mutex_);
+    report_ = std::move(report);
+}
+
+void Logbook::serve(std::unique_ptr<Database> database) {
+    yieldToWakers();
+    try {
+        RunRows rows(*database, version_, started_);
+        for (;;) {
+            std::vector<RaceRecord> batch;
+            {
+                std::unique_lock lock(mutex_);
+                wake_.wait(lock, [this] { return closing_ || !queue_.empty(); });
+                if (queue_.empty()) break;
+                batch.assign(std::make_move_iterator(queue_.begin()),
+                             std::make_move_iterator(queue_.end()));
+                queue_.clear();
+            }
+            keepAll(*database, rows, batch);
+        }
+        rows.end(Clock::now());
+    } catch (const DatabaseError& error) {
+        turnOff(error.what());
+    }
+}
+
+void Logbook::turnOff(const std::string& reason) {
+    state_ = LogbookState::Off;
+    const std::lock_guard lock(mutex_);
+    queue_.clear();
+    line_ = "korvane: cannot write the logbook " + path_ + " (" + reason +
+            "); the runs from now on are not being kept";
+    tell(line_);
+    if (report_) report_();
+}
+
+}  // namespace korvane::logbook

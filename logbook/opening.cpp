@@ -1,0 +1,136 @@
+#include "logbook/opening.h"
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "logbook/schema.h"
+
+namespace korvane::logbook {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+int userVersion(Database& db) {
+    Statement version(db, "PRAGMA user_version");
+    return version.step() ? static_cast<int>(version.integer(0)) : 0;
+}
+
+void checkWhole(Database& db) {
+    Statement check(db, "PRAGMA quick_check");
+    if (check.step() && check.text(0) != "ok") throw DatabaseError(SQLITE_CORRUPT, check.text(0));
+}
+
+// Each step in its own transaction, the version read again inside it: another game opening the
+// same new file at once may have taken it there first.
+void migrate(Database& db) {
+    const auto steps = schemaSteps();
+    for (;;) {
+        db.exec("BEGIN IMMEDIATE");
+        try {
+            const int version = userVersion(db);
+            if (version >= kSchemaVersion) {
+                db.exec("COMMIT");
+                return;
+            }
+            db.exec(steps[static_cast<std::size_t>(version)]);
+            db.exec(("PRAGMA user_version = " + std::to_string(version + 1)).c_str());
+            db.exec("COMMIT");
+        } catch (const DatabaseError&) {
+            sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+            throw;
+        }
+    }
+}
+
+// Opens and readies the file; a newer game's file comes back read-only.
+Opened openFile(const std::string& path) {
+    Opened opened;
+    opened.path = path;
+    opened.database = std::make_unique<Database>(path, Database::Mode::ReadWrite);
+    Database& db = *opened.database;
+    const int version = userVersion(db);
+    checkWhole(db);
+    if (version > kSchemaVersion) {
+        opened.database = std::make_unique<Database>(path, Database::Mode::ReadOnly);
+        opened.state = LogbookState::ReadOnly;
+        opened.line = "korvane: the logbook " + path + " is from a newer version of the game; " +
+                      "it is shown but this session's runs are not being kept";
+        return opened;
+    }
+    if (sqlite3_db_readonly(db.handle(), "main") == 1) {
+        throw DatabaseError(SQLITE_READONLY, "the file is read-only");
+    }
+    // A commit is in the write-ahead log before the call returns: a killed game loses nothing.
+    db.exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON");
+    migrate(db);
+    opened.state = LogbookState::Writing;
+    return opened;
+}
+
+bool damaged(int code) {
+    const int primary = code & 0xff;
+    return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT;
+}
+
+// Moves the file and its log files aside, never deleting them; returns the new name.
+std::string setAside(const std::string& path, std::chrono::system_clock::time_point now) {
+    const std::string base = asideName(path, now);
+    std::string aside = base;
+    for (int n = 2; fs::exists(aside); ++n) aside = base + "-" + std::to_string(n);
+    fs::rename(path, aside);
+    for (const char* log : {"-wal", "-shm"}) {
+        std::error_code ignored;
+        if (fs::exists(path + log)) fs::rename(path + log, aside + log, ignored);
+    }
+    return aside;
+}
+
+Opened off(const std::string& path, const std::string& reason) {
+    Opened opened;
+    opened.path = path;
+    opened.line = "korvane: cannot keep the runs in " + path + " (" + reason +
+                  "); this session's runs are not being kept";
+    return opened;
+}
+
+}  // namespace
+
+std::string asideName(const std::string& path, std::chrono::system_clock::time_point now) {
+    const auto day = std::chrono::floor<std::chrono::days>(now);
+    const std::chrono::year_month_day date(day);
+    const std::chrono::hh_mm_ss time(std::chrono::floor<std::chrono::seconds>(now - day));
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "%04d-%02u-%02uT%02d%02d%02d", int(date.year()),
+                  unsigned(date.month()), unsigned(date.day()), int(time.hours().count()),
+                  int(time.minutes().count()), int(time.seconds().count()));
+    return path + ".damaged-" + stamp;
+}
+
+Opened openLogbook(const std::string& path, std::chrono::system_clock::time_point now) {
+    std::error_code error;
+    const fs::path folder = fs::path(path).parent_path();
+    if (!folder.empty()) fs::create_directories(folder, error);
+    if (error) return off(path, folder.string() + ": " + error.message());
+    try {
+        return openFile(path);
+    } catch (const DatabaseError& e) {
+        if (!damaged(e.code())) return off(path, e.what());
+    }
+    try {
+        const std::string aside = setAside(path, now);
+        Opened opened = openFile(path);
+        opened.line = "korvane: the logbook " + path + " was damaged; it was set aside as " +
+                      aside + " and a new logbook started";
+        return opened;
+    } catch (const DatabaseError& e) {
+        return off(path, e.what());
+    } catch (const fs::filesystem_error& e) {
+        return off(path, e.code().message());
+    }
+}
+
+}  // namespace korvane::logbook

@@ -9,63 +9,57 @@ namespace korvane::logbook {
 
 namespace {
 
-// Clean reactions ranked within each session and tree: the median is the middle one, or the
-// mean of the middle two, and consistency counts those within 10 ms of it.
-constexpr const char* kSessionTrees = R"sql(
-WITH clean AS MATERIALIZED (
-    SELECT session, tree, rt,
-           ROW_NUMBER() OVER (PARTITION BY session, tree ORDER BY rt) AS k,
-           COUNT(*) OVER (PARTITION BY session, tree) AS n
+// A row a session with each tree's counts and sums side by side: one scan for the counts and
+// one sort of the clean reactions by R/T within each session, which ranks them on both trees
+// together (k) and on Standard alone (k0, so k - k0 on Pro). The medians are the middle one or
+// the mean of the middle two; consistency counts those within 10 ms of them.
+constexpr const char* kSessions = R"sql(
+WITH totals AS (
+    SELECT session, COUNT(*) AS runs, SUM(rt < 0) AS early, SUM(rt >= 0) AS clean,
+        SUM(tree = 0) AS runs0, SUM(tree = 0 AND rt >= 0) AS clean0,
+        SUM(tree = 0 AND rt < 0) AS early0, SUM(tree = 0 AND rt IS NULL) AS staging0,
+        MIN(CASE WHEN tree = 0 AND rt >= 0 THEN rt END) AS best0,
+        SUM(CASE WHEN tree = 0 AND rt >= 0 THEN rt END) AS total0,
+        SUM(CASE WHEN tree = 0 AND rt >= 0 THEN rt * rt END) AS squares0,
+        SUM(tree = 1) AS runs1, SUM(tree = 1 AND rt >= 0) AS clean1,
+        SUM(tree = 1 AND rt < 0) AS early1, SUM(tree = 1 AND rt IS NULL) AS staging1,
+        MIN(CASE WHEN tree = 1 AND rt >= 0 THEN rt END) AS best1,
+        SUM(CASE WHEN tree = 1 AND rt >= 0 THEN rt END) AS total1,
+        SUM(CASE WHEN tree = 1 AND rt >= 0 THEN rt * rt END) AS squares1
+    FROM run GROUP BY session
+),
+ranked AS (
+    SELECT session, tree, rt, ROW_NUMBER() OVER w AS k, SUM(tree = 0) OVER w AS k0
     FROM run WHERE rt >= 0
+    WINDOW w AS (PARTITION BY session ORDER BY rt ROWS UNBOUNDED PRECEDING)
 ),
-middle AS (
-    SELECT session, tree, AVG(rt) AS median FROM clean
-    WHERE k IN ((n + 1) / 2, (n + 2) / 2) GROUP BY session, tree
-),
-near AS (
-    SELECT c.session, c.tree, m.median, SUM(ABS(c.rt - m.median) <= 10) AS near
-    FROM clean c JOIN middle m ON m.session = c.session AND m.tree = c.tree
-    GROUP BY c.session, c.tree
-),
-totals AS (
-    SELECT session, tree, COUNT(*) AS runs, SUM(rt >= 0) AS clean, SUM(rt < 0) AS early,
-           SUM(rt IS NULL) AS staging, MIN(CASE WHEN rt >= 0 THEN rt END) AS best,
-           SUM(CASE WHEN rt >= 0 THEN rt END) AS total,
-           SUM(CASE WHEN rt >= 0 THEN rt * rt END) AS squares
-    FROM run GROUP BY session, tree
+medians AS (
+    SELECT r.session,
+        AVG(CASE WHEN r.k IN ((t.clean + 1) / 2, (t.clean + 2) / 2) THEN r.rt END) AS median,
+        AVG(CASE WHEN r.tree = 0 AND r.k0 IN ((t.clean0 + 1) / 2, (t.clean0 + 2) / 2)
+            THEN r.rt END) AS median0,
+        AVG(CASE WHEN r.tree = 1 AND r.k - r.k0 IN ((t.clean1 + 1) / 2, (t.clean1 + 2) / 2)
+            THEN r.rt END) AS median1
+    FROM ranked r JOIN totals t ON t.session = r.session GROUP BY r.session
 )
-SELECT s.id, s.started, s.utc_offset, t.tree, t.runs, t.clean, t.early, t.staging, t.best,
-       t.total, t.squares, n.median, n.near
-FROM totals t JOIN session s ON s.id = t.session
-LEFT JOIN near n ON n.session = t.session AND n.tree = t.tree
-ORDER BY s.started DESC, s.id DESC, t.tree
+SELECT s.id, s.started, s.utc_offset, t.runs, t.early, m.median,
+    t.runs0, t.clean0, t.early0, t.staging0, t.best0, t.total0, t.squares0, m.median0,
+    t.runs1, t.clean1, t.early1, t.staging1, t.best1, t.total1, t.squares1, m.median1,
+    (SELECT COUNT(*) FROM run r WHERE r.session = s.id AND r.tree = 0
+        AND r.rt BETWEEN m.median0 - 10 AND m.median0 + 10) AS near0,
+    (SELECT COUNT(*) FROM run r WHERE r.session = s.id AND r.tree = 1
+        AND r.rt BETWEEN m.median1 - 10 AND m.median1 + 10) AS near1
+FROM totals t JOIN session s ON s.id = t.session LEFT JOIN medians m ON m.session = t.session
+ORDER BY s.started DESC, s.id DESC
 )sql";
 
-constexpr const char* kPersonalBests = R"sql(
-WITH best AS (SELECT tree, MIN(rt) AS rt FROM run WHERE rt >= 0 GROUP BY tree)
-SELECT r.tree, r.rt, MIN(r.at), r.utc_offset
-FROM run r JOIN best b ON r.tree = b.tree AND r.rt = b.rt
-GROUP BY r.tree ORDER BY r.tree
-)sql";
+// Per tree, the columns from the count of runs to the median, then the near count at the end.
+constexpr int kTreeColumns = 8;
+constexpr int kFirstTree = 6;
+constexpr int kFirstNear = kFirstTree + 2 * kTreeColumns;
 
-constexpr const char* kTrend = R"sql(
-WITH clean AS (
-    SELECT session, rt,
-           ROW_NUMBER() OVER (PARTITION BY session ORDER BY rt) AS k,
-           COUNT(*) OVER (PARTITION BY session) AS n
-    FROM run WHERE rt >= 0
-),
-middle AS (
-    SELECT session, AVG(rt) AS median FROM clean
-    WHERE k IN ((n + 1) / 2, (n + 2) / 2) GROUP BY session
-),
-totals AS (
-    SELECT session, COUNT(*) AS runs, SUM(rt < 0) AS early FROM run GROUP BY session
-)
-SELECT s.started, s.utc_offset, m.median, t.early * 1.0 / t.runs
-FROM totals t JOIN session s ON s.id = t.session
-LEFT JOIN middle m ON m.session = t.session
-ORDER BY s.started, s.id
+constexpr const char* kBestRun = R"sql(
+SELECT MIN(at), utc_offset FROM run WHERE session = ? AND tree = ? AND rt = ?
 )sql";
 
 std::optional<double> optionalReal(const Statement& row, int column) {
@@ -88,20 +82,47 @@ void addCleanFigures(SessionTree& tree, double total, double squares, double nea
     tree.consistency = near / n;
 }
 
-SessionTree sessionTree(const Statement& row) {
-    SessionTree tree;
-    tree.session = row.integer(0);
-    tree.started = row.integer(1);
-    tree.utcOffset = count(row, 2);
-    tree.tree = row.integer(3) == 1 ? Tree::Pro : Tree::Standard;
-    tree.runs = count(row, 4);
-    tree.clean = count(row, 5);
-    tree.early = count(row, 6);
-    tree.staging = count(row, 7);
-    tree.best = optionalReal(row, 8);
-    tree.median = optionalReal(row, 11);
-    addCleanFigures(tree, row.real(9), row.real(10), row.real(12));
-    return tree;
+SessionTree sessionTree(const Statement& row, int tree) {
+    const int at = kFirstTree + tree * kTreeColumns;
+    SessionTree t;
+    t.session = row.integer(0);
+    t.started = row.integer(1);
+    t.utcOffset = count(row, 2);
+    t.tree = tree == 1 ? Tree::Pro : Tree::Standard;
+    t.runs = count(row, at);
+    t.clean = count(row, at + 1);
+    t.early = count(row, at + 2);
+    t.staging = count(row, at + 3);
+    t.best = optionalReal(row, at + 4);
+    t.median = optionalReal(row, at + 7);
+    addCleanFigures(t, row.real(at + 5), row.real(at + 6), row.real(kFirstNear + tree));
+    return t;
+}
+
+void addSession(History& history, const Statement& row) {
+    for (int tree : {0, 1}) {
+        if (row.integer(kFirstTree + tree * kTreeColumns) > 0) {
+            history.sessions.push_back(sessionTree(row, tree));
+        }
+    }
+    history.trend.push_back(
+        {row.integer(1), count(row, 2), optionalReal(row, 5), row.real(4) / row.real(3)});
+}
+
+// The session with each tree's best, the oldest on a tie; then the first run that set it.
+void addBests(History& history, Database& db) {
+    Statement run(db, kBestRun);
+    for (Tree tree : {Tree::Standard, Tree::Pro}) {
+        const SessionTree* best = nullptr;
+        for (const SessionTree& s : history.sessions) {
+            if (s.tree == tree && s.best && (!best || *s.best <= *best->best)) best = &s;
+        }
+        if (!best) continue;
+        const auto rt = std::llround(*best->best);
+        run.reset();
+        run.bind(1, best->session).bind(2, static_cast<long long>(tree == Tree::Pro)).bind(3, rt);
+        if (run.step()) history.bests.push_back({tree, rt, run.integer(0), count(run, 1)});
+    }
 }
 
 std::chrono::sys_time<std::chrono::minutes> localMinutes(long long utcMillis, int offset) {
@@ -111,31 +132,13 @@ std::chrono::sys_time<std::chrono::minutes> localMinutes(long long utcMillis, in
 
 }  // namespace
 
-std::vector<SessionTree> sessionTrees(Database& db) {
-    Statement query(db, kSessionTrees);
-    std::vector<SessionTree> trees;
-    while (query.step()) trees.push_back(sessionTree(query));
-    return trees;
-}
-
-std::vector<PersonalBest> personalBests(Database& db) {
-    Statement query(db, kPersonalBests);
-    std::vector<PersonalBest> bests;
-    while (query.step()) {
-        bests.push_back({query.integer(0) == 1 ? Tree::Pro : Tree::Standard, query.integer(1),
-                         query.integer(2), count(query, 3)});
-    }
-    return bests;
-}
-
-std::vector<TrendPoint> trend(Database& db) {
-    Statement query(db, kTrend);
-    std::vector<TrendPoint> points;
-    while (query.step()) {
-        points.push_back(
-            {query.integer(0), count(query, 1), optionalReal(query, 2), query.real(3)});
-    }
-    return points;
+History readHistory(Database& db) {
+    History history;
+    Statement query(db, kSessions);
+    while (query.step()) addSession(history, query);
+    std::reverse(history.trend.begin(), history.trend.end());
+    addBests(history, db);
+    return history;
 }
 
 std::string localDateTime(long long utcMillis, int utcOffsetMinutes) {

@@ -27,9 +27,6 @@ struct SessionTree {
     std::optional<double> consistency;
 };
 
-// Every session, newest first, a row for each tree played in it (Standard before Pro).
-std::vector<SessionTree> sessionTrees(Database& db);
-
 // The quickest clean reaction ever on a tree, and when its run was (the first, on a tie).
 struct PersonalBest {
     Tree tree = Tree::Standard;
@@ -37,9 +34,6 @@ struct PersonalBest {
     long long at = 0;  // UTC milliseconds since 1970
     int utcOffset = 0;
 };
-
-// A best for each tree with a clean reaction, Standard first.
-std::vector<PersonalBest> personalBests(Database& db);
 
 // One session's median clean R/T on both trees and the share of its runs started early.
 struct TrendPoint {
@@ -49,8 +43,17 @@ struct TrendPoint {
     double earlyShare = 0;
 };
 
-// A point for each session with a run, oldest first.
-std::vector<TrendPoint> trend(Database& db);
+// What the logbook holds, worked out in SQL without loading its runs.
+struct History {
+    // Every session, newest first, a row for each tree played in it (Standard before Pro).
+    std::vector<SessionTree> sessions;
+    // A best for each tree with a clean reaction, Standard first.
+    std::vector<PersonalBest> bests;
+    // A point for each session with a run, oldest first.
+    std::vector<TrendPoint> trend;
+};
+
+History readHistory(Database& db);
 
 // A moment as its local date and time, "2026-12-08 14:05".
 std::string localDateTime(long long utcMillis, int utcOffsetMinutes);

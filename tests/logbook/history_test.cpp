@@ -93,7 +93,7 @@ const std::vector<Run> kRuns{
 TEST(History, EachSessionAndTreeHasTheSlipsFiguresNewestFirst) {
     const Logbook logbook(kSessions, kRuns);
     Database db = logbook.open();
-    const std::vector<logbook::SessionTree> trees = logbook::sessionTrees(db);
+    const std::vector<logbook::SessionTree> trees = logbook::readHistory(db).sessions;
     const std::pair<long long, Tree> order[] = {{1, S}, {1, P}, {3, S}, {3, P}, {2, S}};
     ASSERT_EQ(trees.size(), std::size(order));
     for (std::size_t i = 0; i < trees.size(); ++i) {
@@ -119,7 +119,7 @@ TEST(History, EachSessionAndTreeHasTheSlipsFiguresNewestFirst) {
 TEST(History, PersonalBestsKeepTheFirstRunThatSetThem) {
     const Logbook logbook(kSessions, kRuns);
     Database db = logbook.open();
-    const std::vector<logbook::PersonalBest> bests = logbook::personalBests(db);
+    const std::vector<logbook::PersonalBest> bests = logbook::readHistory(db).bests;
     ASSERT_EQ(bests.size(), 2u);
     const struct {
         Tree tree;
@@ -137,7 +137,7 @@ TEST(History, PersonalBestsKeepTheFirstRunThatSetThem) {
 TEST(History, TheTrendGoesOldestFirstWithBothTreesTogether) {
     const Logbook logbook(kSessions, kRuns);
     Database db = logbook.open();
-    const std::vector<logbook::TrendPoint> points = logbook::trend(db);
+    const std::vector<logbook::TrendPoint> points = logbook::readHistory(db).trend;
     const std::map<long long, long long> startedToSession{{kDay, 2}, {2 * kDay, 3}, {3 * kDay, 1}};
     ASSERT_EQ(points.size(), 3u);
     for (std::size_t i = 0; i < points.size(); ++i) {

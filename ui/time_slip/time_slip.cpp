@@ -1,6 +1,8 @@
 #include "ui/time_slip/time_slip.h"
 
 #include <QAction>
+#include <cstdlib>
+#include <string>
 
 #include "ui/kit/control_geometry.h"
 #include "ui/platform/destroyed_window_filter.h"
@@ -9,6 +11,19 @@
 #include "ui/timing/green_frame_watch.h"
 
 namespace korvane::ui {
+
+namespace {
+
+// Where the game keeps its logbook unless told otherwise: korvane/logbook.sqlite in
+// $XDG_DATA_HOME, or in ~/.local/share without it.
+std::string defaultLogbookPath() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data != nullptr && *data != '\0') return std::string(data) + "/korvane/logbook.sqlite";
+    const char* home = std::getenv("HOME");
+    return std::string(home != nullptr ? home : ".") + "/.local/share/korvane/logbook.sqlite";
+}
+
+}  // namespace
 
 TimeSlip::TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnsetSource> onset)
     : race_(race),
@@ -36,6 +51,7 @@ TimeSlip::~TimeSlip() = default;
 void TimeSlip::makeWindow() {
     windowDestroyed_.reset();
     window_ = std::make_unique<TimeSlipWindow>(log_.runs());
+    window_->setLogbook(defaultLogbookPath());
     // The race window alone keeps the game running: closing it ends the game, slip open or not.
     window_->setAttribute(Qt::WA_QuitOnClose, false);
     // Ctrl+T hides the slip from the slip itself too.

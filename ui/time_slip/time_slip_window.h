@@ -1,15 +1,18 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 #include <vector>
 
 #include "session/race_record.h"
 #include "ui/time_slip/slip_plots.h"
 
+class QTabWidget;
 class QTableView;
 
 namespace korvane::ui {
 
+class HistoryView;
 class SlipFigures;
 class SlipTableModel;
 
@@ -29,6 +32,10 @@ class TimeSlipWindow : public QWidget {
     void copy();
     // Every run as CSV to a file the player picks.
     void save();
+    // The logbook the History tab reads; empty when runs are not kept.
+    void setLogbook(const std::string& path);
+    // The logbook gained runs: the History tab, if shown, reads it again.
+    void logbookChanged();
 
   private:
     void showFigures();
@@ -42,6 +49,8 @@ class TimeSlipWindow : public QWidget {
     SlipFigures* figures_;
     RtPlot* plot_;
     RtHistogram* histogram_;
+    QTabWidget* tabs_;
+    HistoryView* history_;
 };
 
 }  // namespace korvane::ui

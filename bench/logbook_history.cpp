@@ -17,6 +17,7 @@
 #include "logbook/database.h"
 #include "logbook/history.h"
 #include "logbook/schema.h"
+#include "ui/time_slip/history_trend_plot.h"
 #include "ui/time_slip/time_slip_window.h"
 
 namespace {
@@ -103,6 +104,7 @@ int main(int argc, char* argv[]) {
     std::vector<double> queries;
     std::vector<double> open;
     std::vector<double> redraw;
+    std::vector<double> plot;
     for (int i = 0; i < opens; ++i) {
         double t0 = bench::monotonicMs();
         {
@@ -117,6 +119,9 @@ int main(int argc, char* argv[]) {
         t0 = bench::monotonicMs();
         window.repaint();
         redraw.push_back(bench::monotonicMs() - t0);
+        t0 = bench::monotonicMs();
+        window.findChild<ui::HistoryTrendPlot*>()->repaint();
+        plot.push_back(bench::monotonicMs() - t0);
         tabs->setCurrentIndex(0);
         QApplication::processEvents();
     }
@@ -126,6 +131,7 @@ int main(int argc, char* argv[]) {
     bench::printPercentiles("the queries alone", queries, "part of the opening");
     bench::printPercentiles("History opened: queries, table, first paint", open, "<= 150");
     bench::printPercentiles("History redrawn", redraw, "<= 16");
+    bench::printPercentiles("the trend plot alone", plot, "part of the redraw");
     std::printf("%-44s %.1f bytes a run, %llu bytes   (target <= 100)\n", "file size",
                 static_cast<double>(bytes) / static_cast<double>(kept),
                 static_cast<unsigned long long>(bytes));

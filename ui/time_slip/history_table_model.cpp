@@ -22,7 +22,7 @@ const std::array<Column, 9> kColumns{{
     {"Early", "Early starts: an R/T below .000"},
     {"Best", "The quickest clean reaction"},
     {"Median", "The middle clean reaction"},
-    {"Std dev", "How widely clean reactions spread around their mean"},
+    {"SD", "Standard deviation: how widely clean reactions spread around their mean"},
     {"Consistency", "The share of clean reactions within \u00b1.010 of the median"},
 }};
 

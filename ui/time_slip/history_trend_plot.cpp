@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -159,28 +158,23 @@ void HistoryTrendPlot::drawAxes(QPainter& painter, const QRect& area) const {
 
 void HistoryTrendPlot::drawLines(QPainter& painter, const QRect& area) const {
     const Scale scale{span_, area};
-    QPainterPath medians;
-    QPainterPath early;
-    bool broken = true;  // a session without a clean reaction breaks the median's line
+    QPolygonF early;
+    // A session without a clean reaction breaks the median's line.
+    std::vector<QPolygonF> medians(1);
     for (const logbook::TrendPoint& point : points_) {
         const double x = scale.x(localDay(point));
-        const QPointF share(x, scale.shareY(point.earlyShare));
-        early.elementCount() == 0 ? early.moveTo(share) : early.lineTo(share);
+        early << QPointF(x, scale.shareY(point.earlyShare));
         if (!point.median) {
-            broken = true;
+            if (!medians.back().isEmpty()) medians.emplace_back();
             continue;
         }
-        const QPointF median(x, scale.rtY(*point.median));
-        broken ? medians.moveTo(median) : medians.lineTo(median);
-        broken = false;
+        medians.back() << QPointF(x, scale.rtY(*point.median));
     }
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(Qt::NoBrush);
+    // Plain polylines: smoothing a few thousand sessions' worth would miss a frame.
     painter.setPen(QPen(kEarlyColour, 1));
-    painter.drawPath(early);
+    painter.drawPolyline(early);
     painter.setPen(QPen(kMedianColour, 2));
-    painter.drawPath(medians);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    for (const QPolygonF& line : medians) painter.drawPolyline(line);
 }
 
 void HistoryTrendPlot::drawLegend(QPainter& painter, const QRect& area) const {

@@ -9,6 +9,7 @@
 #include "logbook/schema.h"
 #include "qt_app.h"
 #include "ui/time_slip/history_trend_plot.h"
+#include "ui/time_slip/history_view.h"
 #include "ui/time_slip/time_slip_window.h"
 
 namespace korvane::testing {
@@ -42,6 +43,8 @@ void makeLogbook(bool made, bool runs) {
 // What the History tab shows: its message, or the bests and the table's rows.
 QString shown(TimeSlipWindow& window) {
     window.findChild<QTabWidget*>()->setCurrentIndex(1);
+    const auto* view = window.findChild<ui::HistoryView*>();
+    EXPECT_TRUE(waitUntil([view] { return !view->reading(); }, 5000));
     QStringList lines;
     for (const QLabel* label : window.findChildren<QLabel*>()) {
         const QString name = label->accessibleName();

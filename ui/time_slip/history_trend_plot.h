@@ -25,6 +25,8 @@ int dayStep(double days, int most);
 // Each session's median R/T and early-start share over the days, with both axes, a legend and
 // dates along the bottom.
 class HistoryTrendPlot : public QWidget {
+    Q_OBJECT
+
   public:
     explicit HistoryTrendPlot(QWidget* parent = nullptr);
 

@@ -5,6 +5,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <filesystem>
+#include <memory>
+#include <utility>
 
 #include "logbook/database.h"
 #include "logbook/history.h"
@@ -38,6 +40,35 @@ int schemaVersion(logbook::Database& db) {
 
 }  // namespace
 
+// What a read of the logbook found: its history, or why there is none.
+struct HistoryView::Reading {
+    enum class Outcome { Read, NoRuns, Failed };
+    Outcome outcome = Outcome::NoRuns;
+    logbook::History history;
+    std::string problem;
+};
+
+namespace {
+
+// On the reader's thread, through a read-only connection of its own for the read alone.
+HistoryView::Reading readLogbook(const std::string& path) {
+    using Outcome = HistoryView::Reading::Outcome;
+    HistoryView::Reading reading;
+    try {
+        if (!std::filesystem::exists(path)) return reading;
+        logbook::Database db(path, logbook::Database::Mode::ReadOnly);
+        if (schemaVersion(db) == 0) return reading;
+        reading.history = logbook::readHistory(db);
+        if (!reading.history.sessions.empty()) reading.outcome = Outcome::Read;
+    } catch (const logbook::DatabaseError& error) {
+        reading.outcome = Outcome::Failed;
+        reading.problem = error.what();
+    }
+    return reading;
+}
+
+}  // namespace
+
 HistoryView::HistoryView(QWidget* parent) : QWidget(parent), message_(new QLabel(this)) {
     setAccessibleName(tr("History of every kept session"));
     message_->setWordWrap(true);
@@ -48,11 +79,13 @@ HistoryView::HistoryView(QWidget* parent) : QWidget(parent), message_(new QLabel
     say(tr("Runs are not kept: the game was started with --no-logbook."));
 }
 
-HistoryView::~HistoryView() = default;
+// The reader hands its result over through the event loop, which drops it once the view is gone.
+HistoryView::~HistoryView() {
+    if (reader_.joinable()) reader_.join();
+}
 
 void HistoryView::setPath(const std::string& path) {
     path_ = path;
-    db_.reset();
     if (isVisible()) refresh();
 }
 
@@ -65,42 +98,48 @@ void HistoryView::showEvent(QShowEvent* event) {
     refresh();
 }
 
-void HistoryView::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    db_.reset();
-}
-
+// Read on a thread of its own, so a long logbook never holds up the race window.
 void HistoryView::refresh() {
     if (path_.empty()) {
         say(tr("Runs are not kept: the game was started with --no-logbook."));
         return;
     }
-    try {
-        if (!db_ && std::filesystem::exists(path_)) {
-            db_ = std::make_unique<logbook::Database>(path_, logbook::Database::Mode::ReadOnly);
-        }
-        if (db_ && schemaVersion(*db_) > 0) {
-            read();
-        } else {
-            sayNoRuns();
-        }
-    } catch (const logbook::DatabaseError& error) {
-        db_.reset();
-        say(tr("The logbook %1 could not be read: %2")
-                .arg(QString::fromStdString(path_), QString::fromUtf8(error.what())));
-    }
-}
-
-void HistoryView::sayNoRuns() {
-    say(tr("No runs kept yet: they will be kept in %1.").arg(QString::fromStdString(path_)));
-}
-
-void HistoryView::read() {
-    logbook::History history = logbook::readHistory(*db_);
-    if (history.sessions.empty()) {
-        sayNoRuns();
+    if (reading_) {
+        again_ = true;
         return;
     }
+    if (reader_.joinable()) reader_.join();
+    if (!table_ || table_->isHidden()) say(tr("Reading the logbook..."));
+    reading_ = true;
+    reader_ = std::thread([this, path = path_] {
+        auto reading = std::make_shared<Reading>(readLogbook(path));
+        QMetaObject::invokeMethod(
+            this, [this, reading] { showReading(std::move(*reading)); }, Qt::QueuedConnection);
+    });
+}
+
+void HistoryView::showReading(Reading reading) {
+    reading_ = false;
+    if (std::exchange(again_, false)) {
+        refresh();
+        return;
+    }
+    switch (reading.outcome) {
+        case Reading::Outcome::NoRuns:
+            say(tr("No runs kept yet: they will be kept in %1.")
+                    .arg(QString::fromStdString(path_)));
+            return;
+        case Reading::Outcome::Failed:
+            say(tr("The logbook %1 could not be read: %2")
+                    .arg(QString::fromStdString(path_), QString::fromStdString(reading.problem)));
+            return;
+        case Reading::Outcome::Read:
+            showHistory(std::move(reading.history));
+            return;
+    }
+}
+
+void HistoryView::showHistory(logbook::History history) {
     build();
     bests_->setText(bestsText(history.bests));
     model_->setSessions(std::move(history.sessions));

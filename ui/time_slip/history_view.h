@@ -7,9 +7,9 @@
 class QLabel;
 class QTableView;
 
-namespace korvane::logbook {
-class Database;
-}
+#include <thread>
+
+#include "logbook/history.h"
 
 namespace korvane::ui {
 
@@ -17,8 +17,11 @@ class HistoryTableModel;
 class HistoryTrendPlot;
 
 // Every kept session from the logbook: a table, the personal bests and the trend. Reads the file
-// through a read-only connection of its own, open only while the view is shown.
+// each time it is shown, off the event loop, through a read-only connection of its own that is
+// open only for the read.
 class HistoryView : public QWidget {
+    Q_OBJECT
+
   public:
     explicit HistoryView(QWidget* parent = nullptr);
     ~HistoryView() override;
@@ -27,21 +30,26 @@ class HistoryView : public QWidget {
     void setPath(const std::string& path);
     // The logbook gained runs: shown, the view reads it again.
     void logbookChanged();
+    // A read is under way; its result comes through the event loop.
+    bool reading() const { return reading_; }
+
+    struct Reading;
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
   private:
     void refresh();
-    void read();
+    void showReading(Reading reading);
+    void showHistory(logbook::History history);
     // The table, bests and trend, made when first needed.
     void build();
     void say(const QString& message);
-    void sayNoRuns();
 
     std::string path_;
-    std::unique_ptr<logbook::Database> db_;
+    std::thread reader_;
+    bool reading_ = false;
+    bool again_ = false;  // asked to read again while reading
     QLabel* message_;
     QLabel* bests_ = nullptr;
     QTableView* table_ = nullptr;

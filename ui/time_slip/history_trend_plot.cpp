@@ -114,11 +114,26 @@ void HistoryTrendPlot::paintEvent(QPaintEvent*) {
 }
 
 void HistoryTrendPlot::drawAxes(QPainter& painter, const QRect& area) const {
-    const Scale scale{span_, area};
-    const QFontMetrics metrics = fontMetrics();
-    const int label = metrics.height();
     painter.setPen(Qt::gray);
     painter.drawRect(area);
+    drawRtAxis(painter, area);
+    drawShareAxis(painter, area);
+    drawDateAxis(painter, area);
+    const int label = fontMetrics().height();
+    painter.drawText(QRect(area.left(), height() - label - kGap, area.width(), label),
+                     Qt::AlignCenter, tr("Session date"));
+    painter.save();
+    painter.rotate(-90);
+    painter.drawText(QRect(-area.bottom(), 0, area.height(), label), Qt::AlignCenter,
+                     tr("Median R/T (s)"));
+    painter.drawText(QRect(-area.bottom(), width() - label, area.height(), label), Qt::AlignCenter,
+                     tr("Early starts"));
+    painter.restore();
+}
+
+void HistoryTrendPlot::drawRtAxis(QPainter& painter, const QRect& area) const {
+    const Scale scale{span_, area};
+    const int label = fontMetrics().height();
     for (double ms = span_.low; ms <= span_.high + 0.5; ms += rtStep(span_)) {
         const int y = static_cast<int>(scale.rtY(ms));
         painter.setPen(QColor(230, 230, 230));
@@ -129,15 +144,27 @@ void HistoryTrendPlot::drawAxes(QPainter& painter, const QRect& area) const {
                          Qt::AlignRight | Qt::AlignVCenter,
                          QString::fromStdString(boardMillis(ms)));
     }
+}
+
+void HistoryTrendPlot::drawShareAxis(QPainter& painter, const QRect& area) const {
+    const Scale scale{span_, area};
+    const int label = fontMetrics().height();
     for (double share = 0; share <= span_.topShare + 1e-9; share += shareStep(span_)) {
         const int y = static_cast<int>(scale.shareY(share));
         painter.drawLine(area.right(), y, area.right() + kTickLength, y);
         painter.drawText(QRect(area.right() + kTickLength + kGap, y - label / 2, width(), label),
                          Qt::AlignLeft | Qt::AlignVCenter, percent(share));
     }
+}
+
+// Local midnights a usual number of days apart, as many as fit without touching.
+void HistoryTrendPlot::drawDateAxis(QPainter& painter, const QRect& area) const {
+    const Scale scale{span_, area};
+    const int label = fontMetrics().height();
     const double days = span_.lastDay - span_.firstDay;
     const bool longSpan = days > 300;
-    const int widest = metrics.horizontalAdvance(dateLabel(0, longSpan) + QStringLiteral("0000"));
+    const int widest =
+        fontMetrics().horizontalAdvance(dateLabel(0, longSpan) + QStringLiteral("0000"));
     const int step = dayStep(days, std::max(1, area.width() / widest));
     for (double day = std::ceil(span_.firstDay / step) * step; day <= span_.lastDay; day += step) {
         const int x = static_cast<int>(scale.x(day));
@@ -145,15 +172,6 @@ void HistoryTrendPlot::drawAxes(QPainter& painter, const QRect& area) const {
         painter.drawText(QRect(x - widest / 2, area.bottom() + kTickLength, widest, label),
                          Qt::AlignCenter, dateLabel(day, longSpan));
     }
-    painter.drawText(QRect(area.left(), height() - label - kGap, area.width(), label),
-                     Qt::AlignCenter, tr("Session date"));
-    painter.save();
-    painter.rotate(-90);
-    painter.drawText(QRect(-area.bottom(), 0, area.height(), label), Qt::AlignCenter,
-                     tr("Median R/T (s)"));
-    painter.drawText(QRect(-area.bottom(), width() - label, area.height(), label), Qt::AlignCenter,
-                     tr("Early starts"));
-    painter.restore();
 }
 
 void HistoryTrendPlot::drawLines(QPainter& painter, const QRect& area) const {

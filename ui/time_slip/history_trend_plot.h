@@ -37,6 +37,9 @@ class HistoryTrendPlot : public QWidget {
 
   private:
     void drawAxes(QPainter& painter, const QRect& area) const;
+    void drawRtAxis(QPainter& painter, const QRect& area) const;
+    void drawShareAxis(QPainter& painter, const QRect& area) const;
+    void drawDateAxis(QPainter& painter, const QRect& area) const;
     void drawLines(QPainter& painter, const QRect& area) const;
     void drawLegend(QPainter& painter, const QRect& area) const;
 

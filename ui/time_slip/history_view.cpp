@@ -144,6 +144,14 @@ void HistoryView::showHistory(logbook::History history) {
     bests_->setText(bestsText(history.bests));
     model_->setSessions(std::move(history.sessions));
     plot_->setPoints(std::move(history.trend));
+    fitColumns();
+    message_->hide();
+    bests_->show();
+    table_->show();
+    plot_->show();
+}
+
+void HistoryView::fitColumns() {
     QHeaderView* header = table_->horizontalHeader();
     for (int column = 0; column < model_->columnCount(); ++column) {
         int width = header->sectionSizeHint(column);
@@ -152,10 +160,6 @@ void HistoryView::showHistory(logbook::History history) {
         }
         header->resizeSection(column, width + (table_->showGrid() ? 1 : 0));
     }
-    message_->hide();
-    bests_->show();
-    table_->show();
-    plot_->show();
 }
 
 void HistoryView::build() {

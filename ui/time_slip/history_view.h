@@ -44,6 +44,8 @@ class HistoryView : public QWidget {
     void showHistory(logbook::History history);
     // The table, bests and trend, made when first needed.
     void build();
+    // Each column as wide as its header and the newest rows need.
+    void fitColumns();
     void say(const QString& message);
 
     std::string path_;

@@ -133,11 +133,11 @@ int main(int argc, char* argv[]) {
     const auto bytes = std::filesystem::file_size(path);
     std::printf("logbook of %lld runs in %d sessions, window %dx%d\n", kept, sessions,
                 window.width(), window.height());
-    bench::printPercentiles("the queries alone", queries, "part of the opening");
+    bench::printPercentiles("the queries alone", queries, "within the opening");
     bench::printPercentiles("History opened: queries, table, first paint", open, "<= 150");
     bench::printPercentiles("  of which the event loop was held", blocked, "as little as can be");
     bench::printPercentiles("History redrawn", redraw, "<= 16");
-    bench::printPercentiles("the trend plot alone", plot, "part of the redraw");
+    bench::printPercentiles("the trend plot alone", plot, "within the redraw");
     std::printf("%-44s %.1f bytes a run, %llu bytes   (target <= 100)\n", "file size",
                 static_cast<double>(bytes) / static_cast<double>(kept),
                 static_cast<unsigned long long>(bytes));

@@ -1,5 +1,6 @@
-// The time slip's History tab on a long logbook: opening it (the queries on the reader's thread,
-// the table and the first paint), redrawing it, and the file's size a run, offscreen:
+// The time slip's History tab on a long logbook: opening it the first time (the whole read on the
+// reader's thread, the table and the first paint) and again (only the newest session re-read),
+// redrawing it, and the file's size a run, offscreen:
 //   QT_QPA_PLATFORM=offscreen build/default/bench/logbook_history [sessions] [runs] [opens]
 // The logbook is made afresh in the temporary folder: sessions of 10 to 90 runs a few hours
 // apart, R/Ts spread around .220 with early starts and releases during staging among them.
@@ -133,8 +134,11 @@ int main(int argc, char* argv[]) {
     const auto bytes = std::filesystem::file_size(path);
     std::printf("logbook of %lld runs in %d sessions, window %dx%d\n", kept, sessions,
                 window.width(), window.height());
-    bench::printPercentiles("the queries alone", queries, "within the opening");
-    bench::printPercentiles("History opened: queries, table, first paint", open, "<= 150");
+    bench::printPercentiles("the whole read alone", queries, "within the first opening");
+    std::printf("%-44s %.2f ms   (target <= 150)\n",
+                "History first opened: whole read, table, paint", open.front());
+    bench::printPercentiles("History opened again: newest session re-read",
+                            std::vector<double>(open.begin() + 1, open.end()), "<= 150");
     bench::printPercentiles("  of which the event loop was held", blocked, "as little as can be");
     bench::printPercentiles("History redrawn", redraw, "<= 16");
     bench::printPercentiles("the trend plot alone", plot, "within the redraw");

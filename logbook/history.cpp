@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 
 namespace korvane::logbook {
 
@@ -26,11 +27,11 @@ WITH totals AS (
         MIN(CASE WHEN tree = 1 AND rt >= 0 THEN rt END) AS best1,
         SUM(CASE WHEN tree = 1 AND rt >= 0 THEN rt END) AS total1,
         SUM(CASE WHEN tree = 1 AND rt >= 0 THEN rt * rt END) AS squares1
-    FROM run GROUP BY session
+    FROM run WHERE session >= ?1 GROUP BY session
 ),
 ranked AS (
     SELECT session, tree, rt, ROW_NUMBER() OVER w AS k, SUM(tree = 0) OVER w AS k0
-    FROM run WHERE rt >= 0
+    FROM run WHERE session >= ?1 AND rt >= 0
     WINDOW w AS (PARTITION BY session ORDER BY rt ROWS UNBOUNDED PRECEDING)
 ),
 medians AS (
@@ -105,24 +106,32 @@ void addSession(History& history, const Statement& row) {
             history.sessions.push_back(sessionTree(row, tree));
         }
     }
-    history.trend.push_back(
-        {row.integer(1), count(row, 2), optionalReal(row, 5), row.real(4) / row.real(3)});
+    history.trend.push_back({row.integer(1), count(row, 2), optionalReal(row, 5),
+                             row.real(4) / row.real(3), row.integer(0)});
 }
 
-// The session with each tree's best, the oldest on a tie; then the first run that set it.
-void addBests(History& history, Database& db) {
-    Statement run(db, kBestRun);
-    for (Tree tree : {Tree::Standard, Tree::Pro}) {
-        const SessionTree* best = nullptr;
-        for (const SessionTree& s : history.sessions) {
-            if (s.tree == tree && s.best && (!best || *s.best <= *best->best)) best = &s;
-        }
-        if (!best) continue;
-        const auto rt = std::llround(*best->best);
-        run.reset();
-        run.bind(1, best->session).bind(2, static_cast<long long>(tree == Tree::Pro)).bind(3, rt);
-        if (run.step()) history.bests.push_back({tree, rt, run.integer(0), count(run, 1)});
+constexpr const char* kNewestSession = "SELECT MAX(id) FROM session";
+
+// The kept items from sessions before FROM, then the fresh ones; newest first or oldest first as
+// both already are.
+template <typename Item>
+std::vector<Item> joined(const std::vector<Item>& kept, std::vector<Item> fresh, long long from,
+                         bool newestFirst) {
+    std::vector<Item> older;
+    std::copy_if(kept.begin(), kept.end(), std::back_inserter(older),
+                 [from](const Item& item) { return item.session < from; });
+    if (newestFirst) {
+        fresh.insert(fresh.end(), older.begin(), older.end());
+        return fresh;
     }
+    older.insert(older.end(), fresh.begin(), fresh.end());
+    return older;
+}
+
+long long newestSession(const std::vector<SessionTree>& sessions) {
+    long long newest = 0;
+    for (const SessionTree& s : sessions) newest = std::max(newest, s.session);
+    return newest;
 }
 
 std::chrono::sys_time<std::chrono::minutes> localMinutes(long long utcMillis, int offset) {
@@ -132,13 +141,45 @@ std::chrono::sys_time<std::chrono::minutes> localMinutes(long long utcMillis, in
 
 }  // namespace
 
-History readHistory(Database& db) {
+History readHistory(Database& db, long long fromSession) {
     History history;
     Statement query(db, kSessions);
+    query.bind(1, fromSession);
     while (query.step()) addSession(history, query);
     std::reverse(history.trend.begin(), history.trend.end());
-    addBests(history, db);
+    history.bests = personalBests(db, history.sessions);
     return history;
+}
+
+// Only the newest kept session can have gained runs; a logbook without it is another file.
+History updateHistory(Database& db, const History& kept) {
+    const long long from = newestSession(kept.sessions);
+    Statement newest(db, kNewestSession);
+    if (from == 0 || !newest.step() || newest.integer(0) < from) return readHistory(db);
+    History fresh = readHistory(db, from);
+    History history;
+    history.sessions = joined(kept.sessions, std::move(fresh.sessions), from, true);
+    history.trend = joined(kept.trend, std::move(fresh.trend), from, false);
+    history.bests = personalBests(db, history.sessions);
+    return history;
+}
+
+// The session with each tree's best, the oldest on a tie; then the first run that set it.
+std::vector<PersonalBest> personalBests(Database& db, const std::vector<SessionTree>& sessions) {
+    std::vector<PersonalBest> bests;
+    Statement run(db, kBestRun);
+    for (Tree tree : {Tree::Standard, Tree::Pro}) {
+        const SessionTree* best = nullptr;
+        for (const SessionTree& s : sessions) {
+            if (s.tree == tree && s.best && (!best || *s.best <= *best->best)) best = &s;
+        }
+        if (!best) continue;
+        const auto rt = std::llround(*best->best);
+        run.reset();
+        run.bind(1, best->session).bind(2, static_cast<long long>(tree == Tree::Pro)).bind(3, rt);
+        if (run.step()) bests.push_back({tree, rt, run.integer(0), count(run, 1)});
+    }
+    return bests;
 }
 
 std::string localDateTime(long long utcMillis, int utcOffsetMinutes) {

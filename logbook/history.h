@@ -25,6 +25,8 @@ struct SessionTree {
     std::optional<double> mean;
     std::optional<double> deviation;
     std::optional<double> consistency;
+
+    bool operator==(const SessionTree&) const = default;
 };
 
 // The quickest clean reaction ever on a tree, and when its run was (the first, on a tie).
@@ -33,6 +35,8 @@ struct PersonalBest {
     long long rt = 0;
     long long at = 0;  // UTC milliseconds since 1970
     int utcOffset = 0;
+
+    bool operator==(const PersonalBest&) const = default;
 };
 
 // One session's median clean R/T on both trees and the share of its runs started early.
@@ -41,6 +45,9 @@ struct TrendPoint {
     int utcOffset = 0;
     std::optional<double> median;
     double earlyShare = 0;
+    long long session = 0;
+
+    bool operator==(const TrendPoint&) const = default;
 };
 
 // What the logbook holds, worked out in SQL without loading its runs.
@@ -51,9 +58,17 @@ struct History {
     std::vector<PersonalBest> bests;
     // A point for each session with a run, oldest first.
     std::vector<TrendPoint> trend;
+
+    bool operator==(const History&) const = default;
 };
 
-History readHistory(Database& db);
+// The sessions numbered FROM_SESSION on, with the bests among them.
+History readHistory(Database& db, long long fromSession = 0);
+// KEPT brought up to date: the sessions from its newest on read again, the rest kept as they
+// are (a session gains runs only while it is the newest); read whole from another file.
+History updateHistory(Database& db, const History& kept);
+// Each tree's best among SESSIONS, with the date of the first run that set it.
+std::vector<PersonalBest> personalBests(Database& db, const std::vector<SessionTree>& sessions);
 
 // A moment as its local date and time, "2026-12-08 14:05".
 std::string localDateTime(long long utcMillis, int utcOffsetMinutes);

@@ -15,7 +15,7 @@ using logbook::Statement;
 constexpr int kStaging = 9999;  // released before the tree started: no R/T
 constexpr long long kDay = 86'400'000;
 
-struct Run {
+struct LoggedRun {
     long long session;
     Tree tree;
     int rt;
@@ -26,12 +26,14 @@ struct SessionRow {
     long long id, started, utcOffset;
 };
 
-// A logbook file made through the schema's steps, holding SESSIONS and RUNS.
+// A logbook file made through the schema's steps, holding SESSIONS and RUNS; NAME tells apart
+// two in one test.
 class Logbook {
   public:
-    Logbook(const std::vector<SessionRow>& sessions, const std::vector<Run>& runs)
+    Logbook(const std::vector<SessionRow>& sessions, const std::vector<LoggedRun>& runs,
+            const std::string& name = "")
         : path_(std::filesystem::temp_directory_path() /
-                ("korvane-history-" +
+                ("korvane-history-" + name +
                  std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
                  ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".sqlite")) {
         std::filesystem::remove(path_);
@@ -40,6 +42,12 @@ class Logbook {
             db.exec(logbook::schemaSteps()[step]);
             db.exec(("PRAGMA user_version = " + std::to_string(step + 1)).c_str());
         }
+        add(sessions, runs);
+    }
+    ~Logbook() { std::filesystem::remove(path_); }
+
+    void add(const std::vector<SessionRow>& sessions, const std::vector<LoggedRun>& runs) {
+        Database db(path_.string(), Database::Mode::ReadWrite);
         Statement session(db, "INSERT INTO session VALUES (?, ?, ?, ?, '1.0')");
         for (const SessionRow& s : sessions) {
             session.bind(1, s.id).bind(2, s.started).bind(3, s.utcOffset).bind(4, s.started + 1);
@@ -48,26 +56,25 @@ class Logbook {
         }
         Statement run(db,
                       "INSERT INTO run VALUES (?, ?, ?, 60, ?, 'Normal', 465, ?, '', '', '', '')");
-        long long number = 0;
-        for (const Run& r : runs) {
+        for (const LoggedRun& r : runs) {
             const std::optional<long long> rt =
                 r.rt == kStaging ? std::nullopt : std::optional<long long>(r.rt);
-            run.bind(1, r.session).bind(2, ++number).bind(3, r.at);
+            run.bind(1, r.session).bind(2, ++number_).bind(3, r.at);
             run.bind(4, static_cast<long long>(r.tree == Tree::Pro)).bind(5, rt).step();
             run.reset();
         }
     }
-    ~Logbook() { std::filesystem::remove(path_); }
     Database open() const { return Database(path_.string(), Database::Mode::ReadOnly); }
 
   private:
     std::filesystem::path path_;
+    long long number_ = 0;
 };
 
 // The same runs as the slip holds them.
-std::vector<RaceRecord> records(const std::vector<Run>& runs, long long session) {
+std::vector<RaceRecord> records(const std::vector<LoggedRun>& runs, long long session) {
     std::vector<RaceRecord> records;
-    for (const Run& r : runs) {
+    for (const LoggedRun& r : runs) {
         if (r.session != session) continue;
         RaceRecord record;
         record.tree = r.tree;
@@ -82,7 +89,7 @@ const Tree P = Tree::Pro;
 
 // Even and odd counts, the +-10 ms edge both sides, early and staging only, both trees at once.
 const std::vector<SessionRow> kSessions{{1, 3 * kDay, 60}, {2, kDay, -300}, {3, 2 * kDay, 0}};
-const std::vector<Run> kRuns{
+const std::vector<LoggedRun> kRuns{
     {1, S, 200, 3 * kDay},  {1, S, 230, 3 * kDay}, {1, S, 205, 3 * kDay}, {1, S, 225, 3 * kDay},
     {1, S, 204, 3 * kDay},  {1, S, 226, 3 * kDay}, {1, S, -41, 3 * kDay}, {1, S, kStaging, 1},
     {1, P, 402, 3 * kDay},  {1, P, 0, 4 * kDay},   {1, P, -1, 4 * kDay},  {2, S, -5, kDay},
@@ -147,6 +154,30 @@ TEST(History, TheTrendGoesOldestFirstWithBothTreesTogether) {
         EXPECT_EQ(points[i].median, f.median) << i;
         EXPECT_DOUBLE_EQ(points[i].earlyShare, static_cast<double>(f.early) / f.runs) << i;
     }
+}
+
+// Only the newest session is read again, yet the result is the whole read's; from another file,
+// the whole read.
+TEST(History, AnUpdateMatchesAWholeRead) {
+    Logbook logbook({{1, kDay, 0}, {2, 2 * kDay, 0}}, {{1, S, 200, kDay}, {2, P, -3, 2 * kDay}});
+    const struct {
+        std::vector<SessionRow> sessions;
+        std::vector<LoggedRun> runs;
+    } rows[] = {
+        {{}, {{2, S, 190, 2 * kDay}, {2, S, 230, 2 * kDay}}},
+        {{{3, 3 * kDay, 0}}, {{3, P, 150, 3 * kDay}, {3, S, kStaging, 3 * kDay}}},
+    };
+    Database first = logbook.open();
+    logbook::History kept = logbook::readHistory(first);
+    for (const auto& row : rows) {
+        logbook.add(row.sessions, row.runs);
+        Database db = logbook.open();
+        kept = logbook::updateHistory(db, kept);
+        EXPECT_EQ(kept, logbook::readHistory(db)) << kept.sessions.size();
+    }
+    const Logbook other({{1, kDay, 0}}, {{1, S, 250, kDay}}, "other");
+    Database db = other.open();
+    EXPECT_EQ(logbook::updateHistory(db, kept), logbook::readHistory(db));
 }
 
 TEST(History, MomentsShowInTheirOwnLocalTime) {

@@ -43,6 +43,7 @@ int schemaVersion(logbook::Database& db) {
 // What a read of the logbook found: its history, or why there is none.
 struct HistoryView::Reading {
     enum class Outcome { Read, NoRuns, Failed };
+    std::string path;
     Outcome outcome = Outcome::NoRuns;
     logbook::History history;
     std::string problem;
@@ -50,15 +51,18 @@ struct HistoryView::Reading {
 
 namespace {
 
-// On the reader's thread, through a read-only connection of its own for the read alone.
-HistoryView::Reading readLogbook(const std::string& path) {
+// On the reader's thread, through a read-only connection of its own for the read alone; what was
+// read before, if anything, is only brought up to date.
+HistoryView::Reading readLogbook(const std::string& path,
+                                 const std::shared_ptr<const logbook::History>& kept) {
     using Outcome = HistoryView::Reading::Outcome;
     HistoryView::Reading reading;
+    reading.path = path;
     try {
         if (!std::filesystem::exists(path)) return reading;
         logbook::Database db(path, logbook::Database::Mode::ReadOnly);
         if (schemaVersion(db) == 0) return reading;
-        reading.history = logbook::readHistory(db);
+        reading.history = kept ? logbook::updateHistory(db, *kept) : logbook::readHistory(db);
         if (!reading.history.sessions.empty()) reading.outcome = Outcome::Read;
     } catch (const logbook::DatabaseError& error) {
         reading.outcome = Outcome::Failed;
@@ -86,6 +90,7 @@ HistoryView::~HistoryView() {
 
 void HistoryView::setPath(const std::string& path) {
     path_ = path;
+    kept_.reset();
     if (isVisible()) refresh();
 }
 
@@ -111,8 +116,8 @@ void HistoryView::refresh() {
     if (reader_.joinable()) reader_.join();
     if (!table_ || table_->isHidden()) say(tr("Reading the logbook..."));
     reading_ = true;
-    reader_ = std::thread([this, path = path_] {
-        auto reading = std::make_shared<Reading>(readLogbook(path));
+    reader_ = std::thread([this, path = path_, kept = kept_] {
+        auto reading = std::make_shared<Reading>(readLogbook(path, kept));
         QMetaObject::invokeMethod(
             this, [this, reading] { showReading(std::move(*reading)); }, Qt::QueuedConnection);
     });
@@ -120,6 +125,11 @@ void HistoryView::refresh() {
 
 void HistoryView::showReading(Reading reading) {
     reading_ = false;
+    kept_.reset();
+    // A read of the file set before is no start for reading another.
+    if (reading.outcome == Reading::Outcome::Read && reading.path == path_) {
+        kept_ = std::make_shared<const logbook::History>(std::move(reading.history));
+    }
     if (std::exchange(again_, false)) {
         refresh();
         return;
@@ -134,16 +144,16 @@ void HistoryView::showReading(Reading reading) {
                     .arg(QString::fromStdString(path_), QString::fromStdString(reading.problem)));
             return;
         case Reading::Outcome::Read:
-            showHistory(std::move(reading.history));
+            showHistory(*kept_);
             return;
     }
 }
 
-void HistoryView::showHistory(logbook::History history) {
+void HistoryView::showHistory(const logbook::History& history) {
     build();
     bests_->setText(bestsText(history.bests));
-    model_->setSessions(std::move(history.sessions));
-    plot_->setPoints(std::move(history.trend));
+    model_->setSessions(history.sessions);
+    plot_->setPoints(history.trend);
     fitColumns();
     message_->hide();
     bests_->show();

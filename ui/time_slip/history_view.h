@@ -41,7 +41,7 @@ class HistoryView : public QWidget {
   private:
     void refresh();
     void showReading(Reading reading);
-    void showHistory(logbook::History history);
+    void showHistory(const logbook::History& history);
     // The table, bests and trend, made when first needed.
     void build();
     // Each column as wide as its header and the newest rows need.
@@ -49,6 +49,8 @@ class HistoryView : public QWidget {
     void say(const QString& message);
 
     std::string path_;
+    // The last read, brought up to date by the next.
+    std::shared_ptr<const logbook::History> kept_;
     std::thread reader_;
     bool reading_ = false;
     bool again_ = false;  // asked to read again while reading

@@ -64,7 +64,7 @@ HistoryView::Reading readLogbook(const std::string& path,
         if (schemaVersion(db) == 0) return reading;
         reading.history = kept ? logbook::updateHistory(db, *kept) : logbook::readHistory(db);
         if (!reading.history.sessions.empty()) reading.outcome = Outcome::Read;
-    } catch (const logbook::DatabaseError& error) {
+    } catch (const std::exception& error) {  // none may leave the thread, or the game ends
         reading.outcome = Outcome::Failed;
         reading.problem = error.what();
     }

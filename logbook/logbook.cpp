@@ -85,6 +85,8 @@ void Logbook::serve(std::unique_ptr<Database> database) {
                 queue_.clear();
             }
             keepAll(*database, rows, batch);
+            const std::lock_guard lock(mutex_);
+            if (report_) report_();
         }
         rows.end(Clock::now());
     } catch (const DatabaseError& error) {

@@ -35,8 +35,8 @@ class Logbook {
     // What went wrong, for the player; empty when nothing did.
     std::string line() const;
     const std::string& path() const { return path_; }
-    // Called on the writer's thread when a write fails, after the line has changed; none
-    // (an empty function) before the receiver goes.
+    // Called on the writer's thread after each batch of runs is written, and when a write fails
+    // after the line has changed; none (an empty function) before the receiver goes.
     void setLineReport(std::function<void()> report);
 
   private:

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QRegularExpression>
+#include <string>
 
 #include "logbook/logbook.h"
 #include "ui/kit/control_geometry.h"
@@ -33,11 +34,17 @@ TimeSlip::TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnse
     // A right click on the picture opens the menu; the race button takes every mouse button.
     race.setContextMenuPolicy(Qt::ActionsContextMenu);
     race.widgetFor(main.raceButton)->setContextMenuPolicy(Qt::PreventContextMenu);
-    // A write that fails later is told from the logbook's thread: shown on the event loop.
+    // Runs written and a write that fails are told from the logbook's thread: shown on the
+    // event loop.
     if (logbook_) {
         logbook_->setLineReport([this] {
             QMetaObject::invokeMethod(
-                toggleAction_.get(), [this] { showLogbookLine(); }, Qt::QueuedConnection);
+                toggleAction_.get(),
+                [this] {
+                    showLogbookLine();
+                    window_->logbookChanged();
+                },
+                Qt::QueuedConnection);
         });
     }
 }
@@ -55,6 +62,7 @@ void TimeSlip::showLogbookLine() {
 void TimeSlip::makeWindow() {
     windowDestroyed_.reset();
     window_ = std::make_unique<TimeSlipWindow>(log_.runs());
+    window_->setLogbook(logbook_ ? logbook_->path() : std::string());
     // The race window alone keeps the game running: closing it ends the game, slip open or not.
     window_->setAttribute(Qt::WA_QuitOnClose, false);
     // Ctrl+T hides the slip from the slip itself too.

@@ -11,12 +11,15 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include "session/session_figures.h"
 #include "session/slip_text.h"
 #include "ui/kit/window_placement.h"
+#include "ui/time_slip/history_view.h"
 #include "ui/time_slip/runs_file.h"
 #include "ui/time_slip/slip_figures.h"
 #include "ui/time_slip/slip_plots.h"
@@ -42,7 +45,9 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
       table_(new QTableView(this)),
       figures_(new SlipFigures(this)),
       plot_(new RtPlot(points_, this)),
-      histogram_(new RtHistogram(points_, this)) {
+      histogram_(new RtHistogram(points_, this)),
+      tabs_(new QTabWidget(this)),
+      history_(new HistoryView) {
     for (const RaceRecord& run : runs) points_.push_back(plotPointOf(run));
     setWindowTitle(QStringLiteral("Korvane Time Slip"));
     table_->setModel(model_);
@@ -93,14 +98,24 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
     contentLayout->addWidget(clocks);
     contentLayout->addLayout(plots);
     // On a small screen the runs, figures and plots scroll and the buttons stay in view.
-    auto* scroll = new QScrollArea(this);
+    auto* scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidgetResizable(true);
     scroll->setWidget(content);
+    auto* session = new QWidget;
+    session->setAccessibleName(tr("This session"));
+    auto* sessionLayout = new QVBoxLayout(session);
+    sessionLayout->addWidget(scroll, 1);
+    sessionLayout->addLayout(buttons);
+    tabs_->setAccessibleName(tr("This session or the history"));
+    tabs_->setDocumentMode(true);
+    tabs_->addTab(session, tr("This &session"));
+    tabs_->addTab(history_, tr("&History"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(scroll, 1);
-    layout->addLayout(buttons);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tabs_, 1);
+    setTabOrder(tabs_->tabBar(), table_);
     setTabOrder(table_, copyButton);
     setTabOrder(copyButton, saveButton);
     resize(560, 560);
@@ -138,6 +153,14 @@ void TimeSlipWindow::newestRunChanged() {
     showFigures();
     plot_->update();
     histogram_->update();
+}
+
+void TimeSlipWindow::setLogbook(const std::string& path) {
+    history_->setPath(path);
+}
+
+void TimeSlipWindow::logbookChanged() {
+    history_->logbookChanged();
 }
 
 void TimeSlipWindow::showFigures() {

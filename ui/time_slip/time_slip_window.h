@@ -1,16 +1,19 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 #include <vector>
 
 #include "session/race_record.h"
 #include "ui/time_slip/slip_plots.h"
 
 class QLabel;
+class QTabWidget;
 class QTableView;
 
 namespace korvane::ui {
 
+class HistoryView;
 class SlipFigures;
 class SlipTableModel;
 
@@ -33,6 +36,10 @@ class TimeSlipWindow : public QWidget {
     void copy();
     // Every run as CSV to a file the player picks.
     void save();
+    // The logbook the History tab reads; empty when runs are not kept.
+    void setLogbook(const std::string& path);
+    // The logbook gained runs: the History tab, if shown, reads it again.
+    void logbookChanged();
 
   private:
     void showFigures();
@@ -47,6 +54,8 @@ class TimeSlipWindow : public QWidget {
     SlipFigures* figures_;
     RtPlot* plot_;
     RtHistogram* histogram_;
+    QTabWidget* tabs_;
+    HistoryView* history_;
 };
 
 }  // namespace korvane::ui

@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "logbook/history.h"
+#include "logbook/schema.h"
+#include "session/session_figures.h"
+
+namespace korvane::testing {
+namespace {
+
+using logbook::Database;
+using logbook::Statement;
+constexpr int kStaging = 9999;  // released before the tree started: no R/T
+constexpr long long kDay = 86'400'000;
+
+struct LoggedRun {
+    long long session;
+    Tree tree;
+    int rt;
+    long long at;
+};
+
+struct SessionRow {
+    long long id, started, utcOffset;
+};
+
+// A logbook file made through the schema's steps, holding SESSIONS and RUNS; NAME tells apart
+// two in one test.
+class Logbook {
+  public:
+    Logbook(const std::vector<SessionRow>& sessions, const std::vector<LoggedRun>& runs,
+            const std::string& name = "")
+        : path_(std::filesystem::temp_directory_path() /
+                ("korvane-history-" + name +
+                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".sqlite")) {
+        std::filesystem::remove(path_);
+        Database db(path_.string(), Database::Mode::ReadWrite);
+        for (std::size_t step = 0; step < logbook::schemaSteps().size(); ++step) {
+            db.exec(logbook::schemaSteps()[step]);
+            db.exec(("PRAGMA user_version = " + std::to_string(step + 1)).c_str());
+        }
+        add(sessions, runs);
+    }
+    ~Logbook() { std::filesystem::remove(path_); }
+
+    void add(const std::vector<SessionRow>& sessions, const std::vector<LoggedRun>& runs) {
+        Database db(path_.string(), Database::Mode::ReadWrite);
+        Statement session(db, "INSERT INTO session VALUES (?, ?, ?, ?, '1.0')");
+        for (const SessionRow& s : sessions) {
+            session.bind(1, s.id).bind(2, s.started).bind(3, s.utcOffset).bind(4, s.started + 1);
+            session.step();
+            session.reset();
+        }
+        Statement run(db,
+                      "INSERT INTO run VALUES (?, ?, ?, 60, ?, 'Normal', 465, ?, '', '', '', '')");
+        for (const LoggedRun& r : runs) {
+            const std::optional<long long> rt =
+                r.rt == kStaging ? std::nullopt : std::optional<long long>(r.rt);
+            run.bind(1, r.session).bind(2, ++number_).bind(3, r.at);
+            run.bind(4, static_cast<long long>(r.tree == Tree::Pro)).bind(5, rt).step();
+            run.reset();
+        }
+    }
+    Database open() const { return Database(path_.string(), Database::Mode::ReadOnly); }
+
+  private:
+    std::filesystem::path path_;
+    long long number_ = 0;
+};
+
+// The same runs as the slip holds them.
+std::vector<RaceRecord> records(const std::vector<LoggedRun>& runs, long long session) {
+    std::vector<RaceRecord> records;
+    for (const LoggedRun& r : runs) {
+        if (r.session != session) continue;
+        RaceRecord record;
+        record.tree = r.tree;
+        if (r.rt != kStaging) record.rt = std::chrono::milliseconds(r.rt);
+        records.push_back(record);
+    }
+    return records;
+}
+
+const Tree S = Tree::Standard;
+const Tree P = Tree::Pro;
+
+// Even and odd counts, the +-10 ms edge both sides, early and staging only, both trees at once.
+const std::vector<SessionRow> kSessions{{1, 3 * kDay, 60}, {2, kDay, -300}, {3, 2 * kDay, 0}};
+const std::vector<LoggedRun> kRuns{
+    {1, S, 200, 3 * kDay},  {1, S, 230, 3 * kDay}, {1, S, 205, 3 * kDay}, {1, S, 225, 3 * kDay},
+    {1, S, 204, 3 * kDay},  {1, S, 226, 3 * kDay}, {1, S, -41, 3 * kDay}, {1, S, kStaging, 1},
+    {1, P, 402, 3 * kDay},  {1, P, 0, 4 * kDay},   {1, P, -1, 4 * kDay},  {2, S, -5, kDay},
+    {2, S, kStaging, kDay}, {3, P, 0, 2 * kDay},   {3, P, 150, 2 * kDay}, {3, P, 161, 2 * kDay},
+    {3, S, 180, 2 * kDay},
+};
+
+TEST(History, EachSessionAndTreeHasTheSlipsFiguresNewestFirst) {
+    const Logbook logbook(kSessions, kRuns);
+    Database db = logbook.open();
+    const std::vector<logbook::SessionTree> trees = logbook::readHistory(db).sessions;
+    const std::pair<long long, Tree> order[] = {{1, S}, {1, P}, {3, S}, {3, P}, {2, S}};
+    ASSERT_EQ(trees.size(), std::size(order));
+    for (std::size_t i = 0; i < trees.size(); ++i) {
+        const logbook::SessionTree& t = trees[i];
+        EXPECT_EQ(std::pair(t.session, t.tree), order[i]) << i;
+        const TreeFigures f = treeFigures(records(kRuns, t.session), t.tree);
+        EXPECT_EQ(t.runs, f.runs) << i;
+        EXPECT_EQ(t.early, f.early) << i;
+        EXPECT_EQ(t.staging, f.staging) << i;
+        EXPECT_EQ(t.clean, f.runs - f.early - f.staging) << i;
+        EXPECT_EQ(t.best, f.best) << i;
+        EXPECT_EQ(t.median, f.median) << i;
+        EXPECT_EQ(t.consistency, f.consistency) << i;
+        ASSERT_EQ(t.deviation.has_value(), f.deviation.has_value()) << i;
+        if (f.deviation) {
+            EXPECT_NEAR(*t.deviation, *f.deviation, 1e-9) << i;
+        }
+    }
+    EXPECT_EQ(trees[0].median, 215);           // the mean of the middle two
+    EXPECT_EQ(trees[0].consistency, 2.0 / 6);  // 205 and 225 in, 204 and 226 out
+}
+
+TEST(History, PersonalBestsKeepTheFirstRunThatSetThem) {
+    const Logbook logbook(kSessions, kRuns);
+    Database db = logbook.open();
+    const std::vector<logbook::PersonalBest> bests = logbook::readHistory(db).bests;
+    ASSERT_EQ(bests.size(), 2u);
+    const struct {
+        Tree tree;
+        long long rt, at;
+        int utcOffset;
+    } expected[] = {{S, 180, 2 * kDay, 60}, {P, 0, 2 * kDay, 60}};
+    for (std::size_t i = 0; i < bests.size(); ++i) {
+        EXPECT_EQ(bests[i].tree, expected[i].tree);
+        EXPECT_EQ(bests[i].rt, expected[i].rt);
+        EXPECT_EQ(bests[i].at, expected[i].at);
+        EXPECT_EQ(bests[i].utcOffset, expected[i].utcOffset);
+    }
+}
+
+TEST(History, TheTrendGoesOldestFirstWithBothTreesTogether) {
+    const Logbook logbook(kSessions, kRuns);
+    Database db = logbook.open();
+    const std::vector<logbook::TrendPoint> points = logbook::readHistory(db).trend;
+    const std::map<long long, long long> startedToSession{{kDay, 2}, {2 * kDay, 3}, {3 * kDay, 1}};
+    ASSERT_EQ(points.size(), 3u);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        EXPECT_EQ(points[i].started, static_cast<long long>(i + 1) * kDay);
+        const TreeFigures f =
+            treeFigures(records(kRuns, startedToSession.at(points[i].started)), std::nullopt);
+        EXPECT_EQ(points[i].median, f.median) << i;
+        EXPECT_DOUBLE_EQ(points[i].earlyShare, static_cast<double>(f.early) / f.runs) << i;
+    }
+}
+
+// Only the newest session is read again, yet the result is the whole read's; from another file,
+// the whole read.
+TEST(History, AnUpdateMatchesAWholeRead) {
+    Logbook logbook({{1, kDay, 0}, {2, 2 * kDay, 0}}, {{1, S, 200, kDay}, {2, P, -3, 2 * kDay}});
+    const struct {
+        std::vector<SessionRow> sessions;
+        std::vector<LoggedRun> runs;
+    } rows[] = {
+        {{}, {{2, S, 190, 2 * kDay}, {2, S, 230, 2 * kDay}}},
+        {{{3, 3 * kDay, 0}}, {{3, P, 150, 3 * kDay}, {3, S, kStaging, 3 * kDay}}},
+    };
+    Database first = logbook.open();
+    logbook::History kept = logbook::readHistory(first);
+    for (const auto& row : rows) {
+        logbook.add(row.sessions, row.runs);
+        Database db = logbook.open();
+        kept = logbook::updateHistory(db, kept);
+        EXPECT_EQ(kept, logbook::readHistory(db)) << kept.sessions.size();
+    }
+    const Logbook other({{1, kDay, 0}}, {{1, S, 250, kDay}}, "other");
+    Database db = other.open();
+    EXPECT_EQ(logbook::updateHistory(db, kept), logbook::readHistory(db));
+}
+
+TEST(History, MomentsShowInTheirOwnLocalTime) {
+    const struct {
+        long long utcMillis;
+        int offset;
+        const char* shown;
+    } rows[] = {
+        {0, 0, "1970-01-01 00:00"},
+        {kDay - 1, 60, "1970-01-02 00:59"},
+        {1'796'700'000'000, -300, "2026-12-07 22:20"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(logbook::localDateTime(row.utcMillis, row.offset), row.shown);
+    }
+}
+
+}  // namespace
+}  // namespace korvane::testing

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QTabWidget>
+#include <QTableView>
+#include <filesystem>
+
+#include "logbook/database.h"
+#include "logbook/schema.h"
+#include "qt_app.h"
+#include "ui/time_slip/history_trend_plot.h"
+#include "ui/time_slip/history_view.h"
+#include "ui/time_slip/time_slip_window.h"
+
+namespace korvane::testing {
+namespace {
+
+using logbook::Database;
+using ui::TimeSlipWindow;
+
+const std::filesystem::path kFile = std::filesystem::temp_directory_path() / "korvane-view.sqlite";
+
+// A logbook at kFile with two sessions (the later on both trees) when RUNS, else only its tables;
+// none at all when not MADE.
+void makeLogbook(bool made, bool runs) {
+    std::filesystem::remove(kFile);
+    if (!made) return;
+    Database db(kFile.string(), Database::Mode::ReadWrite);
+    db.exec(logbook::schemaSteps()[0]);
+    db.exec("PRAGMA user_version = 1");
+    if (!runs) return;
+    db.exec(
+        "INSERT INTO session VALUES (1, 1796000000000, 60, 1796000900000, '1.00'),"
+        "  (2, 1796100000000, 60, 1796100900000, '1.00');"
+        "INSERT INTO run (session, run, at, utc_offset, tree, level, roll_out, rt, onset, player,"
+        "  computer, result) VALUES"
+        "  (1, 1, 1796000010000, 60, 0, 'Normal', 465, 241, '', '', '', ''),"
+        "  (2, 1, 1796100010000, 60, 0, 'Normal', 465, 213, '', '', '', ''),"
+        "  (2, 2, 1796100020000, 60, 0, 'Normal', 465, -12, '', '', '', ''),"
+        "  (2, 3, 1796100030000, 60, 1, 'Normal', 465, NULL, '', '', '', '');");
+}
+
+// What the History tab shows: its message, or the bests and the table's rows.
+QString shown(TimeSlipWindow& window) {
+    window.findChild<QTabWidget*>()->setCurrentIndex(1);
+    const auto* view = window.findChild<ui::HistoryView*>();
+    EXPECT_TRUE(waitUntil([view] { return !view->reading(); }, 5000));
+    QStringList lines;
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        const QString name = label->accessibleName();
+        if (label->isVisible() && (name == "Logbook" || name == "Personal bests")) {
+            lines << label->text();
+        }
+    }
+    for (const QTableView* table : window.findChildren<QTableView*>()) {
+        if (!table->isVisible() || table->accessibleName() != "Sessions, newest first") continue;
+        for (int row = 0; row < table->model()->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < table->model()->columnCount(); ++column) {
+                cells << table->model()->index(row, column).data().toString();
+            }
+            lines << cells.join('|');
+        }
+    }
+    window.findChild<QTabWidget*>()->setCurrentIndex(0);
+    return lines.join('\n');
+}
+
+TEST(HistoryView, ShowsTheKeptSessionsOrSaysWhyThereAreNone) {
+    qtApp();
+    const std::string missing = (kFile.string() + ".none");
+    const struct {
+        std::string path;
+        bool made, runs;
+        const char* shown;
+    } rows[] = {
+        {"", false, false, "Runs are not kept: the game was started with --no-logbook."},
+        {kFile.string(), false, false, "No runs kept yet"},
+        {kFile.string(), true, false, "No runs kept yet"},
+        {kFile.string(), true, true,
+         "Personal bests: Standard .213 (2026-12-01)\n"
+         "2026-12-01 05:40|Standard|2|1|1|.213|.213|\u2013|100%\n"
+         "2026-12-01 05:40|Pro|1|0|0|\u2013|\u2013|\u2013|\u2013\n"
+         "2026-11-30 01:53|Standard|1|1|0|.241|.241|\u2013|100%"},
+    };
+    const std::vector<RaceRecord> none;
+    TimeSlipWindow window(none);
+    window.show();
+    for (const auto& row : rows) {
+        makeLogbook(row.made, row.runs);
+        window.setLogbook(row.path);
+        EXPECT_TRUE(shown(window).startsWith(QString::fromUtf8(row.shown)))
+            << shown(window).toStdString();
+    }
+    std::filesystem::remove(kFile);
+}
+
+// Medians from .173 to .238 span .150 to .250; dates are ticked a usual number of days apart.
+TEST(HistoryTrend, SpansWhole50MsAndTicksUsualDays) {
+    std::vector<logbook::TrendPoint> points{{0, 0, 173.0, 0.14}, {86'400'000, 0, 238.0, 0.0}};
+    const ui::TrendSpan span = ui::trendSpan(points);
+    EXPECT_EQ(std::pair(span.low, span.high), std::pair(150.0, 250.0));
+    EXPECT_DOUBLE_EQ(span.topShare, 0.2);
+    const struct {
+        double days;
+        int most, step;
+    } rows[] = {{1, 6, 1}, {10, 6, 2}, {40, 6, 7}, {365, 6, 91}, {3000, 2, 1461}};
+    for (const auto& row : rows) EXPECT_EQ(ui::dayStep(row.days, row.most), row.step) << row.days;
+}
+
+}  // namespace
+}  // namespace korvane::testing

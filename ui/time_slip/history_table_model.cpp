@@ -1,0 +1,98 @@
+#include "ui/time_slip/history_table_model.h"
+
+#include <array>
+#include <cmath>
+
+#include "session/slip_text.h"
+
+namespace korvane::ui {
+
+namespace {
+
+struct Column {
+    const char* name;
+    const char* tip;
+};
+
+const std::array<Column, 9> kColumns{{
+    {"Date", "When the session started, in the local time of then"},
+    {"Tree", ""},
+    {"Runs", "Judged releases on this tree"},
+    {"Clean", "Clean reactions: an R/T at or above .000"},
+    {"Early", "Early starts: an R/T below .000"},
+    {"Best", "The quickest clean reaction"},
+    {"Median", "The middle clean reaction"},
+    {"SD", "Standard deviation: how widely clean reactions spread around their mean"},
+    {"Consistency", "The share of clean reactions within \u00b1.010 of the median"},
+}};
+
+const QString kNone = QStringLiteral("\u2013");
+
+QString seconds(std::optional<double> millis) {
+    return millis ? QString::fromStdString(boardMillis(*millis)) : kNone;
+}
+
+QString cell(const logbook::SessionTree& s, int column) {
+    switch (column) {
+        case 0:
+            return QString::fromStdString(logbook::localDateTime(s.started, s.utcOffset));
+        case 1:
+            return QString::fromStdString(treeName(s.tree));
+        case 2:
+            return QString::number(s.runs);
+        case 3:
+            return QString::number(s.clean);
+        case 4:
+            return QString::number(s.early);
+        case 5:
+            return seconds(s.best);
+        case 6:
+            return seconds(s.median);
+        case 7:
+            return seconds(s.deviation);
+        default:
+            return s.consistency
+                       ? QString::number(std::lround(*s.consistency * 100)) + QLatin1Char('%')
+                       : kNone;
+    }
+}
+
+}  // namespace
+
+HistoryTableModel::HistoryTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void HistoryTableModel::setSessions(std::vector<logbook::SessionTree> sessions) {
+    beginResetModel();
+    sessions_ = std::move(sessions);
+    endResetModel();
+}
+
+int HistoryTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(sessions_.size());
+}
+
+int HistoryTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(kColumns.size());
+}
+
+QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
+    const logbook::SessionTree& s = sessions_[static_cast<std::size_t>(index.row())];
+    if (role == Qt::DisplayRole) return cell(s, index.column());
+    if (role == Qt::ToolTipRole && s.staging > 0 && index.column() == 2) {
+        return tr("%n left during staging", nullptr, s.staging);
+    }
+    if (role == Qt::TextAlignmentRole) {
+        return QVariant((index.column() < 2 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+    }
+    return {};
+}
+
+QVariant HistoryTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal) return {};
+    const Column& column = kColumns[static_cast<std::size_t>(section)];
+    if (role == Qt::DisplayRole) return QString::fromLatin1(column.name);
+    if (role == Qt::ToolTipRole && *column.tip) return QString::fromUtf8(column.tip);
+    return {};
+}
+
+}  // namespace korvane::ui

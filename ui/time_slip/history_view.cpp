@@ -1,0 +1,203 @@
+#include "ui/time_slip/history_view.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <filesystem>
+#include <memory>
+#include <utility>
+
+#include "logbook/database.h"
+#include "logbook/history.h"
+#include "session/slip_text.h"
+#include "ui/time_slip/history_table_model.h"
+#include "ui/time_slip/history_trend_plot.h"
+
+namespace korvane::ui {
+
+namespace {
+
+// Rows measured for the columns' widths: every row would cost too much with years of sessions.
+constexpr int kMeasuredRows = 40;
+
+QString bestsText(const std::vector<logbook::PersonalBest>& bests) {
+    QStringList shown;
+    for (const logbook::PersonalBest& best : bests) {
+        shown << QStringLiteral("%1 %2 (%3)")
+                     .arg(QString::fromStdString(treeName(best.tree)),
+                          QString::fromStdString(boardMillis(static_cast<double>(best.rt))),
+                          QString::fromStdString(logbook::localDate(best.at, best.utcOffset)));
+    }
+    return QObject::tr("Personal bests: ") + shown.join(QStringLiteral(", "));
+}
+
+// 0 for a file made but not yet given its tables.
+int schemaVersion(logbook::Database& db) {
+    logbook::Statement version(db, "PRAGMA user_version");
+    return version.step() ? static_cast<int>(version.integer(0)) : 0;
+}
+
+}  // namespace
+
+// What a read of the logbook found: its history, or why there is none.
+struct HistoryView::Reading {
+    enum class Outcome { Read, NoRuns, Failed };
+    std::string path;
+    Outcome outcome = Outcome::NoRuns;
+    logbook::History history;
+    std::string problem;
+};
+
+namespace {
+
+// On the reader's thread, through a read-only connection of its own for the read alone; what was
+// read before, if anything, is only brought up to date.
+HistoryView::Reading readLogbook(const std::string& path,
+                                 const std::shared_ptr<const logbook::History>& kept) {
+    using Outcome = HistoryView::Reading::Outcome;
+    HistoryView::Reading reading;
+    reading.path = path;
+    try {
+        if (!std::filesystem::exists(path)) return reading;
+        logbook::Database db(path, logbook::Database::Mode::ReadOnly);
+        if (schemaVersion(db) == 0) return reading;
+        reading.history = kept ? logbook::updateHistory(db, *kept) : logbook::readHistory(db);
+        if (!reading.history.sessions.empty()) reading.outcome = Outcome::Read;
+    } catch (const std::exception& error) {  // none may leave the thread, or the game ends
+        reading.outcome = Outcome::Failed;
+        reading.problem = error.what();
+    }
+    return reading;
+}
+
+}  // namespace
+
+HistoryView::HistoryView(QWidget* parent) : QWidget(parent), message_(new QLabel(this)) {
+    setAccessibleName(tr("History of every kept session"));
+    message_->setWordWrap(true);
+    message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    message_->setAccessibleName(tr("Logbook"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(message_);
+    say(tr("Runs are not kept: the game was started with --no-logbook."));
+}
+
+// The reader hands its result over through the event loop, which drops it once the view is gone.
+HistoryView::~HistoryView() {
+    if (reader_.joinable()) reader_.join();
+}
+
+void HistoryView::setPath(const std::string& path) {
+    path_ = path;
+    kept_.reset();
+    if (isVisible()) refresh();
+}
+
+void HistoryView::logbookChanged() {
+    if (isVisible()) refresh();
+}
+
+void HistoryView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    refresh();
+}
+
+// Read on a thread of its own, so a long logbook never holds up the race window.
+void HistoryView::refresh() {
+    if (path_.empty()) {
+        say(tr("Runs are not kept: the game was started with --no-logbook."));
+        return;
+    }
+    if (reading_) {
+        again_ = true;
+        return;
+    }
+    if (reader_.joinable()) reader_.join();
+    if (!table_ || table_->isHidden()) say(tr("Reading the logbook..."));
+    reading_ = true;
+    reader_ = std::thread([this, path = path_, kept = kept_] {
+        auto reading = std::make_shared<Reading>(readLogbook(path, kept));
+        QMetaObject::invokeMethod(
+            this, [this, reading] { showReading(std::move(*reading)); }, Qt::QueuedConnection);
+    });
+}
+
+void HistoryView::showReading(Reading reading) {
+    reading_ = false;
+    kept_.reset();
+    // A read of the file set before is no start for reading another.
+    if (reading.outcome == Reading::Outcome::Read && reading.path == path_) {
+        kept_ = std::make_shared<const logbook::History>(std::move(reading.history));
+    }
+    if (std::exchange(again_, false)) {
+        refresh();
+        return;
+    }
+    switch (reading.outcome) {
+        case Reading::Outcome::NoRuns:
+            say(tr("No runs kept yet: they will be kept in %1.")
+                    .arg(QString::fromStdString(path_)));
+            return;
+        case Reading::Outcome::Failed:
+            say(tr("The logbook %1 could not be read: %2")
+                    .arg(QString::fromStdString(path_), QString::fromStdString(reading.problem)));
+            return;
+        case Reading::Outcome::Read:
+            showHistory(*kept_);
+            return;
+    }
+}
+
+void HistoryView::showHistory(const logbook::History& history) {
+    build();
+    bests_->setText(bestsText(history.bests));
+    model_->setSessions(history.sessions);
+    plot_->setPoints(history.trend);
+    fitColumns();
+    message_->hide();
+    bests_->show();
+    table_->show();
+    plot_->show();
+}
+
+void HistoryView::fitColumns() {
+    QHeaderView* header = table_->horizontalHeader();
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        int width = header->sectionSizeHint(column);
+        for (int row = 0; row < std::min(kMeasuredRows, model_->rowCount()); ++row) {
+            width = std::max(width, table_->sizeHintForIndex(model_->index(row, column)).width());
+        }
+        header->resizeSection(column, width + (table_->showGrid() ? 1 : 0));
+    }
+}
+
+void HistoryView::build() {
+    if (table_) return;
+    bests_ = new QLabel(this);
+    bests_->setAccessibleName(tr("Personal bests"));
+    bests_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    bests_->setToolTip(tr("The quickest clean reaction ever on each tree, and the day of its run"));
+    model_ = new HistoryTableModel(this);
+    table_ = new QTableView(this);
+    table_->setModel(model_);
+    table_->verticalHeader()->hide();
+    table_->setAccessibleName(tr("Sessions, newest first"));
+    plot_ = new HistoryTrendPlot(this);
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    layout->insertWidget(1, bests_);
+    layout->insertWidget(2, table_, 1);
+    layout->insertWidget(3, plot_);
+}
+
+void HistoryView::say(const QString& message) {
+    message_->setText(message);
+    message_->show();
+    if (table_) {
+        bests_->hide();
+        table_->hide();
+        plot_->hide();
+    }
+}
+
+}  // namespace korvane::ui

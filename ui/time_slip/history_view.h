@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <string>
+
+class QLabel;
+class QTableView;
+
+#include <thread>
+
+#include "logbook/history.h"
+
+namespace korvane::ui {
+
+class HistoryTableModel;
+class HistoryTrendPlot;
+
+// Every kept session from the logbook: a table, the personal bests and the trend. Reads the file
+// each time it is shown, off the event loop, through a read-only connection of its own that is
+// open only for the read.
+class HistoryView : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit HistoryView(QWidget* parent = nullptr);
+    ~HistoryView() override;
+
+    // The logbook's file; empty when runs are not kept.
+    void setPath(const std::string& path);
+    // The logbook gained runs: shown, the view reads it again.
+    void logbookChanged();
+    // A read is under way; its result comes through the event loop.
+    bool reading() const { return reading_; }
+
+    struct Reading;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void refresh();
+    void showReading(Reading reading);
+    void showHistory(const logbook::History& history);
+    // The table, bests and trend, made when first needed.
+    void build();
+    // Each column as wide as its header and the newest rows need.
+    void fitColumns();
+    void say(const QString& message);
+
+    std::string path_;
+    // The last read, brought up to date by the next.
+    std::shared_ptr<const logbook::History> kept_;
+    std::thread reader_;
+    bool reading_ = false;
+    bool again_ = false;  // asked to read again while reading
+    QLabel* message_;
+    QLabel* bests_ = nullptr;
+    QTableView* table_ = nullptr;
+    HistoryTableModel* model_ = nullptr;
+    HistoryTrendPlot* plot_ = nullptr;
+};
+
+}  // namespace korvane::ui

@@ -97,7 +97,8 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
     layout->addLayout(buttons);
     setTabOrder(table_, copyButton);
     setTabOrder(copyButton, saveButton);
-    resize(560, 560);
+    // Tall enough for the plots whole below the table, figures and note.
+    resize(560, 760);
     showFigures();
 }
 
@@ -131,8 +132,8 @@ void TimeSlipWindow::newestRunChanged() {
 
 void TimeSlipWindow::showFigures() {
     const SessionFigures figures = sessionFigures(runs_);
-    const auto median = figures.both.median;
-    plot_->setMedian(median ? std::optional(*median / 1000) : std::nullopt);
+    plot_->setMedian(figures.both.median);
+    histogram_->setMedian(figures.both.median);
     figures_->setFigures(figures);
 }
 

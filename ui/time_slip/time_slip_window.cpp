@@ -137,16 +137,18 @@ void TimeSlipWindow::showFigures() {
     figures_->setFigures(figures);
 }
 
-void TimeSlipWindow::placeBeside(const QWidget& raceWindow, const QRect& tree) {
+void TimeSlipWindow::placeBeside(QWidget& raceWindow, const QRect& tree) {
     const QRect race = raceWindow.frameGeometry();
     const QScreen* screen =
         raceWindow.screen() ? raceWindow.screen() : QGuiApplication::primaryScreen();
     const QSize decoration = frameGeometry().size() - size();
-    const QRect placed =
-        besideTree(race, tree, screen ? screen->availableGeometry() : race, frameGeometry().size(),
+    const SlipPlacement placed =
+        sideBySide(race, tree, screen ? screen->availableGeometry() : race, frameGeometry().size(),
                    minimumSizeHint().width() + decoration.width());
-    resize(placed.size() - decoration);
-    move(placed.topLeft());
+    // Where the compositor places windows, the race window stays where it is put.
+    if (placed.race != race && windowsPlaceThemselves()) raceWindow.move(placed.race.topLeft());
+    resize(placed.slip.size() - decoration);
+    move(placed.slip.topLeft());
 }
 
 void TimeSlipWindow::copy() {

@@ -101,7 +101,7 @@ int widest(const QFontMetrics& fm, std::initializer_list<QString> labels) {
 }  // namespace
 
 RtPlot::RtPlot(const std::vector<PlotPoint>& runs, QWidget* parent) : QWidget(parent), runs_(runs) {
-    setMinimumSize(230, 240);
+    setMinimumSize(180, 240);
     setAccessibleName(tr("R/T per run"));
 }
 
@@ -121,8 +121,13 @@ void RtPlot::paintEvent(QPaintEvent*) {
     const QRect area(QPoint(line + 6 + labels + 5, headingHeight(line)),
                      QPoint(width() - runLabel / 2 - 6, height() - 1 - below));
     const QRect earlyStrip(area.left(), area.bottom() + line / 2 + 2, area.width(), strip);
-    const auto y = [&](double ms) { return area.bottom() - spanShare(span, ms) * area.height(); };
-    const auto x = [&](std::size_t i) { return area.left() + runShare(i, count) * area.width(); };
+    // Points stay clear of the frame.
+    const auto y = [&](double ms) {
+        return area.bottom() - 5 - spanShare(span, ms) * (area.height() - 10);
+    };
+    const auto x = [&](std::size_t i) {
+        return area.left() + 5 + runShare(i, count) * (area.width() - 10);
+    };
 
     heading(painter, tr("R/T per run"), width());
     if (median_) {
@@ -130,7 +135,8 @@ void RtPlot::paintEvent(QPaintEvent*) {
         const double low = std::min(y(*median_ - kBandMs), double(area.bottom()));
         painter.fillRect(QRectF(area.left(), high, area.width(), low - high), kBand);
     }
-    const long long step = niceStep(span.high - span.low, area.height(), line + 2, kLeastTickMs);
+    const long long step =
+        niceStep(span.high - span.low, area.height() - 10, line + 2, kLeastTickMs);
     for (const long long t : ticks(span, step)) leftTick(painter, area, y(t), board(t));
     painter.fillRect(earlyStrip, kStrip);
     leftTick(painter, earlyStrip, earlyStrip.center().y(), early);
@@ -161,11 +167,13 @@ void RtPlot::paintEvent(QPaintEvent*) {
         const int px = static_cast<int>(x(i));
         const int py = static_cast<int>(earlyStart(run) ? earlyStrip.center().y() : y(*run.ms));
         if (!rect().contains(px, py)) continue;
-        auto seen = drawn[static_cast<std::size_t>((py * width() + px) * 2 + (run.red ? 1 : 0))];
+        // Red as in the table where early, and for the board's red light.
+        const bool marked = run.red || earlyStart(run);
+        auto seen = drawn[static_cast<std::size_t>((py * width() + px) * 2 + (marked ? 1 : 0))];
         if (seen) continue;
         seen = true;
-        const int grow = run.red ? 1 : 0;
-        (run.red ? red : clean)
+        const int grow = marked ? 1 : 0;
+        (marked ? red : clean)
             .emplace_back(px - size / 2 - grow, py - size / 2 - grow, size + 2 * grow,
                           size + 2 * grow);
     }
@@ -178,7 +186,7 @@ void RtPlot::paintEvent(QPaintEvent*) {
 
 RtHistogram::RtHistogram(const std::vector<PlotPoint>& runs, QWidget* parent)
     : QWidget(parent), runs_(runs) {
-    setMinimumSize(230, 240);
+    setMinimumSize(180, 240);
     setAccessibleName(tr("R/T histogram"));
 }
 
@@ -193,8 +201,11 @@ void RtHistogram::paintEvent(QPaintEvent*) {
     const int counts = fm.horizontalAdvance(QString::number(runs_.size()));
     const QRect area(QPoint(line + 6 + counts + 5, headingHeight(line)),
                      QPoint(width() - label / 2 - 4, height() - 1 - (4 + line + line + 2)));
-    const QRect earlyBar(area.left() + 4, area.top(), fm.horizontalAdvance(early), area.height());
-    const QRect scale(QPoint(earlyBar.right() + label / 2 + 8, area.top()), area.bottomRight());
+    // As wide as its label, the bar itself half that.
+    const QRect earlyLabel(area.left() + 4, area.top(), fm.horizontalAdvance(early), area.height());
+    const QRect earlyBar =
+        earlyLabel.adjusted(earlyLabel.width() / 4, 0, -earlyLabel.width() / 4, 0);
+    const QRect scale(QPoint(earlyLabel.right() + label / 2 + 8, area.top()), area.bottomRight());
     const PlotBins bins = plotBins(runs_, scale.width());
     const Span reach{bins.first,
                      bins.first + static_cast<long long>(bins.counts.size()) * bins.width};

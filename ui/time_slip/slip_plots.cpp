@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "session/slip_text.h"
 
@@ -98,6 +99,52 @@ int widest(const QFontMetrics& fm, std::initializer_list<QString> labels) {
     return most;
 }
 
+// Each run with an R/T as a point at AT(i): red where early, as in the table, and for the
+// board's red light. Points shrink in a long session, where they crowd each other anyway; one a
+// pixel and colour is enough, however many runs fall on it.
+void drawRuns(QPainter& painter, const std::vector<PlotPoint>& runs,
+              const std::function<QPoint(std::size_t)>& at) {
+    const QRect window = painter.window();
+    const int size = runs.size() > kCrowded ? 2 : 5;
+    std::vector<QRect> clean;
+    std::vector<QRect> red;
+    std::vector<bool> drawn(static_cast<std::size_t>(window.width() * window.height() * 2));
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (!runs[i].ms) continue;
+        const QPoint p = at(i);
+        const bool marked = runs[i].red || earlyStart(runs[i]);
+        if (!window.contains(p)) continue;
+        auto seen = drawn[static_cast<std::size_t>((p.y() * window.width() + p.x()) * 2 +
+                                                   (marked ? 1 : 0))];
+        if (seen) continue;
+        seen = true;
+        const int grow = marked ? 1 : 0;
+        (marked ? red : clean)
+            .emplace_back(p.x() - size / 2 - grow, p.y() - size / 2 - grow, size + 2 * grow,
+                          size + 2 * grow);
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::darkGreen);
+    painter.drawRects(clean.data(), static_cast<int>(clean.size()));
+    painter.setBrush(Qt::red);
+    painter.drawRects(red.data(), static_cast<int>(red.size()));
+}
+
+// A bar a bin from X(its start) to X(its end), up to Y(its count) from BOTTOM, a pixel apart
+// where there is room for the gap.
+void drawBars(QPainter& painter, const PlotBins& bins, const std::function<double(double)>& x,
+              const std::function<double(double)>& y, int bottom) {
+    for (std::size_t i = 0; i < bins.counts.size(); ++i) {
+        if (bins.counts[i] == 0) continue;
+        const long long from = bins.first + static_cast<long long>(i) * bins.width;
+        const int left = static_cast<int>(std::floor(x(static_cast<double>(from))));
+        const int right = static_cast<int>(std::floor(x(static_cast<double>(from + bins.width))));
+        const int wide = right - left >= 3 ? right - left - 1 : std::max(right - left, 1);
+        const int top = static_cast<int>(std::lround(y(bins.counts[i])));
+        painter.fillRect(QRect(left, top, wide, bottom - top), Qt::darkGreen);
+    }
+}
+
 }  // namespace
 
 RtPlot::RtPlot(const std::vector<PlotPoint>& runs, QWidget* parent) : QWidget(parent), runs_(runs) {
@@ -155,33 +202,11 @@ void RtPlot::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(Qt::blue, 1));
         painter.drawLine(QPointF(area.left(), y(*median_)), QPointF(area.right(), y(*median_)));
     }
-    // Points shrink in a long session, where they crowd each other anyway; one a pixel and
-    // colour is enough, however many runs fall on it.
-    const int size = count > kCrowded ? 2 : 5;
-    std::vector<QRect> clean;
-    std::vector<QRect> red;
-    std::vector<bool> drawn(static_cast<std::size_t>(width() * height() * 2));
-    for (std::size_t i = 0; i < count; ++i) {
+    drawRuns(painter, runs_, [&](std::size_t i) {
         const PlotPoint& run = runs_[i];
-        if (!run.ms) continue;
-        const int px = static_cast<int>(x(i));
-        const int py = static_cast<int>(earlyStart(run) ? earlyStrip.center().y() : y(*run.ms));
-        if (!rect().contains(px, py)) continue;
-        // Red as in the table where early, and for the board's red light.
-        const bool marked = run.red || earlyStart(run);
-        auto seen = drawn[static_cast<std::size_t>((py * width() + px) * 2 + (marked ? 1 : 0))];
-        if (seen) continue;
-        seen = true;
-        const int grow = marked ? 1 : 0;
-        (marked ? red : clean)
-            .emplace_back(px - size / 2 - grow, py - size / 2 - grow, size + 2 * grow,
-                          size + 2 * grow);
-    }
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::darkGreen);
-    painter.drawRects(clean.data(), static_cast<int>(clean.size()));
-    painter.setBrush(Qt::red);
-    painter.drawRects(red.data(), static_cast<int>(red.size()));
+        return QPoint(static_cast<int>(x(i)),
+                      static_cast<int>(earlyStart(run) ? earlyStrip.center().y() : y(*run.ms)));
+    });
 }
 
 RtHistogram::RtHistogram(const std::vector<PlotPoint>& runs, QWidget* parent)
@@ -229,16 +254,7 @@ void RtHistogram::paintEvent(QPaintEvent*) {
     bottomTick(painter, area.bottom(), earlyBar.center().x(), early);
     leftTitle(painter, tr("Runs"), area.top(), area.bottom());
     bottomTitle(painter, tr("R/T (s)"), scale.left(), scale.right());
-    // A bar a bin, a pixel apart where there is room for the gap.
-    for (std::size_t i = 0; i < bins.counts.size(); ++i) {
-        if (bins.counts[i] == 0) continue;
-        const long long from = bins.first + static_cast<long long>(i) * bins.width;
-        const int left = static_cast<int>(std::floor(x(static_cast<double>(from))));
-        const int right = static_cast<int>(std::floor(x(static_cast<double>(from + bins.width))));
-        const int wide = right - left >= 3 ? right - left - 1 : std::max(right - left, 1);
-        const int top = static_cast<int>(std::lround(y(bins.counts[i])));
-        painter.fillRect(QRect(left, top, wide, area.bottom() - top), Qt::darkGreen);
-    }
+    drawBars(painter, bins, x, y, area.bottom());
     const int top = static_cast<int>(std::lround(y(bins.early)));
     painter.fillRect(QRect(earlyBar.left(), top, earlyBar.width(), area.bottom() - top), Qt::red);
     painter.setPen(Qt::gray);

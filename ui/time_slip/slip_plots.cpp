@@ -148,7 +148,7 @@ void drawBars(QPainter& painter, const PlotBins& bins, const std::function<doubl
 }  // namespace
 
 RtPlot::RtPlot(const std::vector<PlotPoint>& runs, QWidget* parent) : QWidget(parent), runs_(runs) {
-    setMinimumSize(180, 240);
+    setMinimumSize(170, 240);
     setAccessibleName(tr("R/T per run"));
 }
 
@@ -211,7 +211,7 @@ void RtPlot::paintEvent(QPaintEvent*) {
 
 RtHistogram::RtHistogram(const std::vector<PlotPoint>& runs, QWidget* parent)
     : QWidget(parent), runs_(runs) {
-    setMinimumSize(180, 240);
+    setMinimumSize(170, 240);
     setAccessibleName(tr("R/T histogram"));
 }
 

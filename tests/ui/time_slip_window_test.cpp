@@ -8,7 +8,7 @@
 #include <map>
 
 #include "qt_app.h"
-#include "ui/time_slip/slip_plots.h"
+#include "session/plot_scale.h"
 #include "ui/time_slip/slip_table_model.h"
 #include "ui/time_slip/time_slip_window.h"
 
@@ -16,7 +16,6 @@ namespace korvane::testing {
 namespace {
 
 using std::chrono::milliseconds;
-using ui::PlotSpan;
 using ui::SlipTableModel;
 using ui::TimeSlipWindow;
 
@@ -127,58 +126,78 @@ TEST(SlipFigures, FollowTheSessionAsRunsComeAndTheNewestChanges) {
     }
 }
 
-// Both plots show -.050 to .350, widened by whole 10 ms bins to take in every R/T, with an
-// empty bin above the top one.
-TEST(SlipPlots, TheSpanTakesInEveryRtInWhole10MsBins) {
+// The scale takes in the clean reactions, never less than .100 to .300; early starts, however
+// early, go in the strip and leave it, and runs left during staging are not plotted. The bins
+// widen from 10 ms until each is a pixel wide at least.
+TEST(SlipPlots, TheScaleAndBinsTakeInCleanReactionsOnly) {
     const struct {
-        std::vector<std::optional<double>> rts;
-        double low, high;
-        long firstBin, lastBin;
-        std::map<long, int> counts;  // the bins with any R/T in them
+        std::vector<std::optional<long long>> ms;
+        int pixels;
+        long long low, high, binWidth, firstBin;
+        std::size_t bins, fullest;  // the index of the first bin with the most in it
+        int early;
     } rows[] = {
-        {{}, -0.05, 0.35, -5, 35, {}},
-        {{std::nullopt}, -0.05, 0.35, -5, 35, {}},
-        {{0.213, 0.215, -0.041, std::nullopt, 0.0, -0.04},
-         -0.05,
-         0.35,
-         -5,
-         35,
-         {{-5, 1}, {-4, 1}, {0, 1}, {21, 2}}},
-        {{0.4125, -0.123}, -0.13, 0.43, -13, 43, {{-13, 1}, {41, 1}}},
-        {{0.35}, -0.05, 0.36, -5, 36, {{35, 1}}},
+        {{}, 200, 100, 300, 10, 100, 21, 0, 0},
+        {{std::nullopt}, 200, 100, 300, 10, 100, 21, 0, 0},
+        {{213, 215, 0, -41, std::nullopt, -1}, 200, 0, 300, 10, 0, 31, 21, 2},
+        {{150, -1500, 412}, 200, 100, 412, 10, 100, 32, 5, 1},
+        {{150, 151, 10500}, 200, 100, 10500, 100, 100, 105, 0, 0},
+        {{150, 151, 10500}, 40, 100, 10500, 500, 0, 22, 0, 0},
     };
     for (const auto& row : rows) {
-        std::vector<ui::PlotPoint> runs;
-        for (const auto rt : row.rts) runs.push_back({rt, false});
-        const PlotSpan span = ui::plotSpan(runs);
-        EXPECT_NEAR(span.low, row.low, 1e-9) << row.rts.size();
-        EXPECT_NEAR(span.high, row.high, 1e-9) << row.rts.size();
-        const ui::PlotBins bins = ui::plotBins(runs, span);
-        EXPECT_EQ(bins.first, row.firstBin);
-        EXPECT_EQ(bins.first + static_cast<long>(bins.counts.size()) - 1, row.lastBin);
-        std::map<long, int> counts;
-        for (std::size_t i = 0; i < bins.counts.size(); ++i) {
-            if (bins.counts[i] != 0) counts[bins.first + static_cast<long>(i)] = bins.counts[i];
+        std::vector<PlotPoint> runs;
+        for (const auto ms : row.ms) runs.push_back({ms, false});
+        const Span span = cleanSpan(runs);
+        EXPECT_EQ(std::pair(span.low, span.high), std::pair(row.low, row.high)) << row.ms.size();
+        const PlotBins bins = plotBins(runs, row.pixels);
+        EXPECT_EQ(std::tuple(bins.width, bins.first, bins.counts.size(), bins.early),
+                  std::tuple(row.binWidth, row.firstBin, row.bins, row.early));
+        EXPECT_LE(bins.counts.size(), static_cast<std::size_t>(row.pixels));
+        const auto fullest = std::max_element(bins.counts.begin(), bins.counts.end());
+        EXPECT_EQ(static_cast<std::size_t>(fullest - bins.counts.begin()), row.fullest);
+    }
+}
+
+// Ticks a nice step apart, far enough for their labels, at its multiples across the span.
+TEST(SlipPlots, TicksLieANiceStepApartWithRoomForTheirLabels) {
+    const struct {
+        Span span;
+        int pixels, label;
+        long long least, step;
+        std::vector<long long> ticks;
+    } rows[] = {
+        {{100, 300}, 150, 16, 10, 25, {100, 125, 150, 175, 200, 225, 250, 275, 300}},
+        {{100, 300}, 60, 16, 10, 100, {100, 200, 300}},
+        {{100, 300}, 1000, 16, 10, 10, {}},
+        {{-35, 45}, 60, 16, 10, 25, {-25, 0, 25}},
+        {{1, 12}, 220, 22, 1, 2, {2, 4, 6, 8, 10, 12}},
+        {{1, 1}, 220, 22, 1, 1, {1}},
+        {{100, 10500}, 120, 16, 10, 2000, {2000, 4000, 6000, 8000, 10000}},
+    };
+    for (const auto& row : rows) {
+        const long long span = row.span.high - row.span.low;
+        EXPECT_EQ(niceStep(span, row.pixels, row.label, row.least), row.step) << span;
+        if (!row.ticks.empty()) {
+            EXPECT_EQ(ticks(row.span, row.step), row.ticks) << span;
         }
-        EXPECT_EQ(counts, row.counts) << row.rts.size();
     }
 }
 
 // An R/T lies up the plot by its place in the span; runs lie along it from first to last.
 TEST(SlipPlots, PlaceAnRtUpTheSpanAndARunAlongThePlot) {
-    const PlotSpan usual, wide{-0.13, 0.43};
+    const Span usual{100, 300}, wide{0, 400};
     const struct {
-        PlotSpan span;
-        double rt, share;
-    } heights[] = {{usual, -0.05, 0},  {usual, 0.35, 1}, {usual, 0, 0.125},
-                   {usual, 0.15, 0.5}, {wide, -0.13, 0}, {wide, 0.15, 0.5}};
-    for (const auto& h : heights) EXPECT_NEAR(ui::spanShare(h.span, h.rt), h.share, 1e-9) << h.rt;
+        Span span;
+        double ms, share;
+    } heights[] = {{usual, 100, 0}, {usual, 300, 1},   {usual, 150, 0.25},
+                   {wide, 0, 0},    {wide, 100, 0.25}, {{1, 1}, 1, 0}};
+    for (const auto& h : heights) EXPECT_NEAR(spanShare(h.span, h.ms), h.share, 1e-9) << h.ms;
     const struct {
         std::size_t i, count;
         double share;
     } places[] = {{0, 1, 0}, {0, 3, 0}, {1, 3, 0.5}, {2, 3, 1}};
     for (const auto& p : places)
-        EXPECT_EQ(ui::runShare(p.i, p.count), p.share) << p.i << "/" << p.count;
+        EXPECT_EQ(runShare(p.i, p.count), p.share) << p.i << "/" << p.count;
 }
 
 // R/Ts of 1.800 and 10.500 scrolled into view below later runs of .210, and a Pro figure of

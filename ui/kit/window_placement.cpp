@@ -17,9 +17,10 @@ QPoint centredTopLeft(const QRect& frame, const QRect& available) {
 
 namespace {
 
+constexpr int kGap = 8;
+
 QRect sideOfTree(const QRect& race, const QRect& tree, const QRect& available, const QSize& frame,
                  int minimumWidth) {
-    constexpr int kGap = 8;
     if (race.right() + kGap + frame.width() <= available.right()) {
         return {QPoint(race.right() + 1 + kGap, race.top()), frame};
     }
@@ -46,6 +47,19 @@ QRect onto(QRect frame, const QRect& available) {
 QRect besideTree(const QRect& race, const QRect& tree, const QRect& available, const QSize& frame,
                  int minimumWidth) {
     return onto(sideOfTree(race, tree, available, frame, minimumWidth), available);
+}
+
+SlipPlacement sideBySide(const QRect& race, const QRect& tree, const QRect& available,
+                         const QSize& frame, int minimumWidth) {
+    const bool right = race.right() + kGap + frame.width() <= available.right();
+    const bool left = race.left() - kGap - frame.width() >= available.left();
+    if (right || left || race.width() + kGap + frame.width() > available.width()) {
+        return {race, besideTree(race, tree, available, frame, minimumWidth)};
+    }
+    QRect moved = race;
+    moved.moveRight(available.right() - kGap - frame.width());
+    const QRect movedTree = tree.translated(moved.left() - race.left(), 0);
+    return {moved, besideTree(moved, movedTree, available, frame, minimumWidth)};
 }
 
 }  // namespace korvane::ui

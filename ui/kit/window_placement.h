@@ -21,4 +21,14 @@ QPoint centredTopLeft(const QRect& frame, const QRect& available);
 QRect besideTree(const QRect& race, const QRect& tree, const QRect& available, const QSize& frame,
                  int minimumWidth);
 
+// The race window's frame and the slip's, where they go on showing the slip.
+struct SlipPlacement {
+    QRect race;
+    QRect slip;
+};
+// Beside the race window without overlap wherever both fit side by side on the available area,
+// the race window moved left as far as needed for the slip at its right; else besideTree.
+SlipPlacement sideBySide(const QRect& race, const QRect& tree, const QRect& available,
+                         const QSize& frame, int minimumWidth);
+
 }  // namespace korvane::ui

@@ -118,7 +118,8 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
     setTabOrder(tabs_->tabBar(), table_);
     setTabOrder(table_, copyButton);
     setTabOrder(copyButton, saveButton);
-    resize(560, 560);
+    // Tall enough for the plots whole below the table, figures and note.
+    resize(560, 760);
     showFigures();
 }
 
@@ -165,21 +166,23 @@ void TimeSlipWindow::logbookChanged() {
 
 void TimeSlipWindow::showFigures() {
     const SessionFigures figures = sessionFigures(runs_);
-    const auto median = figures.both.median;
-    plot_->setMedian(median ? std::optional(*median / 1000) : std::nullopt);
+    plot_->setMedian(figures.both.median);
+    histogram_->setMedian(figures.both.median);
     figures_->setFigures(figures);
 }
 
-void TimeSlipWindow::placeBeside(const QWidget& raceWindow, const QRect& tree) {
+void TimeSlipWindow::placeBeside(QWidget& raceWindow, const QRect& tree) {
     const QRect race = raceWindow.frameGeometry();
     const QScreen* screen =
         raceWindow.screen() ? raceWindow.screen() : QGuiApplication::primaryScreen();
     const QSize decoration = frameGeometry().size() - size();
-    const QRect placed =
-        besideTree(race, tree, screen ? screen->availableGeometry() : race, frameGeometry().size(),
+    const SlipPlacement placed =
+        sideBySide(race, tree, screen ? screen->availableGeometry() : race, frameGeometry().size(),
                    minimumSizeHint().width() + decoration.width());
-    resize(placed.size() - decoration);
-    move(placed.topLeft());
+    // Where the compositor places windows, the race window stays where it is put.
+    if (placed.race != race && windowsPlaceThemselves()) raceWindow.move(placed.race.topLeft());
+    resize(placed.slip.size() - decoration);
+    move(placed.slip.topLeft());
 }
 
 void TimeSlipWindow::copy() {

@@ -26,9 +26,10 @@ class TimeSlipWindow : public QWidget {
     void runAdded();
     // The newest run learnt its green's onset late: its row, the figures and plots follow.
     void newestRunChanged();
-    // Beside the race window, clear of its tree (given in screen coordinates) and the race
-    // button where the screen has room: narrower on a small screen, and never off it.
-    void placeBeside(const QWidget& raceWindow, const QRect& tree);
+    // Beside the race window, moving it where that lets both stand side by side; else clear of
+    // its tree (given in screen coordinates) where the screen has room: narrower on a small
+    // screen, and never off it.
+    void placeBeside(QWidget& raceWindow, const QRect& tree);
     // The one line telling why the runs are not kept across sessions, above the table; none
     // (empty) hides it.
     void setLogbookLine(const QString& line);

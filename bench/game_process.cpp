@@ -4,13 +4,29 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <cstdlib>
 #include <stdexcept>
 
 extern char** environ;
 
 namespace korvane::bench {
 
+namespace {
+
+// The game's settings and logbook go to folders of the benchmark's own, never the player's.
+void keepApart(const char* variable) {
+    const char* now = std::getenv(variable);
+    if (now != nullptr && std::string(now).starts_with("/tmp/korvane-bench-")) return;
+    std::string folder = "/tmp/korvane-bench-XXXXXX";
+    if (mkdtemp(folder.data()) == nullptr) throw std::runtime_error("no temporary folder");
+    setenv(variable, folder.c_str(), 1);
+}
+
+}  // namespace
+
 GameProcess::GameProcess(const std::string& path, std::vector<std::string> arguments) {
+    keepApart("XDG_CONFIG_HOME");
+    keepApart("XDG_DATA_HOME");
     arguments.insert(arguments.begin(), path);
     std::vector<char*> argv;
     for (std::string& a : arguments) argv.push_back(a.data());

@@ -10,7 +10,7 @@
 namespace korvane::bench {
 
 std::string practiceForBench(XProbe& probe) {
-    char folder[] = "/tmp/korvane-bench-config-XXXXXX";
+    char folder[] = "/tmp/korvane-bench-XXXXXX";
     if (mkdtemp(folder) == nullptr) throw std::runtime_error("no temporary folder");
     setenv("XDG_CONFIG_HOME", folder, 1);
     const char* asked = std::getenv("KORVANE_BENCH_RACE_KEY");

@@ -1,7 +1,8 @@
 // How long the real game takes to show what the player did and what its timers lit, read from
 // the screen as a player would see it:
 //   scripts/with-pulse-null-sink scripts/with-xvfb build/default/bench/screen_latency
-//       [GAME] [races] [standard|pro] [slip]   (KORVANE_BENCH_RACE_KEY=1: on the F key)
+//       [GAME] [races] [standard|pro] [slip]   (KORVANE_BENCH_RACE_KEY=1: on the F key;
+//       KORVANE_BENCH_NO_LOGBOOK=1: the game started with --no-logbook)
 // "slip" opens the time slip (Ctrl+T through xdotool) first, so every release updates it.
 // Presses and releases the race button through XTest and polls single pixels with XGetImage.
 // Each race lets go just after the ambers, a red light, so it also times the red lamp.
@@ -106,9 +107,13 @@ int main(int argc, char* argv[]) {
     const std::string input = practiceForBench(probe);
     // Under a nested weston the game runs natively on Wayland, out of reach of the X display.
     const bool nested = std::getenv("WAYLAND_DISPLAY") != nullptr;
+    // KORVANE_BENCH_NO_LOGBOOK=1: the game keeps no logbook, to compare the cost of keeping one.
+    const bool logbook = std::getenv("KORVANE_BENCH_NO_LOGBOOK") == nullptr;
+    std::vector<std::string> options;
+    if (!logbook) options.push_back("--no-logbook");
+    if (nested) options.insert(options.begin(), {"-u", "DISPLAY", "QT_QPA_PLATFORM=wayland", game});
     GameProcess running =
-        nested ? GameProcess("/usr/bin/env", {"-u", "DISPLAY", "QT_QPA_PLATFORM=wayland", game})
-               : GameProcess(game);
+        nested ? GameProcess("/usr/bin/env", options) : GameProcess(game, options);
     const Window window = waitForRaceWindow(probe, form);
     sleepMs(500);
     if (pro) choosePro(probe, window, form);
@@ -121,8 +126,9 @@ int main(int argc, char* argv[]) {
     Figures f;
     for (int i = 0; i < races; ++i) race(probe, window, form, pro, f);
 
-    std::printf("%s, %s Tree, %d races on the %s%s\n", game.c_str(), pro ? "Pro" : "Standard",
-                races, input.c_str(), slip ? ", time slip open" : "");
+    std::printf("%s, %s Tree, %d races on the %s%s%s\n", game.c_str(), pro ? "Pro" : "Standard",
+                races, input.c_str(), slip ? ", time slip open" : "",
+                logbook ? "" : ", no logbook");
     printPercentiles("press -> race button yellow on screen", f.press, "p50 <= 2, p99 <= 5");
     printPercentiles("release -> red lamp on screen", f.release, "p50 <= 2, p99 <= 5");
     const std::string lamps = "p50 <= 2, p99 <= 5, never early (min >= 0)";

@@ -28,7 +28,7 @@ using namespace korvane::bench;
 constexpr long kLitGreen = 0x00FF00;
 
 void setDelay(int fromMs, int toMs) {
-    char folder[] = "/tmp/korvane-bench-config-XXXXXX";
+    char folder[] = "/tmp/korvane-bench-XXXXXX";
     if (mkdtemp(folder) == nullptr) throw std::runtime_error("no temporary folder");
     setenv("XDG_CONFIG_HOME", folder, 1);
     std::filesystem::create_directories(std::string(folder) + "/korvane");

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
 #include "logbook/history.h"
 #include "logbook/schema.h"
+#include "logbook/session_summary.h"
 #include "session/session_figures.h"
 
 namespace korvane::testing {
@@ -26,23 +28,22 @@ struct SessionRow {
     long long id, started, utcOffset;
 };
 
-// A logbook file made through the schema's steps, holding SESSIONS and RUNS; NAME tells apart
-// two in one test.
+// A logbook file holding SESSIONS and RUNS, written at the newest version with each session's
+// figures kept as the writer keeps them, or when MIGRATED written at version 1 and brought up to
+// date; NAME tells apart two in one test.
 class Logbook {
   public:
     Logbook(const std::vector<SessionRow>& sessions, const std::vector<LoggedRun>& runs,
-            const std::string& name = "")
+            const std::string& name = "", bool migrated = false)
         : path_(std::filesystem::temp_directory_path() /
                 ("korvane-history-" + name +
                  std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
                  ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".sqlite")) {
         std::filesystem::remove(path_);
-        Database db(path_.string(), Database::Mode::ReadWrite);
-        for (std::size_t step = 0; step < logbook::schemaSteps().size(); ++step) {
-            db.exec(logbook::schemaSteps()[step]);
-            db.exec(("PRAGMA user_version = " + std::to_string(step + 1)).c_str());
-        }
+        const std::size_t steps = logbook::schemaSteps().size();
+        makeSteps(0, migrated ? 1 : steps);
         add(sessions, runs);
+        makeSteps(migrated ? 1 : steps, steps);
     }
     ~Logbook() { std::filesystem::remove(path_); }
 
@@ -55,7 +56,9 @@ class Logbook {
             session.reset();
         }
         Statement run(db,
-                      "INSERT INTO run VALUES (?, ?, ?, 60, ?, 'Normal', 465, ?, '', '', '', '')");
+                      "INSERT INTO run (session, run, at, utc_offset, tree, level, roll_out, rt, "
+                      "onset, player, computer, result) "
+                      "VALUES (?, ?, ?, 60, ?, 'Normal', 465, ?, '', '', '', '')");
         for (const LoggedRun& r : runs) {
             const std::optional<long long> rt =
                 r.rt == kStaging ? std::nullopt : std::optional<long long>(r.rt);
@@ -63,12 +66,25 @@ class Logbook {
             run.bind(4, static_cast<long long>(r.tree == Tree::Pro)).bind(5, rt).step();
             run.reset();
         }
+        if (version_ < logbook::kSchemaVersion) return;
+        logbook::SessionSummary summary(db);
+        for (const LoggedRun& r : runs) summary.write(r.session);
     }
     Database open() const { return Database(path_.string(), Database::Mode::ReadOnly); }
 
   private:
+    void makeSteps(std::size_t from, std::size_t to) {
+        Database db(path_.string(), Database::Mode::ReadWrite);
+        for (std::size_t step = from; step < to; ++step) {
+            db.exec(logbook::schemaSteps()[step]);
+            db.exec(("PRAGMA user_version = " + std::to_string(step + 1)).c_str());
+        }
+        version_ = static_cast<int>(std::max(from, to));
+    }
+
     std::filesystem::path path_;
     long long number_ = 0;
+    int version_ = 0;
 };
 
 // The same runs as the slip holds them.
@@ -121,6 +137,9 @@ TEST(History, EachSessionAndTreeHasTheSlipsFiguresNewestFirst) {
     }
     EXPECT_EQ(trees[0].median, 215);           // the mean of the middle two
     EXPECT_EQ(trees[0].consistency, 2.0 / 6);  // 205 and 225 in, 204 and 226 out
+    const Logbook older(kSessions, kRuns, "v1", true);
+    Database migrated = older.open();
+    EXPECT_EQ(logbook::readHistory(migrated), logbook::readHistory(db));
 }
 
 TEST(History, PersonalBestsKeepTheFirstRunThatSetThem) {

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "logbook/history.h"
+#include "logbook/older_file.h"
 #include "logbook/schema.h"
 #include "logbook/session_summary.h"
 #include "session/session_figures.h"
@@ -28,22 +29,27 @@ struct SessionRow {
     long long id, started, utcOffset;
 };
 
-// A logbook file holding SESSIONS and RUNS, written at the newest version with each session's
-// figures kept as the writer keeps them, or when MIGRATED written at version 1 and brought up to
-// date; NAME tells apart two in one test.
+// How a test's logbook file came to be.
+enum class Made {
+    Newest,    // written at the newest version, each session's figures kept as the writer does
+    Migrated,  // written at version 1 and brought up to date
+    Version1,  // written at version 1 and left there
+};
+
+// A logbook file holding SESSIONS and RUNS, MADE so; NAME tells apart two in one test.
 class Logbook {
   public:
     Logbook(const std::vector<SessionRow>& sessions, const std::vector<LoggedRun>& runs,
-            const std::string& name = "", bool migrated = false)
+            const std::string& name = "", Made made = Made::Newest)
         : path_(std::filesystem::temp_directory_path() /
                 ("korvane-history-" + name +
                  std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
                  ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".sqlite")) {
         std::filesystem::remove(path_);
         const std::size_t steps = logbook::schemaSteps().size();
-        makeSteps(0, migrated ? 1 : steps);
+        makeSteps(0, made == Made::Newest ? steps : 1);
         add(sessions, runs);
-        makeSteps(migrated ? 1 : steps, steps);
+        makeSteps(made == Made::Migrated ? 1 : steps, made == Made::Migrated ? steps : 0);
     }
     ~Logbook() { std::filesystem::remove(path_); }
 
@@ -79,7 +85,7 @@ class Logbook {
             db.exec(logbook::schemaSteps()[step]);
             db.exec(("PRAGMA user_version = " + std::to_string(step + 1)).c_str());
         }
-        version_ = static_cast<int>(std::max(from, to));
+        version_ = std::max(version_, static_cast<int>(to));
     }
 
     std::filesystem::path path_;
@@ -137,9 +143,12 @@ TEST(History, EachSessionAndTreeHasTheSlipsFiguresNewestFirst) {
     }
     EXPECT_EQ(trees[0].median, 215);           // the mean of the middle two
     EXPECT_EQ(trees[0].consistency, 2.0 / 6);  // 205 and 225 in, 204 and 226 out
-    const Logbook older(kSessions, kRuns, "v1", true);
-    Database migrated = older.open();
-    EXPECT_EQ(logbook::readHistory(migrated), logbook::readHistory(db));
+    for (const Made made : {Made::Migrated, Made::Version1}) {
+        const Logbook older(kSessions, kRuns, "v1", made);
+        Database same = older.open();
+        logbook::readAsNewest(same);
+        EXPECT_EQ(logbook::readHistory(same), logbook::readHistory(db));
+    }
 }
 
 TEST(History, PersonalBestsKeepTheFirstRunThatSetThem) {

@@ -7,6 +7,7 @@
 #include "common/utc_offset.h"
 #include "logbook/csv_export.h"
 #include "logbook/logbook.h"
+#include "logbook/older_file.h"
 #include "logbook/schema.h"
 #include "tests/support/unprivileged.h"
 
@@ -191,6 +192,17 @@ TEST(ExportCsv, WritesAHeaderAndOneQuotedRowARunWithCrlf) {
               "\"Pro, \"\"fast\"\"\",0.465,213,,0.505,0.500,win,1.00,1734\r\n"
               "1,2,2026-12-08T12:00:00.000Z,2026-12-08T12:02:00.000Z,+01:00,Standard,Normal,"
               "0.465,,,0.505,0.500,red light,1.00,\r\n");
+    // A file an older game left is exported as it is, without start delays.
+    const std::string older = folder.file() + ".v1";
+    Database(older, Database::Mode::ReadWrite).exec(kVersion1Runs.c_str());
+    Database v1(older, Database::Mode::ReadOnly);
+    readAsNewest(v1);
+    std::ostringstream rows;
+    exportCsv(v1, rows);
+    EXPECT_TRUE(rows.str().ends_with(
+        "\r\n1,3,1970-01-01T00:00:00.000Z,1970-01-01T00:00:00.000Z,+00:00,Standard,Normal,0.465,"
+        ",,,,,1.00,\r\n"))
+        << rows.str();
 }
 
 TEST(UtcOffset, ComesFromTheFieldsAcrossDaysAndYears) {

@@ -21,29 +21,23 @@ using ui::TimeSlipWindow;
 const std::filesystem::path kFile = std::filesystem::temp_directory_path() / "korvane-view.sqlite";
 
 // A logbook at kFile with two sessions (the later on both trees) when RUNS, else only its tables;
-// none at all when not MADE. The runs go in at version 1 and the file is then brought up to date.
+// none at all when not MADE.
 void makeLogbook(bool made, bool runs) {
     std::filesystem::remove(kFile);
     if (!made) return;
     Database db(kFile.string(), Database::Mode::ReadWrite);
     db.exec(logbook::schemaSteps()[0]);
     db.exec("PRAGMA user_version = 1");
-    if (runs) {
-        db.exec(
-            "INSERT INTO session VALUES (1, 1796000000000, 60, 1796000900000, '1.00'),"
-            "  (2, 1796100000000, 60, 1796100900000, '1.00');"
-            "INSERT INTO run (session, run, at, utc_offset, tree, level, roll_out, rt, onset, "
-            "player,"
-            "  computer, result) VALUES"
-            "  (1, 1, 1796000010000, 60, 0, 'Normal', 465, 241, '', '', '', ''),"
-            "  (2, 1, 1796100010000, 60, 0, 'Normal', 465, 213, '', '', '', ''),"
-            "  (2, 2, 1796100020000, 60, 0, 'Normal', 465, -12, '', '', '', ''),"
-            "  (2, 3, 1796100030000, 60, 1, 'Normal', 465, NULL, '', '', '', '');");
-    }
-    for (std::size_t step = 1; step < logbook::schemaSteps().size(); ++step) {
-        db.exec(logbook::schemaSteps()[step]);
-        db.exec(("PRAGMA user_version = " + std::to_string(step + 1)).c_str());
-    }
+    if (!runs) return;
+    db.exec(
+        "INSERT INTO session VALUES (1, 1796000000000, 60, 1796000900000, '1.00'),"
+        "  (2, 1796100000000, 60, 1796100900000, '1.00');"
+        "INSERT INTO run (session, run, at, utc_offset, tree, level, roll_out, rt, onset, player,"
+        "  computer, result) VALUES"
+        "  (1, 1, 1796000010000, 60, 0, 'Normal', 465, 241, '', '', '', ''),"
+        "  (2, 1, 1796100010000, 60, 0, 'Normal', 465, 213, '', '', '', ''),"
+        "  (2, 2, 1796100020000, 60, 0, 'Normal', 465, -12, '', '', '', ''),"
+        "  (2, 3, 1796100030000, 60, 1, 'Normal', 465, NULL, '', '', '', '');");
 }
 
 // What the History tab shows: its message, or the bests and the table's rows.

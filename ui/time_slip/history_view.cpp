@@ -16,6 +16,7 @@
 #include "logbook/csv_export.h"
 #include "logbook/database.h"
 #include "logbook/history.h"
+#include "logbook/older_file.h"
 #include "session/slip_text.h"
 #include "ui/time_slip/history_table_model.h"
 #include "ui/time_slip/history_trend_plot.h"
@@ -69,6 +70,7 @@ HistoryView::Reading readLogbook(const std::string& path,
         if (!std::filesystem::exists(path)) return reading;
         logbook::Database db(path, logbook::Database::Mode::ReadOnly);
         if (schemaVersion(db) == 0) return reading;
+        logbook::readAsNewest(db);
         reading.history = kept ? logbook::updateHistory(db, *kept) : logbook::readHistory(db);
         if (!reading.history.sessions.empty()) reading.outcome = Outcome::Read;
     } catch (const std::exception& error) {  // none may leave the thread, or the game ends
@@ -214,6 +216,7 @@ void HistoryView::exportRuns() {
     std::ostringstream csv;
     try {
         logbook::Database db(path_, logbook::Database::Mode::ReadOnly);
+        logbook::readAsNewest(db);
         logbook::exportCsv(db, csv);
     } catch (const std::exception& error) {
         QMessageBox::warning(this, tr("Export the logbook"),

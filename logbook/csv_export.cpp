@@ -13,14 +13,14 @@ namespace {
 
 constexpr const char* kRuns = R"sql(
 SELECT s.id, r.run, s.started, r.at, r.utc_offset, r.tree, r.level, r.roll_out, r.rt, r.onset,
-       r.player, r.computer, r.result, s.version
+       r.player, r.computer, r.result, s.version, r.start_delay
 FROM run r JOIN session s ON s.id = r.session
 ORDER BY r.session, r.run
 )sql";
 
-constexpr std::array<const char*, 14> kHeader{
-    "session", "run",   "started", "at",     "utc_offset", "tree",   "level",
-    "rollout", "rt_ms", "onset",   "player", "computer",   "result", "version"};
+constexpr std::array<const char*, 15> kHeader{
+    "session", "run",   "started", "at",       "utc_offset", "tree",    "level",      "rollout",
+    "rt_ms",   "onset", "player",  "computer", "result",     "version", "start_delay"};
 
 void writeRow(std::ostream& out, const std::array<std::string, kHeader.size()>& fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -28,6 +28,10 @@ void writeRow(std::ostream& out, const std::array<std::string, kHeader.size()>& 
         out << csvField(fields[i]);
     }
     out << "\r\n";
+}
+
+std::string optionalInteger(const Statement& runs, int column) {
+    return runs.isNull(column) ? std::string() : std::to_string(runs.integer(column));
 }
 
 std::array<std::string, kHeader.size()> rowOf(const Statement& runs) {
@@ -39,12 +43,13 @@ std::array<std::string, kHeader.size()> rowOf(const Statement& runs) {
             treeName(runs.integer(5) == 1 ? Tree::Pro : Tree::Standard),
             runs.text(6),
             plainDecimal(runs.integer(7)),
-            runs.isNull(8) ? std::string() : std::to_string(runs.integer(8)),
+            optionalInteger(runs, 8),
             runs.text(9),
             runs.text(10),
             runs.text(11),
             runs.text(12),
-            runs.text(13)};
+            runs.text(13),
+            optionalInteger(runs, 14)};
 }
 
 }  // namespace

@@ -6,58 +6,21 @@
 #include <cstdio>
 #include <iterator>
 
+#include "logbook/session_summary.h"
+
 namespace korvane::logbook {
 
 namespace {
 
-// A row a session with each tree's counts and sums side by side: one scan for the counts and
-// one sort of the clean reactions by R/T within each session, which ranks them on both trees
-// together (k) and on Standard alone (k0, so k - k0 on Pro). The medians are the middle one or
-// the mean of the middle two; consistency counts those within 10 ms of them.
+// Each session's figures per tree and for both together (tree 2, last), as the writer keeps
+// them: a few rows a session, never its runs.
 constexpr const char* kSessions = R"sql(
-WITH totals AS (
-    SELECT session, COUNT(*) AS runs, SUM(rt < 0) AS early, SUM(rt >= 0) AS clean,
-        SUM(tree = 0) AS runs0, SUM(tree = 0 AND rt >= 0) AS clean0,
-        SUM(tree = 0 AND rt < 0) AS early0, SUM(tree = 0 AND rt IS NULL) AS staging0,
-        MIN(CASE WHEN tree = 0 AND rt >= 0 THEN rt END) AS best0,
-        SUM(CASE WHEN tree = 0 AND rt >= 0 THEN rt END) AS total0,
-        SUM(CASE WHEN tree = 0 AND rt >= 0 THEN rt * rt END) AS squares0,
-        SUM(tree = 1) AS runs1, SUM(tree = 1 AND rt >= 0) AS clean1,
-        SUM(tree = 1 AND rt < 0) AS early1, SUM(tree = 1 AND rt IS NULL) AS staging1,
-        MIN(CASE WHEN tree = 1 AND rt >= 0 THEN rt END) AS best1,
-        SUM(CASE WHEN tree = 1 AND rt >= 0 THEN rt END) AS total1,
-        SUM(CASE WHEN tree = 1 AND rt >= 0 THEN rt * rt END) AS squares1
-    FROM run WHERE session >= ?1 GROUP BY session
-),
-ranked AS (
-    SELECT session, tree, rt, ROW_NUMBER() OVER w AS k, SUM(tree = 0) OVER w AS k0
-    FROM run WHERE session >= ?1 AND rt >= 0
-    WINDOW w AS (PARTITION BY session ORDER BY rt ROWS UNBOUNDED PRECEDING)
-),
-medians AS (
-    SELECT r.session,
-        AVG(CASE WHEN r.k IN ((t.clean + 1) / 2, (t.clean + 2) / 2) THEN r.rt END) AS median,
-        AVG(CASE WHEN r.tree = 0 AND r.k0 IN ((t.clean0 + 1) / 2, (t.clean0 + 2) / 2)
-            THEN r.rt END) AS median0,
-        AVG(CASE WHEN r.tree = 1 AND r.k - r.k0 IN ((t.clean1 + 1) / 2, (t.clean1 + 2) / 2)
-            THEN r.rt END) AS median1
-    FROM ranked r JOIN totals t ON t.session = r.session GROUP BY r.session
-)
-SELECT s.id, s.started, s.utc_offset, t.runs, t.early, m.median,
-    t.runs0, t.clean0, t.early0, t.staging0, t.best0, t.total0, t.squares0, m.median0,
-    t.runs1, t.clean1, t.early1, t.staging1, t.best1, t.total1, t.squares1, m.median1,
-    (SELECT COUNT(*) FROM run r WHERE r.session = s.id AND r.tree = 0
-        AND r.rt BETWEEN m.median0 - 10 AND m.median0 + 10) AS near0,
-    (SELECT COUNT(*) FROM run r WHERE r.session = s.id AND r.tree = 1
-        AND r.rt BETWEEN m.median1 - 10 AND m.median1 + 10) AS near1
-FROM totals t JOIN session s ON s.id = t.session LEFT JOIN medians m ON m.session = t.session
-ORDER BY s.started DESC, s.id DESC
+SELECT s.id, s.started, s.utc_offset, t.tree, t.runs, t.clean, t.early, t.staging, t.best,
+    t.median, t.total, t.squares, t.within
+FROM session_tree t JOIN session s ON s.id = t.session
+WHERE t.session >= ?1
+ORDER BY s.started DESC, s.id DESC, t.tree
 )sql";
-
-// Per tree, the columns from the count of runs to the median, then the near count at the end.
-constexpr int kTreeColumns = 8;
-constexpr int kFirstTree = 6;
-constexpr int kFirstNear = kFirstTree + 2 * kTreeColumns;
 
 constexpr const char* kBestRun = R"sql(
 SELECT MIN(at), utc_offset FROM run WHERE session = ? AND tree = ? AND rt = ?
@@ -83,31 +46,29 @@ void addCleanFigures(SessionTree& tree, double total, double squares, double nea
     tree.consistency = near / n;
 }
 
-SessionTree sessionTree(const Statement& row, int tree) {
-    const int at = kFirstTree + tree * kTreeColumns;
+SessionTree sessionTree(const Statement& row) {
     SessionTree t;
     t.session = row.integer(0);
     t.started = row.integer(1);
     t.utcOffset = count(row, 2);
-    t.tree = tree == 1 ? Tree::Pro : Tree::Standard;
-    t.runs = count(row, at);
-    t.clean = count(row, at + 1);
-    t.early = count(row, at + 2);
-    t.staging = count(row, at + 3);
-    t.best = optionalReal(row, at + 4);
-    t.median = optionalReal(row, at + 7);
-    addCleanFigures(t, row.real(at + 5), row.real(at + 6), row.real(kFirstNear + tree));
+    t.tree = row.integer(3) == 1 ? Tree::Pro : Tree::Standard;
+    t.runs = count(row, 4);
+    t.clean = count(row, 5);
+    t.early = count(row, 6);
+    t.staging = count(row, 7);
+    t.best = optionalReal(row, 8);
+    t.median = optionalReal(row, 9);
+    addCleanFigures(t, row.real(10), row.real(11), row.real(12));
     return t;
 }
 
-void addSession(History& history, const Statement& row) {
-    for (int tree : {0, 1}) {
-        if (row.integer(kFirstTree + tree * kTreeColumns) > 0) {
-            history.sessions.push_back(sessionTree(row, tree));
-        }
+void addRow(History& history, const Statement& row) {
+    if (row.integer(3) != kBothTrees) {
+        history.sessions.push_back(sessionTree(row));
+        return;
     }
-    history.trend.push_back({row.integer(1), count(row, 2), optionalReal(row, 5),
-                             row.real(4) / row.real(3), row.integer(0)});
+    history.trend.push_back({row.integer(1), count(row, 2), optionalReal(row, 9),
+                             row.real(6) / row.real(4), row.integer(0)});
 }
 
 constexpr const char* kNewestSession = "SELECT MAX(id) FROM session";
@@ -145,7 +106,7 @@ History readHistory(Database& db, long long fromSession) {
     History history;
     Statement query(db, kSessions);
     query.bind(1, fromSession);
-    while (query.step()) addSession(history, query);
+    while (query.step()) addRow(history, query);
     std::reverse(history.trend.begin(), history.trend.end());
     history.bests = personalBests(db, history.sessions);
     return history;

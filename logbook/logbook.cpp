@@ -16,11 +16,12 @@ void tell(const std::string& line) {
     if (!line.empty()) std::fprintf(stderr, "%s\n", line.c_str());
 }
 
-// Each batch in one transaction: one commit however many runs came at once.
+// Each batch in one transaction with its session's figures: one commit however many runs came.
 void keepAll(Database& db, RunRows& rows, const std::vector<RaceRecord>& batch) {
     db.exec("BEGIN IMMEDIATE");
     try {
         for (const RaceRecord& run : batch) rows.keep(run);
+        rows.summarise();
         db.exec("COMMIT");
     } catch (const DatabaseError&) {
         sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);

@@ -14,9 +14,10 @@ constexpr const char* kAddSession =
     "INSERT INTO session (started, utc_offset, ended, version) VALUES (?1, ?2, ?3, ?4)";
 constexpr const char* kUpsertRun = R"sql(
 INSERT INTO run (session, run, at, utc_offset, tree, level, roll_out, rt, onset, player,
-                 computer, result)
-VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12)
-ON CONFLICT (session, run) DO UPDATE SET rt = excluded.rt, onset = excluded.onset
+                 computer, result, start_delay)
+VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13)
+ON CONFLICT (session, run) DO UPDATE SET rt = excluded.rt, onset = excluded.onset,
+    start_delay = excluded.start_delay
 )sql";
 constexpr const char* kEndSession = "UPDATE session SET ended = max(ended, ?2) WHERE id = ?1";
 
@@ -32,7 +33,8 @@ RunRows::RunRows(Database& db, std::string version, std::chrono::system_clock::t
       started_(started),
       addSession_(db, kAddSession),
       upsertRun_(db, kUpsertRun),
-      endSession_(db, kEndSession) {}
+      endSession_(db, kEndSession),
+      summary_(db) {}
 
 void RunRows::keep(const RaceRecord& run) {
     const long long at = utcMillis(run.at);
@@ -58,8 +60,13 @@ void RunRows::keep(const RaceRecord& run) {
         .bind(10, std::string_view(boardTimeText(run.playerTime)))
         .bind(11, std::string_view(boardTimeText(run.computerTime)))
         .bind(12, std::string_view(resultName(run)))
+        .bind(13, run.startDelayMs ? std::optional<long long>(*run.startDelayMs) : std::nullopt)
         .step();
     end(run.at);
+}
+
+void RunRows::summarise() {
+    if (session_) summary_.write(*session_);
 }
 
 void RunRows::end(std::chrono::system_clock::time_point at) {

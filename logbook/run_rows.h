@@ -5,6 +5,7 @@
 #include <string>
 
 #include "logbook/database.h"
+#include "logbook/session_summary.h"
 #include "session/race_record.h"
 
 namespace korvane::logbook {
@@ -14,9 +15,11 @@ class RunRows {
   public:
     RunRows(Database& db, std::string version, std::chrono::system_clock::time_point started);
 
-    // Writes RUN, or updates its R/T and onset when it is there already, in the session begun
-    // with the first run kept; the session's end moves to the run.
+    // Writes RUN, or updates its R/T, onset and start delay when it is there already, in the
+    // session begun with the first run kept; the session's end moves to the run.
     void keep(const RaceRecord& run);
+    // The session's figures written again from its runs, after the runs kept.
+    void summarise();
     // The session ends now, if it was begun.
     void end(std::chrono::system_clock::time_point at);
 
@@ -28,6 +31,7 @@ class RunRows {
     Statement addSession_;
     Statement upsertRun_;
     Statement endSession_;
+    SessionSummary summary_;
 };
 
 // Milliseconds since 1970 on the wall clock.

@@ -1,6 +1,9 @@
 #include "logbook/schema.h"
 
 #include <array>
+#include <string>
+
+#include "logbook/session_summary.h"
 
 namespace korvane::logbook {
 
@@ -34,12 +37,32 @@ CREATE TABLE run (
 ) STRICT, WITHOUT ROWID;
 )sql";
 
-constexpr std::array<const char*, kSchemaVersion> kSteps{kVersion1};
+// The practice start delay in milliseconds (none when the setting was off), and each session's
+// figures per tree (and both, as tree 2) kept beside its runs so that History reads no run.
+constexpr const char* kVersion2 = R"sql(
+ALTER TABLE run ADD COLUMN start_delay INTEGER;
+CREATE TABLE session_tree (
+    session INTEGER NOT NULL REFERENCES session (id),
+    tree INTEGER NOT NULL CHECK (tree IN (0, 1, 2)),
+    runs INTEGER NOT NULL,
+    clean INTEGER NOT NULL,
+    early INTEGER NOT NULL,
+    staging INTEGER NOT NULL,
+    best INTEGER,
+    median REAL,
+    total INTEGER NOT NULL,
+    squares INTEGER NOT NULL,
+    within INTEGER NOT NULL,
+    PRIMARY KEY (session, tree)
+) STRICT, WITHOUT ROWID;
+)sql";
 
 }  // namespace
 
 std::span<const char* const> schemaSteps() {
-    return kSteps;
+    static const std::string version2 = std::string(kVersion2) + summarySql("1") + ";";
+    static const std::array<const char*, kSchemaVersion> steps{kVersion1, version2.c_str()};
+    return steps;
 }
 
 }  // namespace korvane::logbook

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
 #include "logbook/history.h"
+#include "logbook/older_file.h"
 #include "logbook/schema.h"
+#include "logbook/session_summary.h"
 #include "session/session_figures.h"
 
 namespace korvane::testing {
@@ -26,23 +29,27 @@ struct SessionRow {
     long long id, started, utcOffset;
 };
 
-// A logbook file made through the schema's steps, holding SESSIONS and RUNS; NAME tells apart
-// two in one test.
+// How a test's logbook file came to be.
+enum class Made {
+    Newest,    // written at the newest version, each session's figures kept as the writer does
+    Migrated,  // written at version 1 and brought up to date
+    Version1,  // written at version 1 and left there
+};
+
+// A logbook file holding SESSIONS and RUNS, MADE so; NAME tells apart two in one test.
 class Logbook {
   public:
     Logbook(const std::vector<SessionRow>& sessions, const std::vector<LoggedRun>& runs,
-            const std::string& name = "")
+            const std::string& name = "", Made made = Made::Newest)
         : path_(std::filesystem::temp_directory_path() /
                 ("korvane-history-" + name +
                  std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
                  ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".sqlite")) {
         std::filesystem::remove(path_);
-        Database db(path_.string(), Database::Mode::ReadWrite);
-        for (std::size_t step = 0; step < logbook::schemaSteps().size(); ++step) {
-            db.exec(logbook::schemaSteps()[step]);
-            db.exec(("PRAGMA user_version = " + std::to_string(step + 1)).c_str());
-        }
+        const std::size_t steps = logbook::schemaSteps().size();
+        makeSteps(0, made == Made::Newest ? steps : 1);
         add(sessions, runs);
+        makeSteps(made == Made::Migrated ? 1 : steps, made == Made::Migrated ? steps : 0);
     }
     ~Logbook() { std::filesystem::remove(path_); }
 
@@ -55,7 +62,9 @@ class Logbook {
             session.reset();
         }
         Statement run(db,
-                      "INSERT INTO run VALUES (?, ?, ?, 60, ?, 'Normal', 465, ?, '', '', '', '')");
+                      "INSERT INTO run (session, run, at, utc_offset, tree, level, roll_out, rt, "
+                      "onset, player, computer, result) "
+                      "VALUES (?, ?, ?, 60, ?, 'Normal', 465, ?, '', '', '', '')");
         for (const LoggedRun& r : runs) {
             const std::optional<long long> rt =
                 r.rt == kStaging ? std::nullopt : std::optional<long long>(r.rt);
@@ -63,12 +72,25 @@ class Logbook {
             run.bind(4, static_cast<long long>(r.tree == Tree::Pro)).bind(5, rt).step();
             run.reset();
         }
+        if (version_ < logbook::kSchemaVersion) return;
+        logbook::SessionSummary summary(db);
+        for (const LoggedRun& r : runs) summary.write(r.session);
     }
     Database open() const { return Database(path_.string(), Database::Mode::ReadOnly); }
 
   private:
+    void makeSteps(std::size_t from, std::size_t to) {
+        Database db(path_.string(), Database::Mode::ReadWrite);
+        for (std::size_t step = from; step < to; ++step) {
+            db.exec(logbook::schemaSteps()[step]);
+            db.exec(("PRAGMA user_version = " + std::to_string(step + 1)).c_str());
+        }
+        version_ = std::max(version_, static_cast<int>(to));
+    }
+
     std::filesystem::path path_;
     long long number_ = 0;
+    int version_ = 0;
 };
 
 // The same runs as the slip holds them.
@@ -121,6 +143,12 @@ TEST(History, EachSessionAndTreeHasTheSlipsFiguresNewestFirst) {
     }
     EXPECT_EQ(trees[0].median, 215);           // the mean of the middle two
     EXPECT_EQ(trees[0].consistency, 2.0 / 6);  // 205 and 225 in, 204 and 226 out
+    for (const Made made : {Made::Migrated, Made::Version1}) {
+        const Logbook older(kSessions, kRuns, "v1", made);
+        Database same = older.open();
+        logbook::readAsNewest(same);
+        EXPECT_EQ(logbook::readHistory(same), logbook::readHistory(db));
+    }
 }
 
 TEST(History, PersonalBestsKeepTheFirstRunThatSetThem) {

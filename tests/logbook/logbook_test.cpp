@@ -7,6 +7,8 @@
 #include "common/utc_offset.h"
 #include "logbook/csv_export.h"
 #include "logbook/logbook.h"
+#include "logbook/older_file.h"
+#include "logbook/schema.h"
 #include "tests/support/unprivileged.h"
 
 namespace korvane::logbook {
@@ -50,6 +52,14 @@ constexpr const char* kRows =
     "CREATE TABLE t (x); WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE "
     "i < 2000) INSERT INTO t SELECT printf('%0100d', i) FROM n";
 
+// A version-1 file with a session of three runs.
+const std::string kVersion1Runs =
+    std::string(schemaSteps()[0]) +
+    "PRAGMA user_version = 1; INSERT INTO session VALUES (1, 0, 0, 0, '1.00');"
+    "INSERT INTO run VALUES (1, 1, 0, 0, 0, 'Normal', 465, 213, '', '', '', ''),"
+    "  (1, 2, 0, 0, 1, 'Normal', 465, -12, '', '', '', ''),"
+    "  (1, 3, 0, 0, 0, 'Normal', 465, NULL, '', '', '', '')";
+
 struct OpeningRow {
     const char* name;
     const char* sql;  // run in the file first, if any
@@ -57,7 +67,15 @@ struct OpeningRow {
     bool folderIsAFile;
     LogbookState state;
     const char* line;  // part of the line told
+    int runs = 0;      // kept in it after
+    int summary = 0;   // kSummaryDigits of its session figures
 };
+
+// Each session figure row's counts as the digits of a number, its best added: a mistake in
+// any moves the sum.
+constexpr const char* kSummaryDigits =
+    "SELECT sum(runs * 1000 + clean * 100 + early * 10 + staging + ifnull(best, 0)) "
+    "FROM session_tree";
 
 TEST(OpenLogbook, EachKindOfFileGivesItsStateAndOneLine) {
     const OpeningRow rows[] = {
@@ -69,6 +87,8 @@ TEST(OpenLogbook, EachKindOfFileGivesItsStateAndOneLine) {
         {"damaged pages", kRows, 8192, false, LogbookState::Writing,
          "was damaged; it was set aside"},
         {"under a plain file", nullptr, -1, true, LogbookState::Off, "runs are not being kept"},
+        {"a version-1 file", kVersion1Runs.c_str(), -1, false, LogbookState::Writing, "", 3,
+         2101 + 213 + 1010 + 3111 + 213},
     };
     for (const OpeningRow& row : rows) {
         const Folder folder;
@@ -90,8 +110,11 @@ TEST(OpenLogbook, EachKindOfFileGivesItsStateAndOneLine) {
             EXPECT_TRUE(slurp(folder.file() + ".damaged-2026-12-08T120000") == before) << row.name;
         }
         if (row.state == LogbookState::Writing) {
-            EXPECT_EQ(count(folder.file(), "PRAGMA user_version"), 1) << row.name;
-            EXPECT_EQ(count(folder.file(), "SELECT count(*) FROM run"), 0) << row.name;
+            EXPECT_EQ(count(folder.file(), "PRAGMA user_version"), kSchemaVersion) << row.name;
+            EXPECT_EQ(count(folder.file(), "SELECT count(*) FROM run WHERE start_delay IS NULL"),
+                      row.runs)
+                << row.name;
+            EXPECT_EQ(count(folder.file(), kSummaryDigits), row.summary) << row.name;
         }
     }
 }
@@ -143,13 +166,18 @@ TEST(Logbook, ALateOnsetUpdatesTheRunAndTwoGamesAtOnceKeepTheirOwn) {
               2100);
     // Either game may take session 1: the first's run 50 has 200 ms, the second's now 283.
     EXPECT_EQ(count(folder.file(), "SELECT sum(rt) FROM run WHERE run = 50"), 200 + 283);
+    // Each session's figures follow its runs, the late onset too.
+    EXPECT_EQ(count(folder.file(), "SELECT sum(total) FROM session_tree WHERE tree = 2"),
+              50 * 200 + 49 * 300 + 283);
 }
 
 TEST(ExportCsv, WritesAHeaderAndOneQuotedRowARunWithCrlf) {
     const Folder folder;
     {
         Logbook logbook(openLogbook(folder.file(), kNoon), "1.00", kNoon);
-        logbook.record(run(1, 213, "Pro, \"fast\""));
+        RaceRecord delayed = run(1, 213, "Pro, \"fast\"");
+        delayed.startDelayMs = 1734;
+        logbook.record(delayed);
         RaceRecord staging = run(2, 0);
         staging.green = {}, staging.rt.reset(), staging.playerRed = true;
         logbook.record(staging);
@@ -159,11 +187,22 @@ TEST(ExportCsv, WritesAHeaderAndOneQuotedRowARunWithCrlf) {
     exportCsv(db, out);
     EXPECT_EQ(out.str(),
               "session,run,started,at,utc_offset,tree,level,rollout,rt_ms,onset,player,computer,"
-              "result,version\r\n"
+              "result,version,start_delay\r\n"
               "1,1,2026-12-08T12:00:00.000Z,2026-12-08T12:01:00.000Z,+01:00,Standard,"
-              "\"Pro, \"\"fast\"\"\",0.465,213,,0.505,0.500,win,1.00\r\n"
+              "\"Pro, \"\"fast\"\"\",0.465,213,,0.505,0.500,win,1.00,1734\r\n"
               "1,2,2026-12-08T12:00:00.000Z,2026-12-08T12:02:00.000Z,+01:00,Standard,Normal,"
-              "0.465,,,0.505,0.500,red light,1.00\r\n");
+              "0.465,,,0.505,0.500,red light,1.00,\r\n");
+    // A file an older game left is exported as it is, without start delays.
+    const std::string older = folder.file() + ".v1";
+    Database(older, Database::Mode::ReadWrite).exec(kVersion1Runs.c_str());
+    Database v1(older, Database::Mode::ReadOnly);
+    readAsNewest(v1);
+    std::ostringstream rows;
+    exportCsv(v1, rows);
+    EXPECT_TRUE(rows.str().ends_with(
+        "\r\n1,3,1970-01-01T00:00:00.000Z,1970-01-01T00:00:00.000Z,+00:00,Standard,Normal,0.465,"
+        ",,,,,1.00,\r\n"))
+        << rows.str();
 }
 
 TEST(UtcOffset, ComesFromTheFieldsAcrossDaysAndYears) {

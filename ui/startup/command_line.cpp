@@ -11,6 +11,7 @@
 
 #include "logbook/csv_export.h"
 #include "logbook/logbook_path.h"
+#include "logbook/older_file.h"
 
 namespace korvane::ui {
 
@@ -31,6 +32,7 @@ namespace {
 [[noreturn]] void exportLogbook(const std::string& path, const std::string& file) {
     try {
         logbook::Database db(path, logbook::Database::Mode::ReadOnly);
+        logbook::readAsNewest(db);
         std::ofstream stream;
         if (file != "-") {
             stream.open(file, std::ios::binary);

@@ -1,18 +1,26 @@
 #include "ui/time_slip/history_view.h"
 
+#include <QFileDialog>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <filesystem>
 #include <memory>
+#include <sstream>
 #include <utility>
 
+#include "logbook/csv_export.h"
 #include "logbook/database.h"
 #include "logbook/history.h"
+#include "logbook/older_file.h"
 #include "session/slip_text.h"
 #include "ui/time_slip/history_table_model.h"
 #include "ui/time_slip/history_trend_plot.h"
+#include "ui/time_slip/runs_file.h"
 
 namespace korvane::ui {
 
@@ -62,6 +70,7 @@ HistoryView::Reading readLogbook(const std::string& path,
         if (!std::filesystem::exists(path)) return reading;
         logbook::Database db(path, logbook::Database::Mode::ReadOnly);
         if (schemaVersion(db) == 0) return reading;
+        logbook::readAsNewest(db);
         reading.history = kept ? logbook::updateHistory(db, *kept) : logbook::readHistory(db);
         if (!reading.history.sessions.empty()) reading.outcome = Outcome::Read;
     } catch (const std::exception& error) {  // none may leave the thread, or the game ends
@@ -157,6 +166,7 @@ void HistoryView::showHistory(const logbook::History& history) {
     fitColumns();
     message_->hide();
     bests_->show();
+    export_->show();
     table_->show();
     plot_->show();
 }
@@ -183,11 +193,40 @@ void HistoryView::build() {
     table_->setModel(model_);
     table_->verticalHeader()->hide();
     table_->setAccessibleName(tr("Sessions, newest first"));
+    export_ = new QPushButton(tr("Export..."), this);
+    export_->setObjectName(QStringLiteral("exportLogbook"));
+    export_->setAccessibleName(tr("Export every kept run as CSV"));
+    export_->setToolTip(tr("Write every run in the logbook to a CSV file"));
+    connect(export_, &QPushButton::clicked, this, &HistoryView::exportRuns);
     plot_ = new HistoryTrendPlot(this);
+    auto* top = new QHBoxLayout;
+    top->addWidget(bests_, 1);
+    top->addWidget(export_);
     auto* layout = static_cast<QVBoxLayout*>(this->layout());
-    layout->insertWidget(1, bests_);
+    layout->insertLayout(1, top);
     layout->insertWidget(2, table_, 1);
     layout->insertWidget(3, plot_);
+}
+
+// Read whole on the event loop: the player asked for it and waits for the file anyway.
+void HistoryView::exportRuns() {
+    const QString file = QFileDialog::getSaveFileName(
+        this, tr("Export the logbook"), QStringLiteral("logbook.csv"), tr("CSV files (*.csv)"));
+    if (file.isEmpty()) return;
+    std::ostringstream csv;
+    try {
+        logbook::Database db(path_, logbook::Database::Mode::ReadOnly);
+        logbook::readAsNewest(db);
+        logbook::exportCsv(db, csv);
+    } catch (const std::exception& error) {
+        QMessageBox::warning(this, tr("Export the logbook"),
+                             tr("The logbook %1 could not be read: %2")
+                                 .arg(QString::fromStdString(path_), error.what()));
+        return;
+    }
+    if (const auto error = saveRuns(file, QByteArray::fromStdString(csv.str()))) {
+        QMessageBox::warning(this, tr("Export the logbook"), *error);
+    }
 }
 
 void HistoryView::say(const QString& message) {
@@ -195,6 +234,7 @@ void HistoryView::say(const QString& message) {
     message_->show();
     if (table_) {
         bests_->hide();
+        export_->hide();
         table_->hide();
         plot_->hide();
     }

@@ -5,6 +5,7 @@
 #include <string>
 
 class QLabel;
+class QPushButton;
 class QTableView;
 
 #include <thread>
@@ -46,6 +47,8 @@ class HistoryView : public QWidget {
     void build();
     // Each column as wide as its header and the newest rows need.
     void fitColumns();
+    // Every kept run as CSV to a file the player picks.
+    void exportRuns();
     void say(const QString& message);
 
     std::string path_;
@@ -56,6 +59,7 @@ class HistoryView : public QWidget {
     bool again_ = false;  // asked to read again while reading
     QLabel* message_;
     QLabel* bests_ = nullptr;
+    QPushButton* export_ = nullptr;
     QTableView* table_ = nullptr;
     HistoryTableModel* model_ = nullptr;
     HistoryTrendPlot* plot_ = nullptr;

@@ -43,6 +43,27 @@ Logbook::Logbook(Opened opened, std::string version, Clock::time_point started)
     }
 }
 
+Logbook::Logbook(std::string path, std::string version, Clock::time_point started)
+    : path_(std::move(path)),
+      version_(std::move(version)),
+      started_(started),
+      state_(LogbookState::Writing),
+      thread_(&Logbook::openAndServe, this) {}
+
+void Logbook::openAndServe() {
+    Opened opened = openLogbook(path_, Clock::now());
+    if (!opened.line.empty()) {
+        const std::lock_guard lock(mutex_);
+        line_ = opened.line;
+        tell(line_);
+        if (opened.state != LogbookState::Writing) queue_.clear();
+        state_ = opened.state;
+        if (report_) report_();
+    }
+    state_ = opened.state;
+    if (opened.state == LogbookState::Writing && opened.database) serve(std::move(opened.database));
+}
+
 Logbook::~Logbook() {
     {
         const std::lock_guard lock(mutex_);

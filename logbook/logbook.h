@@ -22,6 +22,9 @@ class Logbook {
 
     // The session began at STARTED, in the game of VERSION; Opened's line, if any, goes to stderr.
     Logbook(Opened opened, std::string version, Clock::time_point started = Clock::now());
+    // Opens the logbook at PATH on the writer's thread, so a long file or its upgrade never
+    // holds up the start; runs recorded meanwhile wait, and the line comes when it is known.
+    Logbook(std::string path, std::string version, Clock::time_point started = Clock::now());
     // Writes what is queued, ends the session and closes the file.
     ~Logbook();
     Logbook(const Logbook&) = delete;
@@ -40,6 +43,7 @@ class Logbook {
     void setLineReport(std::function<void()> report);
 
   private:
+    void openAndServe();
     void serve(std::unique_ptr<Database> database);
     void turnOff(const std::string& reason);
 

@@ -2,6 +2,7 @@
 #include <QIcon>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <random>
 
 #include "app/lifecycle.h"
@@ -55,10 +56,10 @@ int main(int argc, char* argv[]) {
     nameTheApplication();
     // The command line is answered before a display is opened, so it works on a console.
     const korvane::ui::LogbookChoice kept = korvane::ui::answerCommandLine(argc, argv);
-    korvane::logbook::Logbook logbook(
-        kept.keep ? korvane::logbook::openLogbook(kept.path, std::chrono::system_clock::now())
-                  : korvane::logbook::Opened{},
-        KORVANE_VERSION);
+    auto logbook = kept.keep
+                       ? std::make_unique<korvane::logbook::Logbook>(kept.path, KORVANE_VERSION)
+                       : std::make_unique<korvane::logbook::Logbook>(korvane::logbook::Opened{},
+                                                                     KORVANE_VERSION);
     const korvane::ui::DisplayGuard display;
     QApplication app(argc, argv);
     display.displayOpened();
@@ -76,7 +77,7 @@ int main(int argc, char* argv[]) {
     timers.setErrorReport(report);
 
     korvane::ui::QtWindowSystem windows(timers, report);
-    windows.setLogbook(&logbook);
+    windows.setLogbook(logbook.get());
     korvane::ui::ControllerRoute route(windows);
     windows.setControllerRoute(&route);
     const korvane::input::ControllerReader controllers(route.sink(), route.devicesSink());

@@ -13,8 +13,10 @@ printf '%s\n' '[startDelay]' 'on=true' 'fromMs=500' 'toMs=1000' '[raceKey]' 'key
 
 # Holds F until the green shows, then lets go; prints the press -> green time in ms.
 race_on_key() {
-    xdotool windowfocus --sync "$window" keydown f
+    xdotool windowfocus --sync "$window"
+    # Timed before the key goes down: a loaded machine's slow xdotool never shortens the figure.
     pressed=$(now_ms)
+    xdotool keydown f
     local green_at
     green_at=$(wait_for_lamp Shape4 "$lit_green" 9000)
     xdotool keyup f
@@ -39,7 +41,8 @@ done
 low=99999 high=0
 for g in "${greens[@]}"; do
     [[ "$g" != none ]] || die "the green never lit on a race held on the key"
-    ((g >= 4895 && g <= 5900)) || fail "a green $g ms after the press is off 4.9 to 5.4 s"
+    # A capture is timed at its middle, so a green may be seen a few tens of ms early.
+    ((g >= 4850 && g <= 5900)) || fail "a green $g ms after the press is off 4.9 to 5.4 s"
     ((g < low)) && low=$g
     ((g > high)) && high=$g
 done
@@ -71,7 +74,7 @@ stop_game
 start_after_splash "$1"
 green=$(race_on_key)
 echo "after a restart with the delay off: green $green ms after the key went down"
-[[ "$green" != none ]] && ((green >= 4395 && green < 4895)) ||
+[[ "$green" != none ]] && ((green >= 4300 && green < 4850)) ||
     fail "after a restart the green came $green ms after the press, not the tree's own 4.4 s"
 stop_game
 finish

@@ -39,11 +39,11 @@ int count(const Statement& row, int column) {
 void addCleanFigures(SessionTree& tree, double total, double squares, double near) {
     if (tree.clean == 0) return;
     const double n = tree.clean;
-    tree.mean = total / n;
+    tree.figures.mean = total / n;
     if (tree.clean > 1) {
-        tree.deviation = std::sqrt(std::max(0.0, (squares - total * total / n) / (n - 1)));
+        tree.figures.deviation = std::sqrt(std::max(0.0, (squares - total * total / n) / (n - 1)));
     }
-    tree.consistency = near / n;
+    tree.figures.consistency = near / n;
 }
 
 SessionTree sessionTree(const Statement& row) {
@@ -52,12 +52,12 @@ SessionTree sessionTree(const Statement& row) {
     t.started = row.integer(1);
     t.utcOffset = count(row, 2);
     t.tree = row.integer(3) == 1 ? Tree::Pro : Tree::Standard;
-    t.runs = count(row, 4);
     t.clean = count(row, 5);
-    t.early = count(row, 6);
-    t.staging = count(row, 7);
-    t.best = optionalReal(row, 8);
-    t.median = optionalReal(row, 9);
+    t.figures.runs = count(row, 4);
+    t.figures.early = count(row, 6);
+    t.figures.staging = count(row, 7);
+    t.figures.best = optionalReal(row, 8);
+    t.figures.median = optionalReal(row, 9);
     addCleanFigures(t, row.real(10), row.real(11), row.real(12));
     return t;
 }
@@ -132,10 +132,12 @@ std::vector<PersonalBest> personalBests(Database& db, const std::vector<SessionT
     for (Tree tree : {Tree::Standard, Tree::Pro}) {
         const SessionTree* best = nullptr;
         for (const SessionTree& s : sessions) {
-            if (s.tree == tree && s.best && (!best || *s.best <= *best->best)) best = &s;
+            if (s.tree == tree && s.figures.best &&
+                (!best || *s.figures.best <= *best->figures.best))
+                best = &s;
         }
         if (!best) continue;
-        const auto rt = std::llround(*best->best);
+        const auto rt = std::llround(*best->figures.best);
         run.reset();
         run.bind(1, best->session).bind(2, static_cast<long long>(tree == Tree::Pro)).bind(3, rt);
         if (run.step()) bests.push_back({tree, rt, run.integer(0), count(run, 1)});

@@ -6,25 +6,18 @@
 
 #include "logbook/database.h"
 #include "session/race_record.h"
+#include "session/session_figures.h"
 
 namespace korvane::logbook {
 
-// One tree played in one session, with the figures of session/session_figures.h's treeFigures
-// in whole milliseconds and shares from 0 to 1.
+// One tree played in one session, with the figures treeFigures gives its runs.
 struct SessionTree {
     long long session = 0;
     long long started = 0;  // UTC milliseconds since 1970
     int utcOffset = 0;      // minutes
     Tree tree = Tree::Standard;
-    int runs = 0;
     int clean = 0;
-    int early = 0;
-    int staging = 0;
-    std::optional<double> best;
-    std::optional<double> median;
-    std::optional<double> mean;
-    std::optional<double> deviation;
-    std::optional<double> consistency;
+    TreeFigures figures;
 
     bool operator==(const SessionTree&) const = default;
 };

@@ -27,6 +27,8 @@ struct TreeFigures {
     std::optional<double> mean;
     std::optional<double> deviation;
     std::optional<double> consistency;
+
+    bool operator==(const TreeFigures&) const = default;
 };
 
 // The figures of the runs on TREE, or on both trees without one. A run whose R/T, rounded to the

@@ -39,20 +39,21 @@ QString cell(const logbook::SessionTree& s, int column) {
         case 1:
             return QString::fromStdString(treeName(s.tree));
         case 2:
-            return QString::number(s.runs);
+            return QString::number(s.figures.runs);
         case 3:
             return QString::number(s.clean);
         case 4:
-            return QString::number(s.early);
+            return QString::number(s.figures.early);
         case 5:
-            return seconds(s.best);
+            return seconds(s.figures.best);
         case 6:
-            return seconds(s.median);
+            return seconds(s.figures.median);
         case 7:
-            return seconds(s.deviation);
+            return seconds(s.figures.deviation);
         default:
-            return s.consistency
-                       ? QString::number(std::lround(*s.consistency * 100)) + QLatin1Char('%')
+            return s.figures.consistency
+                       ? QString::number(std::lround(*s.figures.consistency * 100)) +
+                             QLatin1Char('%')
                        : kNone;
     }
 }
@@ -78,8 +79,8 @@ int HistoryTableModel::columnCount(const QModelIndex& parent) const {
 QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
     const logbook::SessionTree& s = sessions_[static_cast<std::size_t>(index.row())];
     if (role == Qt::DisplayRole) return cell(s, index.column());
-    if (role == Qt::ToolTipRole && s.staging > 0 && index.column() == 2) {
-        return tr("%n left during staging", nullptr, s.staging);
+    if (role == Qt::ToolTipRole && s.figures.staging > 0 && index.column() == 2) {
+        return tr("%n left during staging", nullptr, s.figures.staging);
     }
     if (role == Qt::TextAlignmentRole) {
         return QVariant((index.column() < 2 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);

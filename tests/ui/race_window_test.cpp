@@ -320,18 +320,13 @@ TEST_F(RaceWindowFonts, ACaptionTooWideForTheStandInFaceIsNarrowedToFitAtTheSame
     EXPECT_EQ(QFontInfo(button->font()).pixelSize(), 16);
 }
 
-// A caption met before is fitted again once the button's font or room has changed.
 TEST_F(RaceWindowFonts, ACaptionMetBeforeIsFittedAgainToANewFontOrRoom) {
-    auto* button = static_cast<ui::ColouredButton*>(widget(main.raceButton));
-    const QString caption = "Launch (Up)";
-    const QFont small = button->font(), big(small.family(), 24);
-    const int wide = button->width(), narrow = wide / 2;
-    for (const auto& [font, width] : {std::pair{small, wide}, {big, wide}, {small, narrow}}) {
-        button->setFont(font);
-        button->resize(width, button->height());
-        button->setCaption(" Stage (Down)");
-        button->setCaption(caption);
-        EXPECT_EQ(button->font(), ui::fitToWidth(font, caption, width - 6));
+    ui::ColouredButton button;
+    for (const auto& [font, w] : {std::pair{QFont(), 100}, {QFont("", 24), 100}, {QFont(), 50}}) {
+        button.setFont(font);
+        button.resize(w, 30);
+        for (const char* caption : {" Stage (Down)", "Launch (Up)"}) button.setCaption(caption);
+        EXPECT_EQ(button.font(), ui::fitToWidth(font, "Launch (Up)", w - 6));
     }
 }
 

@@ -129,7 +129,7 @@ int main(int argc, char* argv[]) {
     std::printf("%s, %s Tree, %d races on the %s%s%s\n", game.c_str(), pro ? "Pro" : "Standard",
                 races, input.c_str(), slip ? ", time slip open" : "",
                 logbook ? "" : ", no logbook");
-    printPercentiles("press -> race button yellow on screen", f.press, "p50 <= 2, p99 <= 5");
+    printPercentiles("press -> race button yellow on screen", f.press, "p50 <= 1.5, p99 <= 4");
     printPercentiles("release -> red lamp on screen", f.release, "p50 <= 2, p99 <= 5");
     const std::string lamps = "p50 <= 2, p99 <= 5, never early (min >= 0)";
     if (pro) {

@@ -320,6 +320,16 @@ TEST_F(RaceWindowFonts, ACaptionTooWideForTheStandInFaceIsNarrowedToFitAtTheSame
     EXPECT_EQ(QFontInfo(button->font()).pixelSize(), 16);
 }
 
+TEST_F(RaceWindowFonts, ACaptionMetBeforeIsFittedAgainToANewFontOrRoom) {
+    ui::ColouredButton button;
+    for (const auto& [font, w] : {std::pair{QFont(), 100}, {QFont("", 24), 100}, {QFont(), 50}}) {
+        button.setFont(font);
+        button.resize(w, 30);
+        for (const char* caption : {" Stage (Down)", "Launch (Up)"}) button.setCaption(caption);
+        EXPECT_EQ(button.font(), ui::fitToWidth(font, "Launch (Up)", w - 6));
+    }
+}
+
 TEST_F(RaceWindowFonts, TheBoardsWordsShowWholeNarrowedAtTheirOwnHeight) {
     main.computer.winnerFlag.visible = true;
     main.player.winnerFlag.visible = true;

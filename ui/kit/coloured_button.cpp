@@ -23,9 +23,24 @@ void ColouredButton::setFace(const QColor& colour) {
 
 void ColouredButton::setCaption(const QString& caption) {
     if (caption == text()) return;
-    constexpr int kBevels = 2 * 2 + 2;  // both borders and a pixel of air each side
-    setFont(fitToWidth(font(), caption, width() - kBevels));
+    setFont(fittedFont(caption));
     setText(caption);
+}
+
+// The race button swaps two captions on every press; measuring one again costs more than
+// painting the button, so each caption's fitted font is kept for as long as the room is the same.
+QFont ColouredButton::fittedFont(const QString& caption) {
+    constexpr int kBevels = 2 * 2 + 2;  // both borders and a pixel of air each side
+    constexpr std::size_t kKept = 8;
+    QFont base = font();
+    base.setStretch(QFont::Unstretched);
+    const int room = width() - kBevels;
+    for (const Fitted& kept : fitted_) {
+        if (kept.caption == caption && kept.room == room && kept.base == base) return kept.font;
+    }
+    if (fitted_.size() == kKept) fitted_.clear();
+    fitted_.push_back({caption, room, base, fitToWidth(base, caption, room)});
+    return fitted_.back().font;
 }
 
 }  // namespace korvane::ui

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QPushButton>
+#include <vector>
 
 namespace korvane::ui {
 
@@ -17,7 +19,17 @@ class ColouredButton : public QPushButton {
     QColor face() const { return face_; }
 
   private:
+    struct Fitted {
+        QString caption;
+        int room;
+        QFont base;
+        QFont font;
+    };
+
+    QFont fittedFont(const QString& caption);
+
     QColor face_;
+    std::vector<Fitted> fitted_;
 };
 
 }  // namespace korvane::ui

@@ -97,8 +97,9 @@ RaceButton* RaceWindow::makeRaceButton(QWidget* parent) {
     return button;
 }
 
+// The press is seen in the race button itself, so it is shown before the rest of the window.
 void RaceWindow::raceButtonDown() {
-    runHandler([this] { main_.stagePressed(); });
+    runHandler([this] { main_.stagePressed(); }, &main_.raceButton);
 }
 
 void RaceWindow::raceButtonUp(Moment at) {
@@ -154,9 +155,10 @@ void RaceWindow::setTabOrder() {
     }
 }
 
-void RaceWindow::runHandler(const std::function<void()>& handler) {
+void RaceWindow::runHandler(const std::function<void()>& handler, const Control* shownFirst) {
     emit inputArriving();
     runGuarded(handler, report_);
+    if (shownFirst) refresh(*shownFirst);
     mirror();
 }
 

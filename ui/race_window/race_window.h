@@ -69,7 +69,8 @@ class RaceWindow : public QWidget, public Surface {
     FrameWidget* makeFrame(Control& control, QWidget* parent);
     void stackWidgets(const std::vector<Control*>& controls);
     void setTabOrder();
-    void runHandler(const std::function<void()>& handler);
+    // Runs an input's handler and shows what it changed; the control given is painted at once.
+    void runHandler(const std::function<void()>& handler, const Control* shownFirst = nullptr);
     QWidget* surfaceFor(const Control& painted);
 
     Main& main_;

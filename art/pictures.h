@@ -12,6 +12,8 @@ inline constexpr const char* kSplash = ":/art/splash.svg";
 inline constexpr const char* kTitle = ":/art/title.svg";
 inline constexpr const char* kTrafficLight = ":/art/traffic_light.svg";
 inline constexpr const char* kTrafficLight16 = ":/art/traffic_light_16.svg";
+// The splash rendered at the build at a device pixel ratio of 1.
+inline constexpr const char* kSplashRendered = ":/rendered/splash.png";
 
 // Every picture path, for checks that each one loads.
 std::vector<const char*> allPictures();

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "art/pictures.h"
+#include "art/preview/picture_image.h"
 #include "ui/kit/picture_book.h"
 
 #include "qt_app.h"
@@ -92,6 +93,17 @@ TEST(PictureBook, DrawsAsSharpAsTheSourceAtEachRatioItMeets) {
         }
         EXPECT_LE(largestDifference(fromBook, fromSource), 2);
     }
+}
+
+// The splash the build rendered is what rendering its SVG gives now, pixel for pixel: a stale
+// or lossy image would show on screen.
+TEST(PictureBook, TheSplashRenderedAtTheBuildIsItsSvgRenderedExactly) {
+    QtAppFirst app;
+    QSvgRenderer source{QString::fromLatin1(art::kSplash)};
+    const QImage built(QString::fromLatin1(art::kSplashRendered));
+    ASSERT_FALSE(built.isNull());
+    EXPECT_EQ(built.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              art::renderPicture(source, 1.0));
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 #include "picture_book.h"
 
-#include <QImage>
 #include <QPaintDevice>
 
 #include "art/pictures.h"
 #include "art/preview/picture_image.h"
+#include "ui/kit/rendered_picture.h"
 
 namespace korvane::ui {
 
@@ -27,19 +27,12 @@ const char* pathOf(Picture picture) {
     }
 }
 
-// The picture as the build rendered it, at the one ratio it renders at; null otherwise.
-QPixmap renderedAtTheBuild(Picture picture, qreal ratio) {
-    if (picture != Picture::Splash || ratio != 1.0) return {};
-    // Not QPixmap::load, which keeps a copy in the pixmap cache.
-    return QPixmap::fromImage(QImage(QString::fromLatin1(art::kSplashRendered)));
-}
-
 }  // namespace
 
 const QPixmap* PictureBook::imageFor(Picture picture, qreal ratio) const {
     Rendered& entry = rendered_[picture];
     if (!entry.image.isNull() && entry.image.devicePixelRatio() == ratio) return &entry.image;
-    entry.image = renderedAtTheBuild(picture, ratio);
+    entry.image = QPixmap::fromImage(renderedAtTheBuild(picture, ratio));
     if (!entry.image.isNull()) return &entry.image;
     if (!entry.source) {
         const char* path = pathOf(picture);

@@ -12,6 +12,11 @@ inline constexpr const char* kSplash = ":/art/splash.svg";
 inline constexpr const char* kTitle = ":/art/title.svg";
 inline constexpr const char* kTrafficLight = ":/art/traffic_light.svg";
 inline constexpr const char* kTrafficLight16 = ":/art/traffic_light_16.svg";
+// The splash rendered at the build at a device pixel ratio of 1: its premultiplied ARGB32
+// pixels, row after row, stored uncompressed so that showing it decodes nothing.
+inline constexpr const char* kSplashRendered = ":/rendered/splash.argb32";
+inline constexpr int kSplashWidth = 455;
+inline constexpr int kSplashHeight = 232;
 
 // Every picture path, for checks that each one loads.
 std::vector<const char*> allPictures();

@@ -10,7 +10,9 @@
 #include <cmath>
 
 #include "art/pictures.h"
+#include "art/preview/picture_image.h"
 #include "ui/kit/picture_book.h"
+#include "ui/kit/rendered_picture.h"
 
 #include "qt_app.h"
 
@@ -92,6 +94,16 @@ TEST(PictureBook, DrawsAsSharpAsTheSourceAtEachRatioItMeets) {
         }
         EXPECT_LE(largestDifference(fromBook, fromSource), 2);
     }
+}
+
+// The splash the build rendered is what rendering its SVG gives now, pixel for pixel: a stale
+// or lossy image would show on screen.
+TEST(PictureBook, TheSplashRenderedAtTheBuildIsItsSvgRenderedExactly) {
+    QtAppFirst app;
+    QSvgRenderer source{QString::fromLatin1(art::kSplash)};
+    const QImage built = ui::renderedAtTheBuild(Picture::Splash, 1.0);
+    ASSERT_FALSE(built.isNull());
+    EXPECT_EQ(built, art::renderPicture(source, 1.0));
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 #include "picture_book.h"
 
 #include <QPaintDevice>
-#include <cmath>
 
 #include "art/pictures.h"
+#include "art/preview/picture_image.h"
+#include "ui/kit/rendered_picture.h"
 
 namespace korvane::ui {
 
@@ -26,31 +27,20 @@ const char* pathOf(Picture picture) {
     }
 }
 
-// Shapes that run past the picture's edge end at the image's edge.
-QPixmap render(QSvgRenderer& source, qreal ratio) {
-    const QSize size = source.defaultSize();
-    QPixmap image(static_cast<int>(std::ceil(size.width() * ratio)),
-                  static_cast<int>(std::ceil(size.height() * ratio)));
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    source.render(&painter, QRectF(QPointF(0, 0), size));
-    return image;
-}
-
 }  // namespace
 
 const QPixmap* PictureBook::imageFor(Picture picture, qreal ratio) const {
     Rendered& entry = rendered_[picture];
+    if (!entry.image.isNull() && entry.image.devicePixelRatio() == ratio) return &entry.image;
+    entry.image = QPixmap::fromImage(renderedAtTheBuild(picture, ratio));
+    if (!entry.image.isNull()) return &entry.image;
     if (!entry.source) {
         const char* path = pathOf(picture);
         if (!path) return nullptr;
         entry.source = std::make_unique<QSvgRenderer>(QString::fromLatin1(path));
     }
     if (!entry.source->isValid()) return nullptr;
-    if (entry.image.isNull() || entry.image.devicePixelRatio() != ratio) {
-        entry.image = render(*entry.source, ratio);
-    }
+    entry.image = QPixmap::fromImage(art::renderPicture(*entry.source, ratio));
     return &entry.image;
 }
 

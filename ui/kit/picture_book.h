@@ -12,7 +12,8 @@
 namespace korvane::ui {
 
 // The game's pictures from the compiled-in resources. Each is parsed when first drawn and
-// rendered once for each device pixel ratio it meets; drawing blits that image.
+// rendered once for each device pixel ratio it meets; drawing blits that image. The splash
+// comes rendered by the build for a ratio of 1.
 class PictureBook {
   public:
     // Draws the picture at its natural size with its top-left corner at the given point.

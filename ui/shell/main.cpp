@@ -4,9 +4,11 @@
 #include <cstdio>
 #include <memory>
 #include <random>
+#include <string>
 
 #include "app/lifecycle.h"
 #include "art/pictures.h"
+#include "common/message_boxes.h"
 #include "logbook/logbook.h"
 #include "sound/mod_play_wave.h"
 #include "sound/sdl_wave_output.h"
@@ -40,6 +42,20 @@ QIcon trafficLightIcon() {
     return icon;
 }
 
+// For a message shown before the splash: the window icon, otherwise set once the splash is on
+// screen, is set first so that the box carries it.
+class IconFirst : public korvane::MessageBoxes {
+  public:
+    explicit IconFirst(korvane::MessageBoxes& boxes) : boxes_(boxes) {}
+    void show(const std::string& text) override {
+        QApplication::setWindowIcon(trafficLightIcon());
+        boxes_.show(text);
+    }
+
+  private:
+    korvane::MessageBoxes& boxes_;
+};
+
 // The sound folder, said once on stderr when it is missing: the game then plays silently.
 std::string checkedSoundFolder() {
     const std::string folder = korvane::soundFolder();
@@ -63,13 +79,13 @@ int main(int argc, char* argv[]) {
     const korvane::ui::DisplayGuard display;
     QApplication app(argc, argv);
     display.displayOpened();
-    QApplication::setWindowIcon(trafficLightIcon());
 
     korvane::RandomSource random;
     // Seeded per run of the game, apart from the race's own random source.
     korvane::StartDelay startDelay(std::random_device{}());
     korvane::ui::QtMessageBoxes messages;
-    if (!korvane::ui::colourDepthUsable(messages)) return 1;
+    IconFirst beforeTheSplash(messages);
+    if (!korvane::ui::colourDepthUsable(beforeTheSplash)) return 1;
     korvane::SdlWaveOutput output;
     korvane::modPlayWave sound(output, messages);
     korvane::ui::QtTimerService timers;
@@ -80,11 +96,13 @@ int main(int argc, char* argv[]) {
     windows.setLogbook(logbook.get());
     korvane::ui::ControllerRoute route(windows);
     windows.setControllerRoute(&route);
-    const korvane::input::ControllerReader controllers(route.sink(), route.devicesSink());
     korvane::Lifecycle life({random, sound, messages, checkedSoundFolder(), &startDelay}, windows,
                             timers);
     QObject::connect(&windows, &korvane::ui::QtWindowSystem::quitClicked,
                      [&life] { life.quitClicked(); });
     life.start();
+    // What the splash's first frame does not need starts once it is on screen.
+    QApplication::setWindowIcon(trafficLightIcon());
+    const korvane::input::ControllerReader controllers(route.sink(), route.devicesSink());
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "picture_book.h"
 
 #include <QPaintDevice>
+#include <QSvgRenderer>
 #include <cmath>
 
 #include "art/pictures.h"
@@ -38,20 +39,24 @@ QPixmap render(QSvgRenderer& source, qreal ratio) {
     return image;
 }
 
+// Parsed here and dropped on return; a null image when there is no such picture.
+QPixmap renderFresh(const char* path, qreal ratio) {
+    if (!path) return {};
+    QSvgRenderer source(QString::fromLatin1(path));
+    return source.isValid() ? render(source, ratio) : QPixmap();
+}
+
 }  // namespace
 
+// Only the image is kept: the parsed shapes take more memory than the image does.
 const QPixmap* PictureBook::imageFor(Picture picture, qreal ratio) const {
     Rendered& entry = rendered_[picture];
-    if (!entry.source) {
-        const char* path = pathOf(picture);
-        if (!path) return nullptr;
-        entry.source = std::make_unique<QSvgRenderer>(QString::fromLatin1(path));
-    }
-    if (!entry.source->isValid()) return nullptr;
+    if (entry.missing) return nullptr;
     if (entry.image.isNull() || entry.image.devicePixelRatio() != ratio) {
-        entry.image = render(*entry.source, ratio);
+        entry.image = renderFresh(pathOf(picture), ratio);
+        entry.missing = entry.image.isNull();
     }
-    return &entry.image;
+    return entry.missing ? nullptr : &entry.image;
 }
 
 void PictureBook::draw(QPainter& painter, Picture picture, QPoint topLeft) const {

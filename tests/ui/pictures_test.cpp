@@ -150,6 +150,22 @@ TEST_F(Pictures, TheWindowBackgroundsAreOpaqueEverywhere) {
     EXPECT_TRUE(allOpaque(render(kSplash)));
 }
 
+// The windows show these at 1x in place of the SVG: a stale or lossy image would change them.
+TEST_F(Pictures, TheBackgroundsRenderedAtTheBuildMatchTheirSvgPixelForPixel) {
+    for (const char* path : {kBackground, kSplash}) {
+        SCOPED_TRACE(path);
+        QSvgRenderer renderer{QString(path)};
+        QImage drawn(renderer.defaultSize(), QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        renderer.render(&painter, QRectF(QPointF(0, 0), renderer.defaultSize()));
+        painter.end();
+        const QImage built(QString::fromStdString(renderedPath(path)));
+        EXPECT_EQ(built.convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn);
+    }
+    EXPECT_TRUE(renderedPath(kSkull).empty());
+}
+
 TEST_F(Pictures, TheOverheadBoardIsDarkExactlyWhereTheTimeDisplaysSit) {
     expectDarkExactly(render(kBackground), QRect(QPoint(72, 14), QPoint(353, 91)), 5);
 }

@@ -1,8 +1,10 @@
 #include "picture_book.h"
 
+#include <QImage>
 #include <QPaintDevice>
 #include <QSvgRenderer>
 #include <cmath>
+#include <string>
 
 #include "art/pictures.h"
 
@@ -39,9 +41,17 @@ QPixmap render(QSvgRenderer& source, qreal ratio) {
     return image;
 }
 
-// Parsed here and dropped on return; a null image when there is no such picture.
-QPixmap renderFresh(const char* path, qreal ratio) {
+// At 1x the image rendered at the build, when there is one; decoded straight into the pixmap.
+QPixmap loadRendered(const char* path, qreal ratio) {
+    const std::string rendered = art::renderedPath(path);
+    if (ratio != 1.0 || rendered.empty()) return {};
+    return QPixmap::fromImage(QImage(QString::fromStdString(rendered)));
+}
+
+// Loaded, or parsed and the parse dropped on return; a null image when there is no such picture.
+QPixmap freshImage(const char* path, qreal ratio) {
     if (!path) return {};
+    if (QPixmap image = loadRendered(path, ratio); !image.isNull()) return image;
     QSvgRenderer source(QString::fromLatin1(path));
     return source.isValid() ? render(source, ratio) : QPixmap();
 }
@@ -53,7 +63,7 @@ const QPixmap* PictureBook::imageFor(Picture picture, qreal ratio) const {
     Rendered& entry = rendered_[picture];
     if (entry.missing) return nullptr;
     if (entry.image.isNull() || entry.image.devicePixelRatio() != ratio) {
-        entry.image = renderFresh(pathOf(picture), ratio);
+        entry.image = freshImage(pathOf(picture), ratio);
         entry.missing = entry.image.isNull();
     }
     return entry.missing ? nullptr : &entry.image;

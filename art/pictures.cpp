@@ -1,5 +1,8 @@
 #include "pictures.h"
 
+#include <string_view>
+#include <utility>
+
 namespace korvane::art {
 
 std::vector<const char*> allPictures() {
@@ -7,9 +10,15 @@ std::vector<const char*> allPictures() {
 }
 
 std::string renderedPath(const char* picture) {
-    const std::string path = picture;
-    if (path == kBackground) return ":/pictures/background.png";
-    if (path == kSplash) return ":/pictures/splash.png";
+    const std::pair<const char*, const char*> rendered[] = {
+        {kBackground, ":/pictures/background.png"},
+        {kSkull, ":/pictures/skull.png"},
+        {kSplash, ":/pictures/splash.png"},
+        {kTitle, ":/pictures/title.png"},
+        {kTrafficLight, ":/pictures/traffic_light.png"}};
+    for (const auto& [svg, png] : rendered) {
+        if (std::string_view(picture) == svg) return png;
+    }
     return {};
 }
 

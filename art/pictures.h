@@ -16,8 +16,8 @@ inline constexpr const char* kTrafficLight16 = ":/art/traffic_light_16.svg";
 // Every picture path, for checks that each one loads.
 std::vector<const char*> allPictures();
 
-// The path of the picture rendered at the build at its own size (the opaque window backgrounds
-// alone), or empty.
+// The path of the picture rendered at the build at its own size (those the windows draw; not
+// the icon's), or empty.
 std::string renderedPath(const char* picture);
 
 // The icon's pixel sizes, each rendered from the SVG at build time, and the path of each.

@@ -1,5 +1,5 @@
-// Renders an opaque picture from its SVG at its own size to a PNG, at build time, the way the
-// game's windows draw it at 1x, so they show it without parsing the SVG.
+// Renders a picture from its SVG at its own size to a PNG, at build time, the way the game's
+// windows draw it at 1x, so they show it without parsing the SVG.
 // Usage: korvane_render_picture SVG OUTPUT.png
 #include <QGuiApplication>
 #include <QImage>
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QImage image = korvane::art::renderAtOwnSize(QString::fromLocal8Bit(argv[1]));
-    if (!image.isNull() && image.convertToFormat(QImage::Format_RGB32).save(argv[2])) return 0;
+    if (!image.isNull() && image.save(argv[2])) return 0;
     std::fprintf(stderr, "%s: could not render %s to %s\n", argv[0], argv[1], argv[2]);
     return 1;
 }

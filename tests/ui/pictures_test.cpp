@@ -151,8 +151,8 @@ TEST_F(Pictures, TheWindowBackgroundsAreOpaqueEverywhere) {
 }
 
 // The windows show these at 1x in place of the SVG: a stale or lossy image would change them.
-TEST_F(Pictures, TheBackgroundsRenderedAtTheBuildMatchTheirSvgPixelForPixel) {
-    for (const char* path : {kBackground, kSplash}) {
+TEST_F(Pictures, ThePicturesRenderedAtTheBuildMatchTheirSvgPixelForPixel) {
+    for (const char* path : {kBackground, kSkull, kSplash, kTitle, kTrafficLight}) {
         SCOPED_TRACE(path);
         QSvgRenderer renderer{QString(path)};
         QImage drawn(renderer.defaultSize(), QImage::Format_ARGB32_Premultiplied);
@@ -163,7 +163,7 @@ TEST_F(Pictures, TheBackgroundsRenderedAtTheBuildMatchTheirSvgPixelForPixel) {
         const QImage built(QString::fromStdString(renderedPath(path)));
         EXPECT_EQ(built.convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn);
     }
-    EXPECT_TRUE(renderedPath(kSkull).empty());
+    EXPECT_TRUE(renderedPath(kTrafficLight16).empty());
 }
 
 TEST_F(Pictures, TheOverheadBoardIsDarkExactlyWhereTheTimeDisplaysSit) {

@@ -56,6 +56,10 @@ QPixmap freshImage(const char* path, qreal ratio) {
     return source.isValid() ? render(source, ratio) : QPixmap();
 }
 
+qreal ratioOf(const QPainter& painter) {
+    return painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+}
+
 }  // namespace
 
 // Only the image is kept: the parsed shapes take more memory than the image does.
@@ -70,8 +74,13 @@ const QPixmap* PictureBook::imageFor(Picture picture, qreal ratio) const {
 }
 
 void PictureBook::draw(QPainter& painter, Picture picture, QPoint topLeft) const {
-    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    if (const QPixmap* image = imageFor(picture, ratio)) painter.drawPixmap(topLeft, *image);
+    if (const QPixmap* image = imageFor(picture, ratioOf(painter))) {
+        painter.drawPixmap(topLeft, *image);
+    }
+}
+
+void PictureBook::prepare(const QPainter& painter, Picture picture) const {
+    imageFor(picture, ratioOf(painter));
 }
 
 }  // namespace korvane::ui

@@ -15,6 +15,8 @@ class PictureBook {
   public:
     // Draws the picture at its natural size with its top-left corner at the given point.
     void draw(QPainter& painter, Picture picture, QPoint topLeft) const;
+    // Makes the picture's image for the painter's device now, so a later draw only blits it.
+    void prepare(const QPainter& painter, Picture picture) const;
 
   private:
     struct Rendered {

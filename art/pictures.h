@@ -21,6 +21,10 @@ inline constexpr int kSplashHeight = 232;
 // Every picture path, for checks that each one loads.
 std::vector<const char*> allPictures();
 
+// The path of the picture rendered at the build at its own size (those the windows draw; not
+// the icon's), or empty: the splash's pixels, or a PNG.
+std::string renderedPath(const char* picture);
+
 // The icon's pixel sizes, each rendered from the SVG at build time, and the path of each.
 inline constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
 std::string iconPath(int size);

@@ -90,7 +90,7 @@ void runningCosts(XProbe& probe, const std::string& game) {
     probe.release();
     sleepMs(3500);  // the red-light sound, then the hand-over starts the clock
     measure(running.pid(), "after a tap during the walk", 10, "paints nothing, CPU < 1%");
-    std::printf("peak RSS of the game: %.1f MB   (target <= 40 MB)\n", peakRssMb(running.pid()));
+    std::printf("peak RSS of the game: %.1f MB   (target <= 32 MB)\n", peakRssMb(running.pid()));
 }
 
 void minimalMemory(const XProbe& probe, const std::string& minimal) {

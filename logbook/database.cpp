@@ -2,11 +2,21 @@
 
 #include <sqlite3.h>
 
+#include <mutex>
+
 namespace korvane::logbook {
 
 namespace {
 
 constexpr int kBusyWaitMs = 1000;
+// A run's rows fill a few pages: the file stays in the system's cache, not each connection's.
+constexpr const char* kSmallPageCache = "PRAGMA cache_size = -128";
+
+// Pages come one at a time as a connection needs them, not twenty at its first read.
+void allocatePagesSingly() {
+    static std::once_flag once;
+    std::call_once(once, [] { sqlite3_config(SQLITE_CONFIG_PAGECACHE, nullptr, 0, 0); });
+}
 
 [[noreturn]] void fail(sqlite3* db, int code) {
     throw DatabaseError(code, db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(code));
@@ -20,6 +30,7 @@ DatabaseError::DatabaseError(int code, const std::string& message)
 Database::Database(const std::string& path, Mode mode) {
     const int flags =
         mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    allocatePagesSingly();
     const int result = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
     if (result != SQLITE_OK) {
         const DatabaseError error(result, sqlite3_errmsg(db_));
@@ -28,6 +39,8 @@ Database::Database(const std::string& path, Mode mode) {
     }
     sqlite3_extended_result_codes(db_, 1);
     sqlite3_busy_timeout(db_, kBusyWaitMs);
+    // A file that cannot be read says so at its first statement, as it did without this.
+    sqlite3_exec(db_, kSmallPageCache, nullptr, nullptr, nullptr);
 }
 
 Database::~Database() {

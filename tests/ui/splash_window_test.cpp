@@ -96,14 +96,21 @@ TEST(PictureBook, DrawsAsSharpAsTheSourceAtEachRatioItMeets) {
     }
 }
 
-// The splash the build rendered is what rendering its SVG gives now, pixel for pixel: a stale
-// or lossy image would show on screen.
-TEST(PictureBook, TheSplashRenderedAtTheBuildIsItsSvgRenderedExactly) {
+// What the build rendered is what rendering each SVG gives now, pixel for pixel: a stale or
+// lossy image would show on screen. The small icon is drawn from its SVG.
+TEST(PictureBook, ThePicturesRenderedAtTheBuildAreTheirSvgsRenderedExactly) {
     QtAppFirst app;
-    QSvgRenderer source{QString::fromLatin1(art::kSplash)};
-    const QImage built = ui::renderedAtTheBuild(Picture::Splash, 1.0);
-    ASSERT_FALSE(built.isNull());
-    EXPECT_EQ(built, art::renderPicture(source, 1.0));
+    for (const char* path :
+         {art::kBackground, art::kSkull, art::kSplash, art::kTitle, art::kTrafficLight}) {
+        SCOPED_TRACE(path);
+        QSvgRenderer source{QString::fromLatin1(path)};
+        const QImage built = ui::renderedAtTheBuild(path, 1.0);
+        ASSERT_FALSE(built.isNull());
+        EXPECT_EQ(built.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  art::renderPicture(source, 1.0));
+    }
+    EXPECT_TRUE(ui::renderedAtTheBuild(art::kTrafficLight16, 1.0).isNull());
+    EXPECT_TRUE(ui::renderedAtTheBuild(art::kSplash, 2.0).isNull());
 }
 
 }  // namespace

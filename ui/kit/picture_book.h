@@ -3,26 +3,26 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPoint>
-#include <QSvgRenderer>
 #include <map>
-#include <memory>
 
 #include "race/control.h"
 
 namespace korvane::ui {
 
-// The game's pictures from the compiled-in resources. Each is parsed when first drawn and
-// rendered once for each device pixel ratio it meets; drawing blits that image. The splash
-// comes rendered by the build for a ratio of 1.
+// The game's pictures from the compiled-in resources. At 1x each comes rendered by the build;
+// otherwise it is parsed and rendered when first drawn, once for each device pixel ratio it
+// meets, and only the image is kept; drawing blits it.
 class PictureBook {
   public:
     // Draws the picture at its natural size with its top-left corner at the given point.
     void draw(QPainter& painter, Picture picture, QPoint topLeft) const;
+    // Makes the picture's image for the painter's device now, so a later draw only blits it.
+    void prepare(const QPainter& painter, Picture picture) const;
 
   private:
     struct Rendered {
-        std::unique_ptr<QSvgRenderer> source;
-        QPixmap image;  // at the ratio it carries; empty until first drawn
+        QPixmap image;         // at the ratio it carries; empty until first drawn
+        bool missing = false;  // no such picture, or one that does not parse: never tried again
     };
     const QPixmap* imageFor(Picture picture, qreal ratio) const;
 

@@ -2,12 +2,10 @@
 
 #include <QImage>
 
-#include "race/control.h"
-
 namespace korvane::ui {
 
-// The picture as the build rendered it, when the build rendered it at this device pixel ratio;
-// a null image otherwise.
-QImage renderedAtTheBuild(Picture picture, qreal ratio);
+// The picture at PATH as the build rendered it, when the build rendered it at this device pixel
+// ratio; a null image otherwise.
+QImage renderedAtTheBuild(const char* path, qreal ratio);
 
 }  // namespace korvane::ui

@@ -30,6 +30,8 @@ GraphicsPainter::GraphicsPainter(std::vector<const Control*> all, const Control*
 
 void GraphicsPainter::paint(QPainter& painter, const QRect& area) const {
     for (const Control* c : backToFront_) {
+        // Hidden pictures too, so the skull shown at a red light is only blitted.
+        if (c->kind == ControlKind::Image) pictures_.prepare(painter, c->picture);
         if (!c->visible || !pixelBounds(*c).adjusted(-1, -1, 1, 1).intersects(area)) continue;
         painter.save();
         switch (c->kind) {

@@ -24,7 +24,6 @@ TimeSlip::TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnse
       watch_(std::make_unique<GreenFrameWatch>(race, main.player.green, *onset_,
                                                [this] { return onsetReport(); })),
       toggleAction_(std::make_unique<QAction>(QObject::tr("Time Slip"), &race)) {
-    makeWindow();
     QAction* toggleAction = toggleAction_.get();
     toggleAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     toggleAction->setShortcutContext(Qt::WindowShortcut);
@@ -41,6 +40,7 @@ TimeSlip::TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnse
             QMetaObject::invokeMethod(
                 toggleAction_.get(),
                 [this] {
+                    if (!window_) return;
                     showLogbookLine();
                     window_->logbookChanged();
                 },
@@ -85,19 +85,19 @@ GreenOnsetSource::Report TimeSlip::onsetReport() {
         moments_.greenShown(race, handedOver, at, source);
         if (!log_.greenShownLate(race, moments_)) return;
         if (logbook_) logbook_->record(log_.runs().back());
-        window_->newestRunChanged();
+        if (window_) window_->newestRunChanged();
     };
 }
 
 void TimeSlip::released(const ReleaseOutcome& outcome, Moment at) {
     if (!log_.released(outcome, at, moments_)) return;
     if (logbook_) logbook_->record(log_.runs().back());
-    window_->runAdded();
+    if (window_) window_->runAdded();
 }
 
 void TimeSlip::addWindowAction(QAction& action) {
     windowActions_.push_back(&action);
-    window_->addAction(&action);
+    if (window_) window_->addAction(&action);
 }
 
 QRect TimeSlip::treeOnScreen() const {
@@ -110,11 +110,17 @@ QRect TimeSlip::treeOnScreen() const {
     return tree.translated(race_.mapToGlobal(QPoint(0, 0)));
 }
 
+TimeSlipWindow& TimeSlip::window() {
+    if (!window_) makeWindow();
+    return *window_;
+}
+
 void TimeSlip::toggle() {
-    if (window_->isVisible()) {
+    if (window_ && window_->isVisible()) {
         window_->hide();
         return;
     }
+    if (!window_) makeWindow();
     window_->placeBeside(race_, treeOnScreen());
     window_->show();
 }

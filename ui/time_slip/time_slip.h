@@ -24,6 +24,8 @@ class TimeSlipWindow;
 // The time slip beside the race window: follows each race's green, records every judged
 // release and shows the session; Ctrl+T and the race window's context menu show or hide it, and
 // Ctrl+T or Escape in the slip hides it. Each run goes to the logbook too, when there is one.
+// The slip's window is made from the session's runs when first shown: a game that never shows it
+// holds no memory for it.
 class TimeSlip {
   public:
     TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnsetSource> onset,
@@ -36,7 +38,7 @@ class TimeSlip {
     void toggle();
     // An action of the race window's that works in the slip too.
     void addWindowAction(QAction& action);
-    TimeSlipWindow& window() { return *window_; }
+    TimeSlipWindow& window();
 
   private:
     void makeWindow();

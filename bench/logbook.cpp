@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench/figures.h"
+#include "bench/sample_run.h"
 #include "logbook/logbook.h"
 
 namespace {
@@ -18,20 +19,7 @@ using namespace korvane;
 namespace fs = std::filesystem;
 
 RaceRecord someRun(int number) {
-    RaceRecord run;
-    run.run = number;
-    run.level = "Normal";
-    run.rollOutMs = 465;
-    run.playerTime = " .505";
-    run.computerTime = ".503";
-    run.at = std::chrono::system_clock::now();
-    run.utcOffsetMinutes = 60;
-    run.green.due = Moment(std::chrono::seconds(number * 10));
-    run.green.handedOver = run.green.due;
-    run.green.onset = *run.green.due + std::chrono::milliseconds(8);
-    run.release = *run.green.onset + std::chrono::milliseconds(150 + number % 200);
-    run.rt = run.release - *run.green.onset;
-    return run;
+    return bench::sampleRun(number, std::chrono::milliseconds(150 + number % 200));
 }
 
 // Each run's record call, and the time from it until a second connection reads the run.

@@ -9,14 +9,20 @@
 
 namespace korvane::bench {
 
-std::string practiceForBench(XProbe& probe) {
+void practiceSettingsForBench(const std::string& lines) {
     char folder[] = "/tmp/korvane-bench-XXXXXX";
     if (mkdtemp(folder) == nullptr) throw std::runtime_error("no temporary folder");
     setenv("XDG_CONFIG_HOME", folder, 1);
-    const char* asked = std::getenv("KORVANE_BENCH_RACE_KEY");
-    if (asked == nullptr || std::string(asked) != "1") return "mouse";
+    if (lines.empty()) return;
     std::filesystem::create_directories(std::string(folder) + "/korvane");
-    std::ofstream(std::string(folder) + "/korvane/practice.conf") << "[raceKey]\nkey=70\nname=F\n";
+    std::ofstream(std::string(folder) + "/korvane/practice.conf") << lines;
+}
+
+std::string practiceForBench(XProbe& probe) {
+    const char* asked = std::getenv("KORVANE_BENCH_RACE_KEY");
+    const bool key = asked != nullptr && std::string(asked) == "1";
+    practiceSettingsForBench(key ? "[raceKey]\nkey=70\nname=F\n" : "");
+    if (!key) return "mouse";
     probe.useKey("F");
     return "key";
 }

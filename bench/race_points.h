@@ -17,6 +17,7 @@ Point centreOf(const Control& control);
 // Colours as X reads them, 0xRRGGBB.
 inline constexpr long kLitAmber = 0xFFFF00;
 inline constexpr long kLitRed = 0xFF0000;
+inline constexpr long kLitGreen = 0x00FF00;
 inline constexpr long kDarkGreen = 0x00C000;
 
 }  // namespace korvane::bench

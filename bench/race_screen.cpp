@@ -31,6 +31,21 @@ Window waitForRaceWindow(XProbe& probe, const MainForm& form) {
     throw std::runtime_error("the race window did not show");
 }
 
+double pressUntilGreen(XProbe& probe, Window window, const MainForm& form, double greenWithinMs) {
+    const Point button = centreOf(form.Command1);
+    const Point green = centreOf(form.Shape4);
+    const double pressed = monotonicMs();
+    probe.press(window, button.x, button.y);
+    while (probe.pixel(window, green.x, green.y) == kLitGreen) {
+        if (monotonicMs() > pressed + 3000) throw std::runtime_error("the green stayed lit");
+    }
+    while (monotonicMs() < pressed + greenWithinMs) {
+        const double polled = monotonicMs();
+        if (probe.pixel(window, green.x, green.y) == kLitGreen) return polled;
+    }
+    throw std::runtime_error("the player's green never showed");
+}
+
 void click(XProbe& probe, Window window, Point at) {
     probe.press(window, at.x, at.y);
     sleepMs(50);

@@ -17,7 +17,6 @@
 #include "bench/figures.h"
 #include "bench/game_process.h"
 #include "bench/practice_config.h"
-#include "bench/race_points.h"
 #include "bench/race_screen.h"
 #include "bench/x_probe.h"
 #include "race/main_form.h"
@@ -27,27 +26,9 @@ namespace {
 using namespace korvane;
 using namespace korvane::bench;
 
-constexpr long kLitGreen = 0x00FF00;
-
 // Milliseconds from when the green was first seen to when the release was sent.
 double raceOnce(XProbe& probe, Window window, const MainForm& form, double delayMs) {
-    const Point button = centreOf(form.Command1);
-    const Point green = centreOf(form.Shape4);
-    const double pressed = monotonicMs();
-    probe.press(window, button.x, button.y);
-    // The last race's green stays on screen until the press is shown.
-    while (probe.pixel(window, green.x, green.y) == kLitGreen) {
-        if (monotonicMs() > pressed + 3000) throw std::runtime_error("the green stayed lit");
-    }
-    double seen = 0;
-    while (monotonicMs() < pressed + 6000) {
-        const double polled = monotonicMs();
-        if (probe.pixel(window, green.x, green.y) == kLitGreen) {
-            seen = polled;
-            break;
-        }
-    }
-    if (seen == 0) throw std::runtime_error("the player's green never showed");
+    const double seen = pressUntilGreen(probe, window, form, 6000);
     sleepMs(seen + delayMs - monotonicMs());
     const double released = monotonicMs();
     probe.release();

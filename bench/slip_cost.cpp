@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bench/figures.h"
+#include "bench/sample_run.h"
 #include "common/random_source.h"
 #include "session/session_figures.h"
 #include "ui/time_slip/time_slip_window.h"
@@ -17,20 +18,10 @@ namespace {
 
 using namespace korvane;
 
+// Early starts among them: R/Ts from -.050 to .250.
 RaceRecord someRun(int number, RandomSource& random) {
-    RaceRecord run;
-    run.run = number;
-    run.level = "Normal";
-    run.rollOutMs = 465;
-    run.playerTime = " .505";
-    run.computerTime = ".503";
-    run.green.due = Moment(std::chrono::seconds(number * 10));
-    run.green.onset = run.green.due;
     const auto rt = std::chrono::microseconds(static_cast<int>(random.next() * 300000) - 50000);
-    run.release = *run.green.onset + rt;
-    run.rt = rt;
-    run.playerRed = rt.count() < 0;
-    return run;
+    return bench::sampleRun(number, rt);
 }
 
 }  // namespace

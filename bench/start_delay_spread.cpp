@@ -6,16 +6,12 @@
 // 4900 and 6400 ms, spread over the whole range.
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "bench/figures.h"
 #include "bench/game_process.h"
-#include "bench/race_points.h"
+#include "bench/practice_config.h"
 #include "bench/race_screen.h"
 #include "bench/x_probe.h"
 #include "race/main_form.h"
@@ -25,30 +21,10 @@ namespace {
 using namespace korvane;
 using namespace korvane::bench;
 
-constexpr long kLitGreen = 0x00FF00;
-
-void setDelay(int fromMs, int toMs) {
-    char folder[] = "/tmp/korvane-bench-XXXXXX";
-    if (mkdtemp(folder) == nullptr) throw std::runtime_error("no temporary folder");
-    setenv("XDG_CONFIG_HOME", folder, 1);
-    std::filesystem::create_directories(std::string(folder) + "/korvane");
-    std::ofstream(std::string(folder) + "/korvane/practice.conf")
-        << "[startDelay]\non=true\nfromMs=" << fromMs << "\ntoMs=" << toMs << "\n";
-}
-
 // Press -> the green's first pixel on screen, in ms; the race is let go just after it.
 double raceOnce(XProbe& probe, Window window, const MainForm& form) {
-    const Point button = centreOf(form.Command1);
-    const Point green = centreOf(form.Shape4);
     const double pressed = monotonicMs();
-    probe.press(window, button.x, button.y);
-    while (probe.pixel(window, green.x, green.y) == kLitGreen) {
-        if (monotonicMs() > pressed + 3000) throw std::runtime_error("the green stayed lit");
-    }
-    while (probe.pixel(window, green.x, green.y) != kLitGreen) {
-        if (monotonicMs() > pressed + 9000) throw std::runtime_error("no green");
-    }
-    const double seen = monotonicMs() - pressed;
+    const double seen = pressUntilGreen(probe, window, form, 9000) - pressed;
     probe.release();
     sleepMs(2200);  // the launch sound holds the game
     return seen;
@@ -60,7 +36,8 @@ int main(int argc, char* argv[]) {
     const std::string game = argc > 1 ? argv[1] : "build/default/bin/korvane";
     const int races = argc > 2 ? std::stoi(argv[2]) : 200;
     constexpr int kFrom = 500, kTo = 2000, kTree = 4400;
-    setDelay(kFrom, kTo);
+    practiceSettingsForBench("[startDelay]\non=true\nfromMs=" + std::to_string(kFrom) +
+                             "\ntoMs=" + std::to_string(kTo) + "\n");
     MainForm form;
     XProbe probe;
     GameProcess running(game);

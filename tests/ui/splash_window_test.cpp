@@ -8,6 +8,10 @@
 #include <QTest>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "art/pictures.h"
 #include "art/preview/picture_image.h"
@@ -111,6 +115,29 @@ TEST(PictureBook, ThePicturesRenderedAtTheBuildAreTheirSvgsRenderedExactly) {
     }
     EXPECT_TRUE(ui::renderedAtTheBuild(art::kTrafficLight16, 1.0).isNull());
     EXPECT_TRUE(ui::renderedAtTheBuild(art::kSplash, 2.0).isNull());
+}
+
+// Reads every PNG of the build as the game does; true when all read and no image plugin loaded.
+bool pngsReadWithoutAnImagePlugin() {
+    qtApp();
+    int read = 0;
+    for (const char* path : {art::kBackground, art::kSkull, art::kTitle, art::kTrafficLight}) {
+        read += !ui::renderedAtTheBuild(path, 1.0).isNull();
+    }
+    for (int size : art::kIconSizes) {
+        read += !ui::builtPng(QString::fromStdString(art::iconPath(size))).isNull();
+    }
+    std::ifstream maps("/proc/self/maps");
+    const std::string mapped{std::istreambuf_iterator<char>(maps), {}};
+    return read == 10 && mapped.find("/imageformats/") == std::string::npos;
+}
+
+// Told the format, Qt's PNG reader asks no image plugin about the pictures and icons; checked
+// in a fresh process, which no other test has loaded one into.
+TEST(PictureBook, ReadingThePngsOfTheBuildLoadsNoImagePlugin) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(std::_Exit(pngsReadWithoutAnImagePlugin() ? 0 : 1), ::testing::ExitedWithCode(0),
+                "");
 }
 
 }  // namespace

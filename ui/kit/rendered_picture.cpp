@@ -1,6 +1,7 @@
 #include "ui/kit/rendered_picture.h"
 
 #include <QByteArray>
+#include <QImageReader>
 #include <QResource>
 #include <QString>
 #include <cstring>
@@ -29,7 +30,13 @@ QImage renderedAtTheBuild(const char* path, qreal ratio) {
     const std::string rendered = art::renderedPath(path);
     if (ratio != 1.0 || rendered.empty()) return {};
     if (rendered == art::kSplashRendered) return splashPixels();
-    return QImage(QString::fromStdString(rendered));
+    return builtPng(QString::fromStdString(rendered));
+}
+
+QImage builtPng(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 }  // namespace korvane::ui

@@ -1,5 +1,6 @@
 #include "graphics_painter.h"
 
+#include <QPaintDevice>
 #include <algorithm>
 
 #include "ui/kit/control_geometry.h"
@@ -28,10 +29,20 @@ GraphicsPainter::GraphicsPainter(std::vector<const Control*> all, const Control*
               [](const Control* a, const Control* b) { return a->zOrder > b->zOrder; });
 }
 
-void GraphicsPainter::paint(QPainter& painter, const QRect& area) const {
+// Hidden pictures too, so the skull shown at a red light is only blitted; again only on a
+// screen of another pixel ratio.
+void GraphicsPainter::prepareImages(const QPainter& painter) const {
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    if (ratio == preparedRatio_) return;
+    preparedRatio_ = ratio;
     for (const Control* c : backToFront_) {
-        // Hidden pictures too, so the skull shown at a red light is only blitted.
         if (c->kind == ControlKind::Image) pictures_.prepare(painter, c->picture);
+    }
+}
+
+void GraphicsPainter::paint(QPainter& painter, const QRect& area) const {
+    prepareImages(painter);
+    for (const Control* c : backToFront_) {
         if (!c->visible || !pixelBounds(*c).adjusted(-1, -1, 1, 1).intersects(area)) continue;
         painter.save();
         switch (c->kind) {

@@ -19,6 +19,7 @@ class GraphicsPainter {
     void paint(QPainter& painter, const QRect& area) const;
 
   private:
+    void prepareImages(const QPainter& painter) const;
     void paintLabel(QPainter& painter, const Control& label) const;
     void paintShape(QPainter& painter, const Control& shape) const;
     void paintLine(QPainter& painter, const Control& line) const;
@@ -26,6 +27,7 @@ class GraphicsPainter {
     std::vector<const Control*> backToFront_;
     const PictureBook& pictures_;
     Font windowFont_;
+    mutable qreal preparedRatio_ = 0;  // the pixel ratio the pictures were last prepared for
 };
 
 }  // namespace korvane::ui

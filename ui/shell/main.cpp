@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -13,6 +14,7 @@
 #include "sound/mod_play_wave.h"
 #include "sound/sdl_wave_output.h"
 #include "sound/sound_folder.h"
+#include "ui/kit/rendered_picture.h"
 #include "ui/shell/controller_route.h"
 #include "ui/shell/qt_message_boxes.h"
 #include "ui/shell/qt_timer_service.h"
@@ -37,7 +39,8 @@ void nameTheApplication() {
 QIcon trafficLightIcon() {
     QIcon icon;
     for (int size : korvane::art::kIconSizes) {
-        icon.addFile(QString::fromStdString(korvane::art::iconPath(size)), QSize(size, size));
+        const QString path = QString::fromStdString(korvane::art::iconPath(size));
+        icon.addPixmap(QPixmap::fromImage(korvane::ui::builtPng(path)));
     }
     return icon;
 }

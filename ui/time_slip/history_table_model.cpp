@@ -4,17 +4,13 @@
 #include <cmath>
 
 #include "session/slip_text.h"
+#include "ui/time_slip/table_columns.h"
 
 namespace korvane::ui {
 
 namespace {
 
-struct Column {
-    const char* name;
-    const char* tip;
-};
-
-const std::array<Column, 9> kColumns{{
+const std::array<TableColumn, 9> kColumns{{
     {"Date", "When the session started, in the local time of then"},
     {"Tree", ""},
     {"Runs", "Judged releases on this tree"},
@@ -89,11 +85,7 @@ QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant HistoryTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal) return {};
-    const Column& column = kColumns[static_cast<std::size_t>(section)];
-    if (role == Qt::DisplayRole) return QString::fromLatin1(column.name);
-    if (role == Qt::ToolTipRole && *column.tip) return QString::fromUtf8(column.tip);
-    return {};
+    return columnHeader(kColumns, section, orientation, role);
 }
 
 }  // namespace korvane::ui

@@ -5,17 +5,13 @@
 
 #include "session/session_figures.h"
 #include "session/slip_text.h"
+#include "ui/time_slip/table_columns.h"
 
 namespace korvane::ui {
 
 namespace {
 
-struct Column {
-    const char* name;
-    const char* tip;
-};
-
-const std::array<Column, 10> kColumns{{
+const std::array<TableColumn, 10> kColumns{{
     {"Run", ""},
     {"Tree", ""},
     {"Level", ""},
@@ -121,11 +117,7 @@ QVariant SlipTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant SlipTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal) return {};
-    const Column& column = kColumns[static_cast<std::size_t>(section)];
-    if (role == Qt::DisplayRole) return QString::fromLatin1(column.name);
-    if (role == Qt::ToolTipRole && *column.tip) return QString::fromLatin1(column.tip);
-    return {};
+    return columnHeader(kColumns, section, orientation, role);
 }
 
 }  // namespace korvane::ui

@@ -120,9 +120,9 @@ void TimeSlip::toggle() {
         window_->hide();
         return;
     }
-    if (!window_) makeWindow();
-    window_->placeBeside(race_, treeOnScreen());
-    window_->show();
+    TimeSlipWindow& slip = window();
+    slip.placeBeside(race_, treeOnScreen());
+    slip.show();
 }
 
 }  // namespace korvane::ui

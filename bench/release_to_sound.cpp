@@ -26,6 +26,7 @@
 #include "sound/mod_play_wave.h"
 #include "sound/sdl_wave_output.h"
 #include "sound/sound_folder.h"
+#include "tests/support/own_folder.h"
 #include "tests/support/pulse_null_sink.h"
 
 namespace {
@@ -169,7 +170,8 @@ int main(int argc, char** argv) {
     korvane::SdlWaveOutput output;
     PrintedMessages messages;
     korvane::modPlayWave player(output, messages);
-    const std::string launch = korvane::soundFile(korvane::kLaunchWave);
+    const std::string launch = korvane::soundFolder(korvane::testing::ownFolder()) + "/" +
+                               std::string(korvane::kLaunchWave);
     player.PlayWave(launch);  // the first call also starts SDL's audio: not counted
 
     std::vector<double> firstSample, returnAfterLast, switchesPerSecond;

@@ -13,8 +13,10 @@ devices::Devices* openDevices(const QString& path, const devices::DeviceHooks& h
     QLibrary module(path);  // never unloaded: a stuck sound server may still hold its thread
     const auto open = reinterpret_cast<devices::OpenDevices>(module.resolve(devices::kOpenDevices));
     if (open == nullptr) {
-        std::fprintf(stderr, "korvane: %s; the game plays without sound or controllers\n",
-                     qUtf8Printable(module.errorString()));
+        std::fprintf(
+            stderr,
+            "korvane: no devices module (%s); the game plays without sound or controllers\n",
+            qUtf8Printable(module.errorString()));
         return nullptr;
     }
     return open(&hooks);

@@ -23,9 +23,11 @@
 #include <thread>
 #include <vector>
 
+#include "bench/sink_monitor.h"
 #include "sound/mod_play_wave.h"
 #include "sound/sdl_wave_output.h"
 #include "sound/sound_folder.h"
+#include "tests/support/own_folder.h"
 #include "tests/support/pulse_null_sink.h"
 
 namespace {
@@ -35,70 +37,6 @@ using Clock = std::chrono::steady_clock;
 class PrintedMessages : public korvane::MessageBoxes {
   public:
     void show(const std::string& text) override { std::cerr << "message: " << text << "\n"; }
-};
-
-// Reads the sink's monitor as it arrives and notes when each audible sample was received.
-class MonitorTimes {
-  public:
-    explicit MonitorTimes(const korvane::testing::PulseNullSink& sink) {
-        for (const auto& [name, value] : sink.clientEnvironment())
-            ::setenv(name.c_str(), value.c_str(), 1);
-        int pipeEnds[2];
-        if (::pipe(pipeEnds) != 0) throw std::runtime_error("pipe failed");
-        recorder_ = ::fork();
-        if (recorder_ == 0) {
-            ::dup2(pipeEnds[1], STDOUT_FILENO);
-            ::execlp("parecord", "parecord", "--device=korvane.monitor", "--raw", "--format=s16le",
-                     "--rate=44100", "--channels=1", "--latency-msec=10",
-                     static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        ::close(pipeEnds[1]);
-        samples_ = pipeEnds[0];
-        reader_ = std::thread([this] { readAll(); });
-    }
-    ~MonitorTimes() {
-        ::kill(recorder_, SIGTERM);
-        ::waitpid(recorder_, nullptr, 0);
-        reader_.join();
-        ::close(samples_);
-    }
-
-    // The receive times of the audible samples between two moments.
-    std::vector<Clock::time_point> audibleBetween(Clock::time_point from, Clock::time_point to) {
-        const std::lock_guard lock(mutex_);
-        std::vector<Clock::time_point> found;
-        for (Clock::time_point t : audible_) {
-            if (t >= from && t <= to) found.push_back(t);
-        }
-        return found;
-    }
-
-  private:
-    void readAll() {
-        readerThread = ::gettid();
-        std::vector<std::int16_t> chunk(512);
-        while (true) {
-            const ssize_t n = ::read(samples_, chunk.data(), chunk.size() * 2);
-            if (n <= 0) break;
-            const Clock::time_point now = Clock::now();
-            const std::size_t samples = static_cast<std::size_t>(n) / 2;
-            const std::lock_guard lock(mutex_);
-            for (std::size_t i = 0; i < samples; ++i) {
-                // The null sink's silence is exact zero.
-                if (std::abs(chunk[i]) >= 64) audible_.push_back(now);
-            }
-        }
-    }
-
-    pid_t recorder_ = -1;
-    int samples_ = -1;
-    std::thread reader_;
-    std::mutex mutex_;
-    std::vector<Clock::time_point> audible_;
-
-  public:
-    static inline std::atomic<pid_t> readerThread{0};
 };
 
 struct ThreadSwitches {
@@ -112,7 +50,7 @@ std::map<int, ThreadSwitches> contextSwitches() {
     DIR* tasks = ::opendir("/proc/self/task");
     while (dirent* entry = tasks != nullptr ? ::readdir(tasks) : nullptr) {
         const int thread = std::atoi(entry->d_name);
-        if (thread == 0 || thread == MonitorTimes::readerThread) continue;
+        if (thread == 0 || thread == korvane::bench::SinkMonitor::readerThread) continue;
         std::ifstream status(std::string("/proc/self/task/") + entry->d_name + "/status");
         std::string line;
         while (std::getline(status, line)) {
@@ -164,12 +102,15 @@ int main(int argc, char** argv) {
     }
     korvane::testing::PulseNullSink sink;
     sink.routeSdlAudioHere();
-    MonitorTimes monitor(sink);
+    for (const auto& [name, value] : sink.clientEnvironment())
+        ::setenv(name.c_str(), value.c_str(), 1);
+    korvane::bench::SinkMonitor monitor;
     std::this_thread::sleep_for(std::chrono::milliseconds(500));  // the recorder gets going
     korvane::SdlWaveOutput output;
     PrintedMessages messages;
     korvane::modPlayWave player(output, messages);
-    const std::string launch = korvane::soundFile(korvane::kLaunchWave);
+    const std::string launch = korvane::soundFolder(korvane::testing::ownFolder()) + "/" +
+                               std::string(korvane::kLaunchWave);
     player.PlayWave(launch);  // the first call also starts SDL's audio: not counted
 
     std::vector<double> firstSample, returnAfterLast, switchesPerSecond;

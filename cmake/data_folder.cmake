@@ -17,3 +17,16 @@ if(NOT korvane_data_inside)
                         "folder ${CMAKE_INSTALL_BINDIR} to mirror in the build tree")
 endif()
 file(MAKE_DIRECTORY ${KORVANE_DATA_DIR})
+
+# The devices module the same way: the path from the bin folder to the game's library folder,
+# mirrored in the build tree.
+set(KORVANE_INSTALL_MODULEDIR "${CMAKE_INSTALL_LIBDIR}/korvane")
+file(RELATIVE_PATH KORVANE_MODULES_FROM_BIN "${CMAKE_INSTALL_FULL_BINDIR}"
+     "${CMAKE_INSTALL_FULL_LIBDIR}/korvane")
+cmake_path(APPEND KORVANE_BIN_DIR "${KORVANE_MODULES_FROM_BIN}" OUTPUT_VARIABLE KORVANE_MODULE_DIR)
+cmake_path(NORMAL_PATH KORVANE_MODULE_DIR)
+cmake_path(IS_PREFIX CMAKE_BINARY_DIR "${KORVANE_MODULE_DIR}" NORMALIZE korvane_modules_inside)
+if(NOT korvane_modules_inside)
+    message(FATAL_ERROR "The library folder ${CMAKE_INSTALL_LIBDIR} lies too far from the bin "
+                        "folder ${CMAKE_INSTALL_BINDIR} to mirror in the build tree")
+endif()

@@ -1,9 +1,5 @@
 #include "sound/sound_folder.h"
 
-#include <SDL_filesystem.h>
-#include <SDL_stdinc.h>
-
-#include <memory>
 #include <system_error>
 
 namespace korvane {
@@ -17,18 +13,9 @@ std::filesystem::path soundFolderFor(const std::filesystem::path& programFolder,
     return (programFolder / fromBin).lexically_normal();
 }
 
-std::string soundFolder() {
-    // SDL asks the system for the real file, so a symlink to the game leads here too.
-    const std::unique_ptr<char, decltype(&SDL_free)> folder(SDL_GetBasePath(), SDL_free);
-    if (!folder) return {};
-    const auto* utf8 = reinterpret_cast<const char8_t*>(folder.get());  // SDL speaks UTF-8
-    return soundFolderFor(std::filesystem::path(utf8)).string();
-}
-
-std::string soundFile(std::string_view name) {
-    const std::string folder = soundFolder();
-    if (folder.empty()) return {};
-    return folder + "/" + std::string(name);
+std::string soundFolder(const std::filesystem::path& programFolder) {
+    if (programFolder.empty()) return {};
+    return soundFolderFor(programFolder).string();
 }
 
 std::string soundFolderProblem(const std::string& folder) {

@@ -16,12 +16,9 @@ std::filesystem::path soundFolderFor(const std::filesystem::path& programFolder,
                                      std::string_view fromBin = dataFolderFromBin());
 
 // The game's fixed sound folder (its install folder on the old platform), mapped to the data
-// folder of this executable: found from its own location, never from the working directory or
-// the environment. Empty when the location cannot be read; the sounds are then simply missing.
-std::string soundFolder();
-
-// The full path of one of the game's wave files, or empty when the folder is unknown.
-std::string soundFile(std::string_view name);
+// folder of the program in `programFolder`: its own location, never the working directory or
+// the environment. Empty when that location is unknown; the sounds are then simply missing.
+std::string soundFolder(const std::filesystem::path& programFolder);
 
 // Why the game will play no sound from `folder` (as soundFolder() gave it), for one line on
 // stderr; empty when the folder is there.

@@ -13,7 +13,7 @@ copy=$(mktemp -d /tmp/korvane-e2e-XXXXXX)
 on_cleanup 'rm -rf "$copy"'
 data="$copy/bin/${KORVANE_DATA_FROM_BIN:-../share/korvane}"
 mkdir -p "$copy/bin" "$data" "$copy/run"
-cp "$game" "$copy/bin/korvane"
+copy_game "$game" "$copy"
 sox -n -r 44100 -c 1 -b 16 "$data/FiredUp.wav" synth 0.2 sine 330 vol 0.5
 echo "not a sound" >"$data/launch.wav"
 echo "not a sound" >"$data/redlight.wav"

@@ -97,6 +97,15 @@ splash_window() {
     return 1
 }
 
+# Copies the game to FOLDER/bin/korvane with its devices module, which it loads from
+# KORVANE_MODULES_FROM_BIN beside itself; the data folder is the caller's.
+copy_game() {  # GAME FOLDER
+    local modules="${KORVANE_MODULES_FROM_BIN:-../lib/korvane}"
+    mkdir -p "$2/bin/$modules"
+    cp "$1" "$2/bin/korvane"
+    cp "$(dirname "$1")/$modules/"korvane-devices.so "$2/bin/$modules/"
+}
+
 # Starts the game in the background; sets $game_pid, which the cleanup ends. Its output goes to
 # $e2e_game_log when set.
 launch_game() {  # GAME [ARGS...]

@@ -15,7 +15,7 @@ on_cleanup 'rm -rf "$copy"'
 from_bin="${KORVANE_DATA_FROM_BIN:-../share/korvane}"
 data="$copy/bin/$from_bin"
 mkdir -p "$copy/bin" "$data"
-cp "$game" "$copy/bin/korvane"
+copy_game "$game" "$copy"
 cp "$(dirname "$game")/$from_bin/redlight.wav" "$data/"
 sox -n -r 44100 -c 1 -b 16 "$data/FiredUp.wav" synth 0.2 sine 330 vol 0.5
 sox -n -r 44100 -c 1 -b 16 "$data/launch.wav" synth 2 sine 440 vol 0.5

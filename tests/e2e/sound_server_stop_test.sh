@@ -16,7 +16,7 @@ copy=$(mktemp -d /tmp/korvane-e2e-XXXXXX)
 on_cleanup 'kill -CONT "$KORVANE_PULSE_PID" 2>/dev/null; rm -rf "$copy"'
 data="$copy/bin/${KORVANE_DATA_FROM_BIN:-../share/korvane}"
 mkdir -p "$copy/bin" "$data"
-cp "$game" "$copy/bin/korvane"
+copy_game "$game" "$copy"
 for sound in FiredUp launch redlight; do
     sox -n -r 44100 -c 1 -b 16 "$data/$sound.wav" synth 0.3 sine 440 vol 0.5
 done

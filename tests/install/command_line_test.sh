@@ -64,6 +64,9 @@ play_briefly "$work/lone/bin/korvane"
 said=$(grep -c "^korvane: no data folder at $work/lone/.*korvane; the game plays without sound$" \
     "$work/stderr")
 ((said == 1)) || fail "a lone copy said this $said times: $(cat "$work/stderr")"
+said=$(grep -c "^korvane: no devices module (.*korvane-devices.so.*); the game plays without sound or controllers$" \
+    "$work/stderr")
+((said == 1)) || fail "a lone copy told its missing module $said times: $(cat "$work/stderr")"
 
 # The benchmarks' hooks are in their own build of the game, never in the one installed.
 grep -q KORVANE_BENCH "$game" && fail "the game reads a benchmark hook"

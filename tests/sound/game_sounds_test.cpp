@@ -9,6 +9,7 @@
 #include "sound/sound_folder.h"
 #include "sound/synth/game_sounds.h"
 #include "sound/synth/wave_writer.h"
+#include "tests/support/own_folder.h"
 
 namespace korvane::testing {
 namespace {
@@ -36,6 +37,10 @@ std::uint64_t fnv1a(const std::vector<std::int16_t>& samples) {
         }
     }
     return hash;
+}
+
+std::string soundFile(std::string_view name) {
+    return soundFolder(ownFolder()) + "/" + std::string(name);
 }
 
 std::vector<unsigned char> fileBytes(const std::string& path) {

@@ -7,6 +7,7 @@
 #include "sound/sdl_wave_output.h"
 #include "sound/sound_folder.h"
 #include "temp_folder.h"
+#include "tests/support/own_folder.h"
 #include "tests/support/pulse_null_sink.h"
 
 namespace korvane::testing {
@@ -50,7 +51,8 @@ TEST_F(PulsePlayback, AWaveHasComeOutInFullByTheTimePlayWaveReturns) {
 }
 
 TEST_F(PulsePlayback, TheStartUpSoundComesOutWhole) {
-    const auto recorded = recordPlayWave(soundFile(kFiredUpWave));
+    const auto recorded =
+        recordPlayWave(soundFolder(ownFolder()) + "/" + std::string(kFiredUpWave));
     EXPECT_GE(audibleMs(recorded, MonitorRecording::kRate), 1300);
 }
 

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QPixmap>
 #include <chrono>
@@ -11,11 +12,10 @@
 #include "art/pictures.h"
 #include "common/message_boxes.h"
 #include "logbook/logbook.h"
-#include "sound/mod_play_wave.h"
-#include "sound/sdl_wave_output.h"
 #include "sound/sound_folder.h"
 #include "ui/kit/rendered_picture.h"
 #include "ui/shell/controller_route.h"
+#include "ui/shell/loaded_devices.h"
 #include "ui/shell/qt_message_boxes.h"
 #include "ui/shell/qt_timer_service.h"
 #include "ui/shell/qt_window_system.h"
@@ -59,13 +59,21 @@ class IconFirst : public korvane::MessageBoxes {
     korvane::MessageBoxes& boxes_;
 };
 
-// The sound folder, said once on stderr when it is missing: the game then plays silently.
+// The sound folder, said once on stderr when it is missing: the game then plays silently. Qt
+// finds the program's own file, so a symlink to the game leads here too.
 std::string checkedSoundFolder() {
-    const std::string folder = korvane::soundFolder();
+    const QByteArray program = QFile::encodeName(QCoreApplication::applicationDirPath());
+    const std::string folder = korvane::soundFolder(program.toStdString());
     const std::string problem = korvane::soundFolderProblem(folder);
     if (!problem.empty()) std::fprintf(stderr, "%s\n", problem.c_str());
     return folder;
 }
+
+// The controllers stop before their sink, the route, goes.
+struct ControllersClosed {
+    korvane::ui::LoadedDevices& devices;
+    ~ControllersClosed() { devices.closeControllers(); }
+};
 
 }  // namespace
 
@@ -89,8 +97,8 @@ int main(int argc, char* argv[]) {
     korvane::ui::QtMessageBoxes messages;
     IconFirst beforeTheSplash(messages);
     if (!korvane::ui::colourDepthUsable(beforeTheSplash)) return 1;
-    korvane::SdlWaveOutput output;
-    korvane::modPlayWave sound(output, messages);
+    korvane::ui::LoadedDevices sound(
+        korvane::ui::devicesModulePath(QStringLiteral(KORVANE_DEVICES_MODULE)), messages);
     korvane::ui::QtTimerService timers;
     const auto report = [&messages](const std::exception& error) { messages.show(error.what()); };
     timers.setErrorReport(report);
@@ -105,7 +113,8 @@ int main(int argc, char* argv[]) {
                      [&life] { life.quitClicked(); });
     life.start();
     // What the splash's first frame does not need starts once it is on screen.
+    sound.load(route.sink(), route.devicesSink());
+    const ControllersClosed controllers{sound};
     QApplication::setWindowIcon(trafficLightIcon());
-    const korvane::input::ControllerReader controllers(route.sink(), route.devicesSink());
     return app.exec();
 }

@@ -13,6 +13,14 @@
 namespace korvane {
 
 struct Playable;
+class ServerPlayback;
+
+// What the worker keeps from one sound to the next: whether SDL's audio runs, and the sound
+// server's connection where sounds go straight to it.
+struct AudioState {
+    std::atomic<bool> started{false};
+    std::shared_ptr<ServerPlayback> server;  // only the worker touches it
+};
 
 // What a job on the audio worker found.
 struct AudioJobResult {
@@ -45,7 +53,7 @@ class SdlWaveOutput : public WaveOutput {
     bool play(const std::shared_ptr<Playable>& sound, const std::string& path);
 
     DeadlineWorker worker_;
-    std::shared_ptr<std::atomic<bool>> started_;
+    std::shared_ptr<AudioState> audio_;
     bool gaveUp_ = false;                           // the worker was last left stuck in a job
     DeadlineWorker::Clock::time_point lastAnswer_;  // when the worker last answered in time
 };

@@ -81,6 +81,7 @@ class PulseServerPlayback : public ServerPlayback {
     void closeStream();
     void waitOutTheSink(Clock::time_point deadline);
     void waitForServer();
+    void giveUp(const PlaybackAnswer& answer);
     std::string problem();
 
     pa_threaded_mainloop* loop_;
@@ -304,6 +305,17 @@ std::string PulseServerPlayback::problem() {
     return pa_strerror(pa_context_errno(context_));
 }
 
+// A server that stopped answering: the caller has given the sound up by the time this answers,
+// so later sounds are given up at once until the server answers again.
+void PulseServerPlayback::giveUp(const PlaybackAnswer& answer) {
+    {
+        const LoopLock lock(loop_);
+        closeStream();
+    }
+    waitForServer();
+    answer(false, "the sound server did not answer in time; the sound was given up");
+}
+
 bool PulseServerPlayback::play(const SDL_AudioSpec& format, SampleSource& source,
                                Clock::time_point deadline, const PlaybackAnswer& answer) {
     pa_sample_spec spec{};
@@ -311,8 +323,7 @@ bool PulseServerPlayback::play(const SDL_AudioSpec& format, SampleSource& source
     if (!pulseStreamFormat(format, spec, channels)) return false;
     if (!connected() && !connect(deadline)) {
         if (Clock::now() < deadline) return false;  // the server is gone: SDL may find another
-        answer(false, "the sound server answered too late");
-        waitForServer();
+        giveUp(answer);
         return true;
     }
     bool opened = false;
@@ -320,25 +331,20 @@ bool PulseServerPlayback::play(const SDL_AudioSpec& format, SampleSource& source
         const LoopLock lock(loop_);
         opened = openStream(spec, channels, source, deadline);
     }
-    if (!opened) {
-        answer(false, "the sound server would not take a stream: " + problem());
-        const LoopLock lock(loop_);
-        closeStream();
+    if (opened && !waitUntil(deadline, [this] { return stage_ != Stage::opening; })) {
+        giveUp(answer);
         return true;
     }
-    const bool ended = waitUntil(deadline, [this] { return stage_ != Stage::opening; });
-    if (ended && stage() == Stage::drained) {
+    if (opened && stage() == Stage::drained) {
         waitOutTheSink(deadline);
         answer(true, {});
     } else {
-        answer(false, ended ? "the sound server stopped taking samples: " + problem()
-                            : "the sound server did not answer in time; the sound was given up");
+        answer(false, (opened ? "the sound server stopped taking samples: "
+                              : "the sound server would not take a stream: ") +
+                          problem());
     }
-    {
-        const LoopLock lock(loop_);
-        closeStream();
-    }
-    if (!ended) waitForServer();
+    const LoopLock lock(loop_);
+    closeStream();
     return true;
 }
 

@@ -6,8 +6,8 @@ namespace korvane {
 
 namespace {
 
-constexpr std::uint32_t kAheadMs = 250;
-constexpr std::uint32_t kRequestMs = 100;
+constexpr std::uint32_t kAheadMs = 450;
+constexpr std::uint32_t kRequestMs = 200;
 constexpr auto kServersChoice = static_cast<std::uint32_t>(-1);
 
 pa_sample_format_t pulseSampleFormat(SDL_AudioFormat format) {

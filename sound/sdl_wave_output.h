@@ -30,7 +30,8 @@ struct AudioJobResult {
 
 // Plays wave files through SDL's audio. SDL's audio is started at the first call, not when
 // the game starts; if it will not start, that call throws SoundError and the next one tries
-// again. Each call opens its own output device and closes it once the last sample was heard.
+// again. Each call opens its own output device and closes it once the last sample was heard;
+// where SDL runs on PulseAudio, each sound goes straight to the server instead.
 // Every call into SDL's audio runs on a worker that the game waits for only as long as the
 // sound lasts plus a short allowance, so a sound server that stops answering cannot freeze the
 // game: the sound is given up, and later ones stay silent until the server answers again.

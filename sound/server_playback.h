@@ -11,8 +11,8 @@
 namespace korvane {
 
 // Plays sounds on the sound server through its own client library, past SDL's audio thread
-// (which wakes with every request the server makes, some eighty a second). The connection
-// stays open from one sound to the next.
+// (which wakes with every 10 to 20 ms request the server makes). The connection stays open
+// from one sound to the next.
 class ServerPlayback {
   public:
     using Clock = std::chrono::steady_clock;

@@ -41,6 +41,7 @@ set(KORVANE_PLATFORM_FILES
     "X11:ui/platform/xcb_destroy_notify.cpp ui/platform/xcb_key_state.cpp bench/"
     "Wayland:ui/platform/wayland_frame_presentation.cpp ui/platform/wayland_compositor_flush.cpp"
     "QtPrivate:ui/platform/wayland_frame_presentation.cpp ui/platform/wayland_compositor_flush.cpp"
+    "Pulse:sound/pulse_server_playback.cpp sound/pulse_stream_format.h sound/pulse_stream_format.cpp"
     "POSIX:ui/platform/standard_streams_posix.cpp input/device_wait_linux.cpp logbook/writer_urgency_linux.cpp input/controller_reader.cpp sound/file_bytes.cpp bench/ tests/"
 )
 
@@ -51,6 +52,8 @@ function(korvane_platform_class header out)
         set(class X11)
     elseif(header MATCHES "^wayland-")
         set(class Wayland)
+    elseif(header MATCHES "^pulse/")
+        set(class Pulse)
     elseif(header MATCHES "^(qpa|private)/|^Qt[A-Za-z]*/private/|_p\\.h$")
         set(class QtPrivate)
     elseif(header MATCHES "^sys/|^(unistd|fcntl|poll|pthread|sched|signal|dlfcn|termios|spawn)\\.h$")

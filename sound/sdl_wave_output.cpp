@@ -8,6 +8,7 @@
 #include "sound/audio_drivers.h"
 #include "sound/playable.h"
 #include "sound/sdl_device_playback.h"
+#include "sound/server_playback.h"
 #include "sound/sound_error.h"
 #include "sound/sound_report.h"
 
@@ -24,25 +25,40 @@ constexpr auto kLastCloseAllowance = std::chrono::milliseconds(250);
 constexpr const char* kServerStillStuck =
     "the sound server has not answered since an earlier sound";
 
-void startSdlAudio(std::atomic<bool>& started, std::promise<AudioJobResult>& reply) {
+void startSdlAudio(AudioState& audio, std::promise<AudioJobResult>& reply) {
     // SDL would otherwise take over SIGINT and SIGTERM, and Ctrl-C would no longer end the game.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, preferredAudioDrivers().c_str(),
                             SDL_HINT_DEFAULT);
-    started = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    const bool started = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    if (started) {
+        audio.server =
+            connectToSoundServer(SDL_GetCurrentAudioDriver(), Clock::now() + kServerAllowance);
+    }
+    audio.started = started;
     reply.set_value({started, started ? std::string() : SDL_GetError()});
+}
+
+void playOnServerOrDevice(AudioState& audio, const Playable& sound, Clock::time_point deadline,
+                          const PlaybackAnswer& answer) {
+    if (audio.server && audio.server->play(sound.format, *sound.samples, deadline, answer)) return;
+    playOnNewDevice(sound.format, *sound.samples, deadline, answer);
 }
 
 }  // namespace
 
-SdlWaveOutput::SdlWaveOutput() : started_(std::make_shared<std::atomic<bool>>(false)) {}
+SdlWaveOutput::SdlWaveOutput() : audio_(std::make_shared<AudioState>()) {}
 
 SdlWaveOutput::~SdlWaveOutput() {
-    if (!*started_) return;
+    if (!audio_->started) return;
     auto reply = std::make_shared<std::promise<void>>();
     std::future<void> done = reply->get_future();
-    if (worker_.post([reply] { SDL_QuitSubSystem(SDL_INIT_AUDIO), reply->set_value(); },
-                     patienceAtTheEnd())) {
+    const auto quit = [reply, audio = audio_] {
+        audio->server.reset();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        reply->set_value();
+    };
+    if (worker_.post(quit, patienceAtTheEnd())) {
         done.wait_for(kServerAllowance);
     }
 }
@@ -87,10 +103,10 @@ std::optional<AudioJobResult> SdlWaveOutput::ask(
 // (no sound server, no sound card: silent, as a missing device always was) or the worker is
 // still stuck; throws SoundError when the audio would not start.
 bool SdlWaveOutput::startAudio(const std::string& path) {
-    if (*started_) return true;
+    if (audio_->started) return true;
     std::string problem;
-    const auto job = [started = started_](std::promise<AudioJobResult>& reply) {
-        startSdlAudio(*started, reply);
+    const auto job = [audio = audio_](std::promise<AudioJobResult>& reply) {
+        startSdlAudio(*audio, reply);
     };
     const std::optional<AudioJobResult> result = ask(job, Clock::now() + kServerAllowance, problem);
     if (result && result->succeeded) return true;
@@ -108,11 +124,11 @@ bool SdlWaveOutput::startAudio(const std::string& path) {
 
 bool SdlWaveOutput::play(const std::shared_ptr<Playable>& sound, const std::string& path) {
     const Clock::time_point deadline = Clock::now() + sound->length + kServerAllowance;
-    const auto job = [sound, deadline](std::promise<AudioJobResult>& reply) {
-        playOnNewDevice(sound->format, *sound->samples, deadline,
-                        [&reply](bool played, const std::string& problem) {
-                            reply.set_value({played, problem});
-                        });
+    const auto job = [sound, deadline, audio = audio_](std::promise<AudioJobResult>& reply) {
+        playOnServerOrDevice(*audio, *sound, deadline,
+                             [&reply](bool played, const std::string& problem) {
+                                 reply.set_value({played, problem});
+                             });
     };
     std::string problem;
     const std::optional<AudioJobResult> result = ask(job, deadline, problem);

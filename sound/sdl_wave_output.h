@@ -13,6 +13,14 @@
 namespace korvane {
 
 struct Playable;
+class ServerPlayback;
+
+// What the worker keeps from one sound to the next: whether SDL's audio runs, and the sound
+// server's connection where sounds go straight to it.
+struct AudioState {
+    std::atomic<bool> started{false};
+    std::shared_ptr<ServerPlayback> server;  // only the worker touches it
+};
 
 // What a job on the audio worker found.
 struct AudioJobResult {
@@ -22,7 +30,8 @@ struct AudioJobResult {
 
 // Plays wave files through SDL's audio. SDL's audio is started at the first call, not when
 // the game starts; if it will not start, that call throws SoundError and the next one tries
-// again. Each call opens its own output device and closes it once the last sample was heard.
+// again. Each call opens its own output device and closes it once the last sample was heard;
+// where SDL runs on PulseAudio, each sound goes straight to the server instead.
 // Every call into SDL's audio runs on a worker that the game waits for only as long as the
 // sound lasts plus a short allowance, so a sound server that stops answering cannot freeze the
 // game: the sound is given up, and later ones stay silent until the server answers again.
@@ -45,7 +54,7 @@ class SdlWaveOutput : public WaveOutput {
     bool play(const std::shared_ptr<Playable>& sound, const std::string& path);
 
     DeadlineWorker worker_;
-    std::shared_ptr<std::atomic<bool>> started_;
+    std::shared_ptr<AudioState> audio_;
     bool gaveUp_ = false;                           // the worker was last left stuck in a job
     DeadlineWorker::Clock::time_point lastAnswer_;  // when the worker last answered in time
 };

@@ -97,6 +97,12 @@ for offset in 240 270 300 330 360 280 310 150 none; do
         grep -q '^SDLAudioP' /proc/"$game_pid"/task/*/comm; then
         break
     fi
+    # A sound sent straight to the server has no thread of its own: a worker left waiting on
+    # the stopped server shows in the next sound, given up at once.
+    if ((answered >= 1500)); then
+        race_with_stop_at "$offset"
+        ((answered < 1500)) && break
+    fi
     kill -CONT "$KORVANE_PULSE_PID"
     sleep 1
 done

@@ -22,6 +22,12 @@ class PulsePlayback : public ::testing::Test {
             GTEST_SKIP() << "pulseaudio or pulseaudio-utils is not installed";
         sink = std::make_unique<PulseNullSink>();
         sink->routeSdlAudioHere();
+        // An idle null sink starts a new stream only at the end of its two-second block; a
+        // listener keeps it running, like a sound card, between the recordings.
+        listener = std::make_unique<ChildProcess>(
+            std::vector<std::string>{"parecord", "--device=korvane.monitor", "--raw",
+                                     "--latency-msec=10", "/dev/null"},
+            sink->clientEnvironment(), sink->folder() + "/listener.log");
     }
 
     // Plays the path through PlayWave with the recorder running, and stops the recorder the
@@ -33,6 +39,7 @@ class PulsePlayback : public ::testing::Test {
     }
 
     std::unique_ptr<PulseNullSink> sink;
+    std::unique_ptr<ChildProcess> listener;
     TempFolder dir;
     SdlWaveOutput output;
     RecordingMessageBoxes messages;

@@ -318,9 +318,9 @@ void PulseServerPlayback::giveUp(const PlaybackAnswer& answer) {
 
 bool PulseServerPlayback::play(const SDL_AudioSpec& format, SampleSource& source,
                                Clock::time_point deadline, const PlaybackAnswer& answer) {
-    pa_sample_spec spec{};
+    pa_sample_spec samples{};
     pa_channel_map channels{};
-    if (!pulseStreamFormat(format, spec, channels)) return false;
+    if (!pulseStreamFormat(format, samples, channels)) return false;
     if (!connected() && !connect(deadline)) {
         if (Clock::now() < deadline) return false;  // the server is gone: SDL may find another
         giveUp(answer);
@@ -329,7 +329,7 @@ bool PulseServerPlayback::play(const SDL_AudioSpec& format, SampleSource& source
     bool opened = false;
     {
         const LoopLock lock(loop_);
-        opened = openStream(spec, channels, source, deadline);
+        opened = openStream(samples, channels, source, deadline);
     }
     if (opened && !waitUntil(deadline, [this] { return stage_ != Stage::opening; })) {
         giveUp(answer);

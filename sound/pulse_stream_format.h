@@ -7,7 +7,7 @@
 
 namespace korvane {
 
-// A sound's format as PulseAudio's sample spec and channel map; false when it has none.
+// A sound's format as PulseAudio's sample format and channel map; false when it has none.
 bool pulseStreamFormat(const SDL_AudioSpec& format, pa_sample_spec& spec, pa_channel_map& channels);
 
 // Nearly half a second ahead of the speaker, asked for a fifth of a second at a time: the

@@ -75,7 +75,7 @@ class PulseServerPlayback : public ServerPlayback {
     void waitFor(const std::function<bool()>& done);
     Stage stage();
     bool connected();
-    bool openStream(const pa_sample_spec& spec, const pa_channel_map& channels,
+    bool openStream(const pa_sample_spec& samples, const pa_channel_map& channels,
                     SampleSource& source, Clock::time_point deadline);
     void fill(std::size_t bytes);
     void closeStream();
@@ -205,19 +205,19 @@ bool PulseServerPlayback::connected() {
 }
 
 // Called with the loop locked.
-bool PulseServerPlayback::openStream(const pa_sample_spec& spec, const pa_channel_map& channels,
+bool PulseServerPlayback::openStream(const pa_sample_spec& samples, const pa_channel_map& channels,
                                      SampleSource& source, Clock::time_point deadline) {
     source_ = &source;
-    frameBytes_ = pa_frame_size(&spec);
+    frameBytes_ = pa_frame_size(&samples);
     deadline_ = deadline;
     lastWritten_ = false;
     tell([this] { stage_ = Stage::opening; });
     stream_ = pa_stream_new(context_, hintOr(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Audio Stream"),
-                            &spec, &channels);
+                            &samples, &channels);
     if (stream_ == nullptr) return false;
     pa_stream_set_state_callback(stream_, &streamChanged, this);
     pa_stream_set_write_callback(stream_, &streamWants, this);
-    const pa_buffer_attr buffer = pulseStreamBuffer(spec);
+    const pa_buffer_attr buffer = pulseStreamBuffer(samples);
     return pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_NOFLAGS, nullptr,
                                       nullptr) == 0;
 }

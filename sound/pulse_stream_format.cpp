@@ -31,28 +31,28 @@ pa_sample_format_t pulseSampleFormat(SDL_AudioFormat format) {
     }
 }
 
-std::uint32_t wholeFrames(const pa_sample_spec& spec, std::uint32_t ms) {
-    const auto frame = static_cast<std::uint32_t>(pa_frame_size(&spec));
-    return static_cast<std::uint32_t>(spec.rate) * ms / 1000 * frame;
+std::uint32_t wholeFrames(const pa_sample_spec& samples, std::uint32_t ms) {
+    const auto frame = static_cast<std::uint32_t>(pa_frame_size(&samples));
+    return static_cast<std::uint32_t>(samples.rate) * ms / 1000 * frame;
 }
 
 }  // namespace
 
-bool pulseStreamFormat(const SDL_AudioSpec& format, pa_sample_spec& spec,
+bool pulseStreamFormat(const SDL_AudioSpec& format, pa_sample_spec& samples,
                        pa_channel_map& channels) {
-    spec.format = pulseSampleFormat(format.format);
-    spec.rate = format.freq > 0 ? static_cast<std::uint32_t>(format.freq) : 0;
-    spec.channels = format.channels;
-    return pa_sample_spec_valid(&spec) != 0 &&
-           pa_channel_map_init_auto(&channels, spec.channels, PA_CHANNEL_MAP_WAVEEX) != nullptr;
+    samples.format = pulseSampleFormat(format.format);
+    samples.rate = format.freq > 0 ? static_cast<std::uint32_t>(format.freq) : 0;
+    samples.channels = format.channels;
+    return pa_sample_spec_valid(&samples) != 0 &&
+           pa_channel_map_init_auto(&channels, samples.channels, PA_CHANNEL_MAP_WAVEEX) != nullptr;
 }
 
-pa_buffer_attr pulseStreamBuffer(const pa_sample_spec& spec) {
+pa_buffer_attr pulseStreamBuffer(const pa_sample_spec& samples) {
     pa_buffer_attr buffer{};
     buffer.maxlength = kServersChoice;
-    buffer.tlength = wholeFrames(spec, kAheadMs);
-    buffer.prebuf = static_cast<std::uint32_t>(pa_frame_size(&spec));
-    buffer.minreq = wholeFrames(spec, kRequestMs);
+    buffer.tlength = wholeFrames(samples, kAheadMs);
+    buffer.prebuf = static_cast<std::uint32_t>(pa_frame_size(&samples));
+    buffer.minreq = wholeFrames(samples, kRequestMs);
     buffer.fragsize = kServersChoice;
     return buffer;
 }

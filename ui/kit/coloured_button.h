@@ -18,6 +18,9 @@ class ColouredButton : public QPushButton {
     void setCaption(const QString& caption);
     QColor face() const { return face_; }
 
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
   private:
     struct Fitted {
         QString caption;

@@ -46,7 +46,8 @@ TEST_P(ButtonFace, PaintsWhatTheStyleSheetDid) {
     option.initFrom(&reference);
     option.text = caption;
     option.state = state;
-    EXPECT_EQ(paintedBy(reference, [&](QPainter& p) { ui::paintButtonFace(p, option, face); }),
+    EXPECT_EQ(paintedBy(reference,
+                        [&, face = face](QPainter& p) { ui::paintButtonFace(p, option, face); }),
               paintedBy(reference, [&](QPainter& p) {
                   reference.style()->drawControl(QStyle::CE_PushButton, &option, &p, &reference);
               }));

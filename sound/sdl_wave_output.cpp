@@ -34,8 +34,8 @@ bool startSdlAudio(AudioState& audio) {
     return audio.sdlStarted;
 }
 
-// Where SDL would pick PulseAudio first, its server is asked directly: SDL's audio, a second
-// connection to the same server, then starts only when that one will not connect.
+// Where SDL would pick PulseAudio first, sounds go to its server directly, and SDL's audio
+// (which would open a second connection to it) starts only when ours will not connect.
 void startServerOrSdlAudio(AudioState& audio, std::promise<AudioJobResult>& reply) {
     if (pulseAudioComesFirst()) {
         audio.server = connectToSoundServer("pulseaudio", Clock::now() + kServerAllowance);

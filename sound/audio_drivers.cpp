@@ -9,4 +9,10 @@ bool audioDriverChosenByPlayer() {
     return chosen != nullptr && *chosen != '\0';
 }
 
+bool pulseAudioComesFirst() {
+    const std::string drivers =
+        audioDriverChosenByPlayer() ? std::getenv("SDL_AUDIODRIVER") : preferredAudioDrivers();
+    return drivers.substr(0, drivers.find(',')) == "pulseaudio";
+}
+
 }  // namespace korvane

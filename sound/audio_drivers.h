@@ -13,4 +13,7 @@ std::string preferredAudioDrivers();
 // True when the player chose SDL's audio driver through the environment; that choice stands.
 bool audioDriverChosenByPlayer();
 
+// True when the first driver SDL would try, the player's or ours, is PulseAudio.
+bool pulseAudioComesFirst();
+
 }  // namespace korvane

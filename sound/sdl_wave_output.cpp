@@ -25,23 +25,36 @@ constexpr auto kLastCloseAllowance = std::chrono::milliseconds(250);
 constexpr const char* kServerStillStuck =
     "the sound server has not answered since an earlier sound";
 
-void startSdlAudio(AudioState& audio, std::promise<AudioJobResult>& reply) {
+bool startSdlAudio(AudioState& audio) {
     // SDL would otherwise take over SIGINT and SIGTERM, and Ctrl-C would no longer end the game.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, preferredAudioDrivers().c_str(),
                             SDL_HINT_DEFAULT);
-    const bool started = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-    if (started) {
+    audio.sdlStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    return audio.sdlStarted;
+}
+
+// Where SDL would pick PulseAudio first, sounds go to its server directly, and SDL's audio
+// (which would open a second connection to it) starts only when ours will not connect.
+void startServerOrSdlAudio(AudioState& audio, std::promise<AudioJobResult>& reply) {
+    if (pulseAudioComesFirst()) {
+        audio.server = connectToSoundServer("pulseaudio", Clock::now() + kServerAllowance);
+    }
+    if (!audio.server && startSdlAudio(audio)) {
         audio.server =
             connectToSoundServer(SDL_GetCurrentAudioDriver(), Clock::now() + kServerAllowance);
     }
-    audio.started = started;
-    reply.set_value({started, started ? std::string() : SDL_GetError()});
+    audio.started = audio.server || audio.sdlStarted;
+    reply.set_value({audio.started, audio.started ? std::string() : SDL_GetError()});
 }
 
 void playOnServerOrDevice(AudioState& audio, const Playable& sound, Clock::time_point deadline,
                           const PlaybackAnswer& answer) {
     if (audio.server && audio.server->play(sound.format, *sound.samples, deadline, answer)) return;
+    if (!audio.sdlStarted && !startSdlAudio(audio)) {
+        answer(false, std::string("audio would not start: ") + SDL_GetError());
+        return;
+    }
     playOnNewDevice(sound.format, *sound.samples, deadline, answer);
 }
 
@@ -55,7 +68,7 @@ SdlWaveOutput::~SdlWaveOutput() {
     std::future<void> done = reply->get_future();
     const auto quit = [reply, audio = audio_] {
         audio->server.reset();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        if (audio->sdlStarted) SDL_QuitSubSystem(SDL_INIT_AUDIO);
         reply->set_value();
     };
     if (worker_.post(quit, patienceAtTheEnd())) {
@@ -99,14 +112,15 @@ std::optional<AudioJobResult> SdlWaveOutput::ask(
     return answer.get();
 }
 
-// True once SDL's audio runs. False, after a line on stderr, when there is nothing to play on
-// (no sound server, no sound card: silent, as a missing device always was) or the worker is
-// still stuck; throws SoundError when the audio would not start.
+// True once sounds can play, on the server or through SDL's audio. False, after a line on
+// stderr, when there is nothing to play on (no sound server, no sound card: silent, as a
+// missing device always was) or the worker is still stuck; throws SoundError when the audio
+// would not start.
 bool SdlWaveOutput::startAudio(const std::string& path) {
     if (audio_->started) return true;
     std::string problem;
     const auto job = [audio = audio_](std::promise<AudioJobResult>& reply) {
-        startSdlAudio(*audio, reply);
+        startServerOrSdlAudio(*audio, reply);
     };
     const std::optional<AudioJobResult> result = ask(job, Clock::now() + kServerAllowance, problem);
     if (result && result->succeeded) return true;

@@ -15,10 +15,11 @@ namespace korvane {
 struct Playable;
 class ServerPlayback;
 
-// What the worker keeps from one sound to the next: whether SDL's audio runs, and the sound
-// server's connection where sounds go straight to it.
+// What the worker keeps from one sound to the next: whether sounds can play, whether SDL's
+// audio runs, and the sound server's connection where sounds go straight to it.
 struct AudioState {
     std::atomic<bool> started{false};
+    bool sdlStarted = false;                 // only the worker touches it
     std::shared_ptr<ServerPlayback> server;  // only the worker touches it
 };
 
@@ -28,10 +29,11 @@ struct AudioJobResult {
     std::string problem;
 };
 
-// Plays wave files through SDL's audio. SDL's audio is started at the first call, not when
+// Plays wave files through SDL's audio. The audio is started at the first call, not when
 // the game starts; if it will not start, that call throws SoundError and the next one tries
 // again. Each call opens its own output device and closes it once the last sample was heard;
-// where SDL runs on PulseAudio, each sound goes straight to the server instead.
+// where SDL would run on PulseAudio, each sound goes straight to the server instead, and SDL's
+// audio starts only if the server will not connect or cannot play a sound.
 // Every call into SDL's audio runs on a worker that the game waits for only as long as the
 // sound lasts plus a short allowance, so a sound server that stops answering cannot freeze the
 // game: the sound is given up, and later ones stay silent until the server answers again.

@@ -25,9 +25,9 @@ class ServerPlayback {
                       const PlaybackAnswer& answer) = 0;
 };
 
-// A connection to the server SDL's audio runs on, where that is PulseAudio (or PipeWire's
-// stand-in for it) and this build can speak to it; null otherwise, or when it would not connect
-// by the deadline.
+// A connection to the server of the SDL audio driver named, where that is PulseAudio (or
+// PipeWire's stand-in for it) and this build can speak to it; null otherwise, or when it would
+// not connect by the deadline.
 std::shared_ptr<ServerPlayback> connectToSoundServer(const char* sdlDriver,
                                                      ServerPlayback::Clock::time_point deadline);
 

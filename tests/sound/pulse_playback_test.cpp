@@ -1,3 +1,4 @@
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -72,6 +73,18 @@ TEST_F(PulsePlayback, AFileThatIsNotAValidWavePlaysTheDefaultToneWithoutAMessage
 TEST_F(PulsePlayback, AMissingFilePlaysNothing) {
     const auto recorded = recordPlayWave(dir / "missing.wav");
     EXPECT_EQ(audibleMs(recorded, MonitorRecording::kRate), 0);
+}
+
+TEST_F(PulsePlayback, SdlAudioStartsOnlyWhereTheServerIsNotFirstOrWillNotConnect) {
+    const std::pair<const char*, bool> rows[] = {
+        {"pulseaudio", false}, {"", false}, {"dummy", true}, {"pulseaudio,dummy", true}};
+    for (const auto& [drivers, sdlStarts] : rows) {
+        if (drivers == rows[3].first) ::setenv("PULSE_SERVER", "unix:/no/such/socket", 1);
+        ::setenv("SDL_AUDIODRIVER", drivers, 1);
+        SdlWaveOutput fresh;
+        EXPECT_NE(fresh.playSync(dir.writeTone("tone.wav", 20)), 0) << drivers;
+        EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO) != 0, sdlStarts) << drivers;
+    }
 }
 
 }  // namespace

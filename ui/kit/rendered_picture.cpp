@@ -13,15 +13,20 @@ namespace korvane::ui {
 
 namespace {
 
-// The splash's stored bytes, when stored as they are and of the splash's size.
-QByteArrayView storedSplash() {
-    const QResource resource(QString::fromLatin1(art::kSplashRendered));
-    constexpr qsizetype kBytes = qsizetype{art::kSplashWidth} * art::kSplashHeight * 4;
-    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
-        resource.size() != kBytes) {
+// A resource's bytes where the program stores them, when stored as they are; none otherwise.
+QByteArrayView storedBytes(const QString& path) {
+    const QResource resource(path);
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression) {
         return {};
     }
     return QByteArrayView(resource.data(), resource.size());
+}
+
+// The splash's stored bytes, when stored as they are and of the splash's size.
+QByteArrayView storedSplash() {
+    constexpr qsizetype kBytes = qsizetype{art::kSplashWidth} * art::kSplashHeight * 4;
+    const QByteArrayView stored = storedBytes(QString::fromLatin1(art::kSplashRendered));
+    return stored.size() == kBytes ? stored : QByteArrayView();
 }
 
 // The splash's pixels as they are stored, so the first frame decodes nothing: read in place
@@ -53,7 +58,11 @@ void releaseSplashPixels() {
 QImage builtPng(const QString& path) {
     QImageReader reader(path, "png");
     reader.setAutoDetectImageFormat(false);
-    return reader.read();
+    QImage image = reader.read();
+    // Decoded, the PNG's bytes are not needed soon again: a later read brings them back.
+    const QByteArrayView stored = storedBytes(path);
+    releaseReadOnlyPages(stored.data(), stored.size());
+    return image;
 }
 
 }  // namespace korvane::ui

@@ -14,7 +14,7 @@ QImage renderedAtTheBuild(const char* path, qreal ratio);
 void releaseSplashPixels();
 
 // A PNG the build rendered, read by Qt's own PNG reader: told the format, Qt loads no image
-// plugin to ask whether one reads it.
+// plugin to ask whether one reads it. The memory of its stored bytes is given back once read.
 QImage builtPng(const QString& path);
 
 }  // namespace korvane::ui

@@ -42,7 +42,7 @@ set(KORVANE_PLATFORM_FILES
     "Wayland:ui/platform/wayland_frame_presentation.cpp ui/platform/wayland_compositor_flush.cpp"
     "QtPrivate:ui/platform/wayland_frame_presentation.cpp ui/platform/wayland_compositor_flush.cpp"
     "Pulse:sound/pulse_server_playback.cpp sound/pulse_stream_format.h sound/pulse_stream_format.cpp"
-    "POSIX:ui/platform/standard_streams_posix.cpp input/device_wait_linux.cpp logbook/writer_urgency_linux.cpp input/controller_reader.cpp sound/file_bytes.cpp bench/ tests/"
+    "POSIX:ui/platform/standard_streams_posix.cpp ui/platform/resident_pages_posix.cpp input/device_wait_linux.cpp logbook/writer_urgency_linux.cpp input/controller_reader.cpp sound/file_bytes.cpp bench/ tests/"
 )
 
 # The platform class of a header, or nothing.

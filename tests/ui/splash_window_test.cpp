@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -15,6 +16,7 @@
 
 #include "art/pictures.h"
 #include "art/preview/picture_image.h"
+#include "ui/kit/built_icon_engine.h"
 #include "ui/kit/picture_book.h"
 #include "ui/kit/rendered_picture.h"
 
@@ -104,17 +106,35 @@ TEST(PictureBook, DrawsAsSharpAsTheSourceAtEachRatioItMeets) {
 // lossy image would show on screen. The small icon is drawn from its SVG.
 TEST(PictureBook, ThePicturesRenderedAtTheBuildAreTheirSvgsRenderedExactly) {
     QtAppFirst app;
-    for (const char* path :
-         {art::kBackground, art::kSkull, art::kSplash, art::kTitle, art::kTrafficLight}) {
-        SCOPED_TRACE(path);
-        QSvgRenderer source{QString::fromLatin1(path)};
-        const QImage built = ui::renderedAtTheBuild(path, 1.0);
-        ASSERT_FALSE(built.isNull());
-        EXPECT_EQ(built.convertToFormat(QImage::Format_ARGB32_Premultiplied),
-                  art::renderPicture(source, 1.0));
+    // The second round reads the splash's pixels again after their memory was given back.
+    for (int round : {0, 1}) {
+        for (const char* path :
+             {art::kBackground, art::kSkull, art::kSplash, art::kTitle, art::kTrafficLight}) {
+            SCOPED_TRACE(::testing::Message() << path << " round " << round);
+            QSvgRenderer source{QString::fromLatin1(path)};
+            const QImage built = ui::renderedAtTheBuild(path, 1.0);
+            ASSERT_FALSE(built.isNull());
+            EXPECT_EQ(built.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                      art::renderPicture(source, 1.0));
+        }
+        ui::releaseSplashPixels();
     }
     EXPECT_TRUE(ui::renderedAtTheBuild(art::kTrafficLight16, 1.0).isNull());
     EXPECT_TRUE(ui::renderedAtTheBuild(art::kSplash, 2.0).isNull());
+}
+
+// The window icon carries every size the build rendered, each as rendered, and scales between.
+TEST(BuiltIconEngine, GivesEveryRenderedSizeAsBuiltAndScalesForOthers) {
+    QtAppFirst app;
+    const QIcon icon(new ui::BuiltIconEngine);
+    QList<QSize> sizes;
+    for (int size : art::kIconSizes) {
+        sizes.append(QSize(size, size));
+        const QImage built = ui::builtPng(QString::fromStdString(art::iconPath(size)));
+        EXPECT_EQ(icon.pixmap(size).toImage(), QPixmap::fromImage(built).toImage()) << size;
+    }
+    EXPECT_EQ(icon.availableSizes(), sizes);
+    EXPECT_EQ(icon.pixmap(24).size(), QSize(24, 24));
 }
 
 // Reads every PNG of the build as the game does; true when all read and no image plugin loaded.

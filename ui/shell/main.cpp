@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
-#include <QPixmap>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -9,11 +8,10 @@
 #include <string>
 
 #include "app/lifecycle.h"
-#include "art/pictures.h"
 #include "common/message_boxes.h"
 #include "logbook/logbook.h"
 #include "sound/sound_folder.h"
-#include "ui/kit/rendered_picture.h"
+#include "ui/kit/built_icon_engine.h"
 #include "ui/shell/controller_route.h"
 #include "ui/shell/loaded_devices.h"
 #include "ui/shell/qt_message_boxes.h"
@@ -37,12 +35,7 @@ void nameTheApplication() {
 
 // Pictures rendered at build time, so showing a window renders no SVG.
 QIcon trafficLightIcon() {
-    QIcon icon;
-    for (int size : korvane::art::kIconSizes) {
-        const QString path = QString::fromStdString(korvane::art::iconPath(size));
-        icon.addPixmap(QPixmap::fromImage(korvane::ui::builtPng(path)));
-    }
-    return icon;
+    return QIcon(new korvane::ui::BuiltIconEngine);
 }
 
 // For a message shown before the splash: the window icon, otherwise set once the splash is on

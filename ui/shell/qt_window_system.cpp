@@ -6,6 +6,7 @@
 #include <QWindow>
 
 #include "race/main.h"
+#include "ui/kit/rendered_picture.h"
 #include "ui/platform/destroyed_window_filter.h"
 #include "ui/practice/practice.h"
 #include "ui/race_window/race_window.h"
@@ -61,6 +62,7 @@ void QtWindowSystem::showSplash(SplashForm&) {
 void QtWindowSystem::unloadSplash() {
     if (!splash_) return;
     splash_->hide();
+    connect(splash_.get(), &QObject::destroyed, [] { releaseSplashPixels(); });
     splash_.release()->deleteLater();
 }
 

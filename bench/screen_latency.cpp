@@ -2,7 +2,8 @@
 // the screen as a player would see it:
 //   scripts/with-pulse-null-sink scripts/with-xvfb build/default/bench/screen_latency
 //       [GAME] [races] [standard|pro] [slip]   (KORVANE_BENCH_RACE_KEY=1: on the F key;
-//       KORVANE_BENCH_NO_LOGBOOK=1: the game started with --no-logbook)
+//       KORVANE_BENCH_NO_LOGBOOK=1: the game started with --no-logbook;
+//       KORVANE_BENCH_PER_RACE=1: one line per race, stamped on the monotonic clock)
 // "slip" opens the time slip (Ctrl+T through xdotool) first, so every release updates it.
 // Presses and releases the race button through XTest and polls single pixels with XGetImage.
 // Each race lets go just after the ambers, a red light, so it also times the red lamp.
@@ -59,7 +60,18 @@ struct Figures {
     std::vector<double> press, release, playerAmber, computerAmber, allAmbers;
 };
 
-void race(XProbe& probe, Window window, const MainForm& form, bool pro, Figures& figures) {
+// One race's figures on one line, so that a slow race can be matched against a trace of the game.
+void printRace(int index, double pressed, const Figures& f, std::size_t ambers, bool red) {
+    std::printf("race %2d at %.3f ms: press %6.2f  ambers", index, pressed, f.press.back());
+    const std::vector<double>& lamps = f.allAmbers.empty() ? f.playerAmber : f.allAmbers;
+    for (std::size_t i = lamps.size() - ambers; i < lamps.size(); ++i) {
+        std::printf(" %6.2f", lamps[i]);
+    }
+    if (!f.computerAmber.empty()) std::printf(" %6.2f", f.computerAmber.back());
+    std::printf("  release %6.2f\n", red ? f.release.back() : -1.0);
+}
+
+double race(XProbe& probe, Window window, const MainForm& form, bool pro, Figures& figures) {
     const double pressed = monotonicMs();
     probe.press(window, centreOf(form.Command1).x, centreOf(form.Command1).y);
     if (!waitForButton(probe, window, form, kLitAmber, pressed + 3000)) {
@@ -94,6 +106,7 @@ void race(XProbe& probe, Window window, const MainForm& form, bool pro, Figures&
                     released - due);
     }
     sleepMs(1500);  // the red-light sound holds the game
+    return pressed;
 }
 
 }  // namespace
@@ -124,7 +137,12 @@ int main(int argc, char* argv[]) {
         sleepMs(1000);
     }
     Figures f;
-    for (int i = 0; i < races; ++i) race(probe, window, form, pro, f);
+    const bool perRace = std::getenv("KORVANE_BENCH_PER_RACE") != nullptr;
+    for (int i = 0; i < races; ++i) {
+        const std::size_t reds = f.release.size();
+        const double pressed = race(probe, window, form, pro, f);
+        if (perRace) printRace(i, pressed, f, pro ? 6 : 1, f.release.size() > reds);
+    }
 
     std::printf("%s, %s Tree, %d races on the %s%s%s\n", game.c_str(), pro ? "Pro" : "Standard",
                 races, input.c_str(), slip ? ", time slip open" : "",

@@ -96,6 +96,14 @@ void XProbe::moveTo(int rootX, int rootY) {
     XFlush(display_);
 }
 
+void XProbe::hover(Window window, int x, int y) {
+    Window child = 0;
+    int rootX = 0, rootY = 0;
+    XTranslateCoordinates(display_, window, DefaultRootWindow(display_), x + originX_, y + originY_,
+                          &rootX, &rootY, &child);
+    moveTo(rootX, rootY);
+}
+
 std::pair<int, int> XProbe::screenSize() const {
     return {DisplayWidth(display_, DefaultScreen(display_)),
             DisplayHeight(display_, DefaultScreen(display_))};

@@ -31,6 +31,8 @@ class XProbe {
     // Moves the pointer to a point of the X screen, and the screen's size.
     void moveTo(int rootX, int rootY);
     std::pair<int, int> screenSize() const;
+    // Moves the pointer to the point of the window, as a hand brings the mouse to a button.
+    void hover(Window window, int x, int y);
     // Where the race window's client area lies inside the window read, when that window is a
     // nested compositor's output rather than the game's own.
     void setOrigin(int x, int y) {

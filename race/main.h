@@ -56,6 +56,9 @@ class Main : public MainForm {
     Control& muteSound = Check1;
     Control& rollOut = RollOut;
 
+    // The race button's caption while it is held, from the press on.
+    static constexpr const char* kLaunchCaption = "Launch (Up)";
+
     // A mouse button goes down on the race button: clear the last result and start staging.
     void stagePressed();
     // The button comes up: the player launches and the race is judged; returns what the board

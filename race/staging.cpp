@@ -21,7 +21,7 @@ void Main::stagePressed() {
         computerSlowest = computerSlowest - ShortInt::from(kProTreeLead);
     }
     raceButton.backColor = colour::kYellow;
-    raceButton.caption = "Launch (Up)";
+    raceButton.caption = kLaunchCaption;
     player.timeDisplay.text = "";
     computer.timeDisplay.text = "";
     computer.winnerFlag.visible = false;

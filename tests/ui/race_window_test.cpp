@@ -320,12 +320,17 @@ TEST_F(RaceWindowFonts, ACaptionTooWideForTheStandInFaceIsNarrowedToFitAtTheSame
     EXPECT_EQ(QFontInfo(button->font()).pixelSize(), 16);
 }
 
-TEST_F(RaceWindowFonts, ACaptionMetBeforeIsFittedAgainToANewFontOrRoom) {
+TEST_F(RaceWindowFonts, ACaptionMetOrPreparedBeforeIsFittedAgainToANewFontOrRoom) {
     ui::ColouredButton button;
     for (const auto& [font, w] : {std::pair{QFont(), 100}, {QFont("", 24), 100}, {QFont(), 50}}) {
         button.setFont(font);
         button.resize(w, 30);
-        for (const char* caption : {" Stage (Down)", "Launch (Up)"}) button.setCaption(caption);
+        button.setCaption(" Stage (Down)");
+        const QFont shown = button.font();
+        button.prepareCaption("Launch (Up)");
+        EXPECT_EQ(button.font(), shown);
+        EXPECT_EQ(button.text(), " Stage (Down)");
+        button.setCaption("Launch (Up)");
         EXPECT_EQ(button.font(), ui::fitToWidth(font, "Launch (Up)", w - 6));
     }
 }

@@ -1,5 +1,6 @@
 #include "coloured_button.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QStyleOptionButton>
 
@@ -27,6 +28,13 @@ void ColouredButton::setCaption(const QString& caption) {
     if (caption == text()) return;
     setFont(fittedFont(caption));
     setText(caption);
+}
+
+void ColouredButton::prepareCaption(const QString& caption) {
+    QImage scratch(size(), QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&scratch);
+    painter.setFont(fittedFont(caption));
+    painter.drawText(scratch.rect(), Qt::AlignCenter, caption);
 }
 
 // The race button swaps two captions on every press; measuring one again costs more than

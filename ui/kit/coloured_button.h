@@ -16,6 +16,8 @@ class ColouredButton : public QPushButton {
     void setFace(const QColor& colour);
     // Sets the caption, narrowing the button's font if the caption would not fit otherwise.
     void setCaption(const QString& caption);
+    // Fits and draws a caption off screen, so that showing it first costs no more than again.
+    void prepareCaption(const QString& caption);
     QColor face() const { return face_; }
 
   protected:

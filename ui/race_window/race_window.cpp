@@ -4,11 +4,13 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <utility>
 
 #include "ui/kit/control_geometry.h"
 #include "ui/kit/font_choice.h"
+#include "ui/kit/paint_threads.h"
 #include "ui/kit/window_placement.h"
 #include "ui/race_window/assistive_names.h"
 #include "ui/race_window/control_widgets.h"
@@ -65,7 +67,16 @@ void RaceWindow::showEvent(QShowEvent* event) {
     if (!centredWithFrame_) {
         centredWithFrame_ = true;
         centreOnScreen();
+        // Once the first frame is out of the way.
+        QTimer::singleShot(0, this, [this] { prepareFirstPress(); });
     }
+}
+
+// What the first press would otherwise set up while the player waits for the button to show it.
+void RaceWindow::prepareFirstPress() {
+    keepPaintThreadsReady();
+    static_cast<RaceButton*>(widgetFor(main_.raceButton))
+        ->prepareCaption(QString::fromLatin1(Main::kLaunchCaption));
 }
 
 // Containers come before what they hold, so each child has its parent widget to go in.

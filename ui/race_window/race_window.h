@@ -71,6 +71,7 @@ class RaceWindow : public QWidget, public Surface {
     void setTabOrder();
     // Runs an input's handler and shows what it changed; the control given is painted at once.
     void runHandler(const std::function<void()>& handler, const Control* shownFirst = nullptr);
+    void prepareFirstPress();
     QWidget* surfaceFor(const Control& painted);
 
     Main& main_;

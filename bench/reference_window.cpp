@@ -17,6 +17,7 @@
 #include "bench/reference_layout.h"
 #include "common/fixed_rate_schedule.h"
 #include "common/timer.h"
+#include "ui/platform/key_state.h"
 
 namespace {
 
@@ -66,8 +67,9 @@ class Reference : public QWidget, public TimerHost {
     void keyPressEvent(QKeyEvent* event) override {
         if (!event->isAutoRepeat()) pressed();
     }
+    // X11's auto-repeat sends releases while the key stays down; the game asks the server too.
     void keyReleaseEvent(QKeyEvent* event) override {
-        if (!event->isAutoRepeat()) released();
+        if (!event->isAutoRepeat() && !ui::keyHeldDown(event->nativeScanCode())) released();
     }
 
     void paintEvent(QPaintEvent*) override {
@@ -80,7 +82,9 @@ class Reference : public QWidget, public TimerHost {
     }
 
   private:
+    // The key's repeats while it is held, however they come, are no new press.
     void pressed() {
+        if (buttonLit_) return;
         buttonLit_ = true;
         ambersLit_ = redLit_ = false;
         steps_ = 0;
@@ -90,6 +94,7 @@ class Reference : public QWidget, public TimerHost {
     }
 
     void released() {
+        if (!buttonLit_) return;
         walk_.setEnabled(false);
         lamp_.setEnabled(false);
         buttonLit_ = false;

@@ -3,7 +3,8 @@
 //   scripts/with-pulse-null-sink scripts/with-xvfb build/default/bench/screen_latency
 //       [GAME] [races] [standard|pro] [slip]   (KORVANE_BENCH_RACE_KEY=1: on the F key;
 //       KORVANE_BENCH_NO_LOGBOOK=1: the game started with --no-logbook;
-//       KORVANE_BENCH_PER_RACE=1: one line per race, stamped on the monotonic clock)
+//       KORVANE_BENCH_PER_RACE=1: one line per race, stamped on the monotonic clock;
+//       KORVANE_BENCH_NO_REFERENCE=1: no reference races)
 // Counts the outcomes seen only after a gap of over 1 ms between polls, which the bench's own
 // polling may have made late.
 // "slip" opens the time slip (Ctrl+T through xdotool) first, so every release updates it.
@@ -251,7 +252,9 @@ int main(int argc, char* argv[]) {
     const Targets gameRace = gameTargets(window, form, pro);
     std::optional<GameProcess> bare;
     std::optional<Targets> referenceRace;
-    if (!nested) {
+    // KORVANE_BENCH_NO_REFERENCE=1: the game's races alone, back to back, with the pointer
+    // never leaving its window.
+    if (!nested && std::getenv("KORVANE_BENCH_NO_REFERENCE") == nullptr) {
         const Point corner = freeCorner(probe);
         const auto path = std::filesystem::path(argv[0]).parent_path() / "reference_window";
         bare.emplace(path.string(),

@@ -106,7 +106,6 @@ void XProbe::hover(Window window, int x, int y) {
 
 void XProbe::aim(Window window, int x, int y) {
     hover(window, x, y);
-    if (keycode_ == 0) return;
     XSetInputFocus(display_, window, RevertToParent, CurrentTime);
     XFlush(display_);
 }

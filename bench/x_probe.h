@@ -33,8 +33,8 @@ class XProbe {
     std::pair<int, int> screenSize() const;
     // Moves the pointer to the point of the window, as a hand brings the mouse to a button.
     void hover(Window window, int x, int y);
-    // Hovers, and gives the window the keyboard's focus when racing on a key: the racer's hand
-    // on the input before a race, when the bench goes between two windows.
+    // Hovers, and gives the window the keyboard's focus: the racer's hand on the input and the
+    // window active before a race, when the bench goes between two windows.
     void aim(Window window, int x, int y);
     // Whether a viewable top-level window covers any of this rectangle of the X screen.
     bool covered(int rootX, int rootY, int width, int height) const;

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <sys/stat.h>
+
 #include "common/utc_offset.h"
 #include "logbook/csv_export.h"
 #include "logbook/logbook.h"
@@ -60,61 +62,138 @@ const std::string kVersion1Runs =
     "  (1, 2, 0, 0, 1, 'Normal', 465, -12, '', '', '', ''),"
     "  (1, 3, 0, 0, 0, 'Normal', 465, NULL, '', '', '', '')";
 
+void runSql(const std::string& file, const char* sql) {
+    Database(file, Database::Mode::ReadWrite).exec(sql);
+}
+
+void overwrite(const std::string& file, int at) {
+    std::ofstream(file, std::ios::app).close();  // made when missing
+    std::fstream(file, std::ios::in | std::ios::out | std::ios::binary).seekp(at)
+        << std::string(4096, 'Z');
+}
+
+// FILE as a killed game leaves it: a commit of AFTER in its -wal that no checkpoint has reached,
+// BEFORE's in the file itself. Returns the -wal's name.
+std::string withLog(const std::string& file, const std::string& before, const char* after) {
+    const std::string scratch = file + ".scratch";
+    Database db(scratch, Database::Mode::ReadWrite);
+    db.exec("PRAGMA journal_mode = WAL; PRAGMA wal_autocheckpoint = 0");
+    db.exec(before.c_str());
+    db.exec("PRAGMA wal_checkpoint(TRUNCATE)");
+    db.exec(after);
+    fs::copy_file(scratch, file, fs::copy_options::overwrite_existing);
+    fs::copy_file(scratch + "-wal", file + "-wal");
+    return file + "-wal";
+}
+
+const std::string kNewest = std::string(schemaSteps()[0]) + schemaSteps()[1] +
+                            "; PRAGMA user_version = " + std::to_string(kSchemaVersion);
+
 struct OpeningRow {
     const char* name;
-    const char* sql;  // run in the file first, if any
-    int garbageAt;    // where 4 KiB of garbage go into it, or -1
-    bool folderIsAFile;
+    void (*make)(const std::string& file);  // the file as the game finds it, if any
     LogbookState state;
     const char* line;  // part of the line told
     int runs = 0;      // kept in it after
     int summary = 0;   // kSummaryDigits of its session figures
+    const char* tail = "logbook.sqlite";
 };
 
-// Each session figure row's counts as the digits of a number, its best added: a mistake in
-// any moves the sum.
+// Each row's summary figures as the digits of a number, its best added: a mistake in any moves
+// the sum.
 constexpr const char* kSummaryDigits =
     "SELECT sum(runs * 1000 + clean * 100 + early * 10 + staging + ifnull(best, 0)) "
     "FROM session_tree";
 
-TEST(OpenLogbook, EachKindOfFileGivesItsStateAndOneLine) {
+const std::string kLongTail =
+    std::string(250, 'a') + "/" + std::string(250, 'b') + "/logbook.sqlite";
+
+// A FIFO is never read: that would wait for a writer.
+std::string bytesOf(const std::string& file) {
+    return fs::is_regular_file(file) ? slurp(file) : fs::exists(file) ? "not a file" : "";
+}
+
+// A file's bytes, and its -wal's and whether it has a -shm.
+struct Found {
+    std::string bytes, log;
+    bool shm;
+    explicit Found(const std::string& file)
+        : bytes(bytesOf(file)), log(bytesOf(file + "-wal")), shm(fs::exists(file + "-shm")) {}
+    bool operator==(const Found&) const = default;
+};
+
+// Each row's file is kept byte for byte where it is or where it was set aside.
+TEST(OpenLogbook, EachKindOfFileGivesItsStateAndOneLineAndKeepsItsBytes) {
     const OpeningRow rows[] = {
-        {"a new file", nullptr, -1, false, LogbookState::Writing, ""},
-        {"a newer game's", "PRAGMA user_version = 9", -1, false, LogbookState::ReadOnly,
-         "from a newer version of the game; it is shown"},
-        {"not a database", nullptr, 0, false, LogbookState::Writing,
+        {"a new file", nullptr, LogbookState::Writing, ""},
+        {"a newer game's", [](auto& f) { runSql(f, "PRAGMA user_version = 9"); },
+         LogbookState::ReadOnly, "from a newer version of the game; it is shown"},
+        {"the newest version's, in WAL mode",
+         [](auto& f) {
+             runSql(f, (kNewest + "; PRAGMA journal_mode = WAL; PRAGMA user_version = 2147483647")
+                           .c_str());
+         },
+         LogbookState::ReadOnly, "from a newer version of the game; it is shown"},
+        {"a negative version", [](auto& f) { runSql(f, "PRAGMA user_version = -1000"); },
+         LogbookState::Off, "(its version, -1000, is one no game writes); this session's"},
+        {"version -1", [](auto& f) { runSql(f, "PRAGMA user_version = -1"); }, LogbookState::Off,
+         "(its version, -1, is one no game writes)"},
+        {"not a database", [](auto& f) { overwrite(f, 0); }, LogbookState::Writing,
          "was damaged; it was set aside"},
-        {"damaged pages", kRows, 8192, false, LogbookState::Writing,
-         "was damaged; it was set aside"},
-        {"under a plain file", nullptr, -1, true, LogbookState::Off, "runs are not being kept"},
-        {"a version-1 file", kVersion1Runs.c_str(), -1, false, LogbookState::Writing, "", 3,
-         2101 + 213 + 1010 + 3111 + 213},
+        {"damaged pages", [](auto& f) { runSql(f, kRows), overwrite(f, 8192); },
+         LogbookState::Writing, "was damaged; it was set aside"},
+        {"damaged, with its own -wal",
+         [](auto& f) { withLog(f, kRows, "INSERT INTO t VALUES (1)"), overwrite(f, 8192); },
+         LogbookState::Writing, "was damaged; it was set aside"},
+        {"another database's -wal",
+         [](auto& f) {
+             runSql(f, (kNewest + "; PRAGMA journal_mode = WAL").c_str());
+             const std::string other = f + ".other";
+             fs::rename(withLog(other, kRows, "DELETE FROM t"), f + "-wal");
+         },
+         LogbookState::Writing, "was damaged; it was set aside"},
+        {"another program's database", [](auto& f) { runSql(f, "CREATE TABLE notes (x)"); },
+         LogbookState::Off, "is left as it is (it is another program's database)"},
+        {"a column missing",
+         [](auto& f) { runSql(f, (kNewest + "; ALTER TABLE run DROP COLUMN level").c_str()); },
+         LogbookState::Off, "is left as it is (its run table has no column level)"},
+        {"a FIFO", [](auto& f) { ::mkfifo(f.c_str(), 0600); }, LogbookState::Off,
+         "(it is a FIFO, not a regular file); this session's"},
+        {"a FIFO for its -wal",
+         [](auto& f) { runSql(f, ""), ::mkfifo((f + "-wal").c_str(), 0600); }, LogbookState::Off,
+         "(its -wal is a FIFO, not a regular file)"},
+        {"a long path", nullptr, LogbookState::Off, "(the path is too long: at most 503 bytes)", 0,
+         0, kLongTail.c_str()},
+        {"under a plain file",
+         [](auto& f) {
+             const fs::path folder = fs::path(f).parent_path();
+             fs::remove(folder), std::ofstream(folder).close();
+         },
+         LogbookState::Off, "runs are not being kept"},
+        {"a version-1 file", [](auto& f) { runSql(f, kVersion1Runs.c_str()); },
+         LogbookState::Writing, "", 3, 2101 + 213 + 1010 + 3111 + 213},
     };
     for (const OpeningRow& row : rows) {
         const Folder folder;
-        if (row.sql) Database(folder.file(), Database::Mode::ReadWrite).exec(row.sql);
-        if (row.garbageAt >= 0) {
-            std::ofstream(folder.file(), std::ios::app).close();  // made when missing
-            std::fstream(folder.file(), std::ios::in | std::ios::out | std::ios::binary)
-                    .seekp(row.garbageAt)
-                << std::string(4096, 'Z');
-        }
-        if (row.folderIsAFile) {
-            fs::remove(folder.path / "korvane"), std::ofstream(folder.path / "korvane");
-        }
-        const std::string before = slurp(folder.file());
-        const Opened opened = openLogbook(folder.file(), kNoon);
+        const std::string file = (folder.path / "korvane" / row.tail).string();
+        fs::create_directories(fs::path(file).parent_path());
+        if (row.make) row.make(file);
+        const Found before(file);
+        const Opened opened = openLogbook(file, kNoon);
         EXPECT_EQ(opened.state, row.state) << row.name;
         EXPECT_NE(opened.line.find(row.line), std::string::npos) << row.name << ": " << opened.line;
         if (std::string(row.line).find("damaged") != std::string::npos) {
-            EXPECT_TRUE(slurp(folder.file() + ".damaged-2026-12-08T120000") == before) << row.name;
+            // Its -shm may be made in the look; it holds nothing of the file's own.
+            const Found aside(file + ".damaged-2026-12-08T120000");
+            EXPECT_TRUE(aside.bytes == before.bytes && aside.log == before.log) << row.name;
+        } else if (row.state != LogbookState::Writing) {
+            EXPECT_TRUE(Found(file) == before) << row.name;
         }
         if (row.state == LogbookState::Writing) {
-            EXPECT_EQ(count(folder.file(), "PRAGMA user_version"), kSchemaVersion) << row.name;
-            EXPECT_EQ(count(folder.file(), "SELECT count(*) FROM run WHERE start_delay IS NULL"),
-                      row.runs)
+            EXPECT_EQ(count(file, "PRAGMA user_version"), kSchemaVersion) << row.name;
+            EXPECT_EQ(count(file, "SELECT count(*) FROM run WHERE start_delay IS NULL"), row.runs)
                 << row.name;
-            EXPECT_EQ(count(folder.file(), kSummaryDigits), row.summary) << row.name;
+            EXPECT_EQ(count(file, kSummaryDigits), row.summary) << row.name;
         }
     }
 }

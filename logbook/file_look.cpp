@@ -44,19 +44,6 @@ std::uintmax_t sizeOf(const std::string& path) {
     return error ? 0 : size;
 }
 
-// The version in the file's own header, or nothing when it is no SQLite database.
-std::optional<std::int32_t> headerVersion(const std::string& path) {
-    std::array<char, kHeaderBytes> header{};
-    std::ifstream file(path, std::ios::binary);
-    if (!file.read(header.data(), header.size())) return std::nullopt;
-    if (std::memcmp(header.data(), "SQLite format 3", 16) != 0) return std::nullopt;
-    std::uint32_t version = 0;
-    for (std::size_t i = kUserVersionAt; i < kUserVersionAt + 4; ++i) {
-        version = version << 8 | static_cast<unsigned char>(header[i]);
-    }
-    return static_cast<std::int32_t>(version);
-}
-
 std::optional<FileLook> outOfRange(int version) {
     if (version < 0) {
         return FileLook{Kind::Unusable, version,
@@ -128,6 +115,20 @@ bool damaged(int code) {
 }
 
 }  // namespace
+
+std::optional<std::int32_t> headerVersion(const std::string& path) {
+    std::error_code error;
+    if (!fs::is_regular_file(path, error)) return std::nullopt;  // a FIFO would hold the read
+    std::array<char, kHeaderBytes> header{};
+    std::ifstream file(path, std::ios::binary);
+    if (!file.read(header.data(), header.size())) return std::nullopt;
+    if (std::memcmp(header.data(), "SQLite format 3", 16) != 0) return std::nullopt;
+    std::uint32_t version = 0;
+    for (std::size_t i = kUserVersionAt; i < kUserVersionAt + 4; ++i) {
+        version = version << 8 | static_cast<unsigned char>(header[i]);
+    }
+    return static_cast<std::int32_t>(version);
+}
 
 FileLook lookAtFile(const std::string& path) {
     std::error_code error;

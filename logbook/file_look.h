@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace korvane::logbook {
@@ -19,6 +21,9 @@ struct FileLook {
     int version = 0;
     std::string why;  // in plain words, for all but New and Ours
 };
+
+// The version in the file's own header, read as bytes; nothing when it is no SQLite database.
+std::optional<std::int32_t> headerVersion(const std::string& path);
 
 // Throws DatabaseError only when the file could not be read for now (SQLITE_BUSY, ...).
 FileLook lookAtFile(const std::string& path);

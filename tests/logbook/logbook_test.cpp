@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -12,6 +14,7 @@
 #include "logbook/csv_export.h"
 #include "logbook/logbook.h"
 #include "logbook/older_file.h"
+#include "logbook/plain_words.h"
 #include "logbook/schema.h"
 #include "tests/support/unprivileged.h"
 
@@ -337,6 +340,24 @@ TEST(ExportCsv, WritesAHeaderAndOneQuotedRowARunWithCrlf) {
         "\r\n1,3,1970-01-01T00:00:00.000Z,1970-01-01T00:00:00.000Z,+00:00,Standard,Normal,0.465,"
         ",,,,,1.00,\r\n"))
         << rows.str();
+}
+
+TEST(PlainReason, TellsTheSystemsCauseOnlyWhereTheSystemRefused) {
+    const struct {
+        int code, error;
+        const char* words;
+    } rows[] = {
+        {SQLITE_FULL, 0, "the disk is full"},
+        {SQLITE_IOERR_WRITE, ENOSPC, "the disk is full"},
+        {SQLITE_CANTOPEN, EROFS, "the disk is mounted read-only"},
+        {SQLITE_CANTOPEN, ENAMETOOLONG, "the path is too long"},
+        {SQLITE_IOERR_READ, EIO, "Input/output error"},
+        {SQLITE_BUSY, ENOENT, "another program is holding the file"},  // an old errno
+        {SQLITE_ERROR, ENOENT, "SQLite's words"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(plainReason(DatabaseError(row.code, "SQLite's words", row.error)), row.words);
+    }
 }
 
 TEST(UtcOffset, ComesFromTheFieldsAcrossDaysAndYears) {

@@ -88,7 +88,7 @@ race_showing_history() {  # FILE
     local slip
     slip=$(find_window '^Korvane Time Slip$' 10)
     [[ -n "$slip" ]] || die "$1: the time slip did not appear"
-    xdotool windowactivate --sync "$slip" key alt+h sleep 1 key ctrl+t sleep 0.5
+    xdotool windowfocus --sync "$slip" key alt+h sleep 1 key ctrl+t sleep 0.5
     tap
     sleep 1
     quit_through_farewell

@@ -81,7 +81,7 @@ Opened Logbook::openPatiently() {
     for (;;) {
         Opened opened = openLogbook(path_, Clock::now());
         if (!opened.busy || !backoff.failed(true)) return opened;
-        stillWaiting();
+        stillWaiting(true);
         std::unique_lock lock(mutex_);
         if (wake_.wait_for(lock, backoff.wait(), [this] { return closing_; })) return opened;
     }
@@ -100,7 +100,7 @@ void Logbook::record(const RaceRecord& run) {
     if (state_.load(std::memory_order_relaxed) != LogbookState::Writing) return;
     {
         const std::lock_guard lock(mutex_);
-        if (queue_.size() >= kMostWaiting) {
+        if (held_ && queue_.size() >= kMostWaiting) {
             ++dropped_;
             return;
         }
@@ -134,7 +134,7 @@ void Logbook::serve(std::unique_ptr<Database> database) {
                 rows.rolledBack();
                 const bool held = heldByAnother(error.code());
                 if (!backoff.failed(held) || (held && closing())) throw;
-                stillWaiting();
+                stillWaiting(held);
                 continue;
             }
             backoff.succeeded();
@@ -156,6 +156,7 @@ std::vector<RaceRecord> Logbook::nextBatch(std::chrono::milliseconds wait) {
 void Logbook::kept(std::size_t count) {
     const std::lock_guard lock(mutex_);
     queue_.erase(queue_.begin(), queue_.begin() + static_cast<std::ptrdiff_t>(count));
+    held_ = false;
     waitingSince_ = std::chrono::steady_clock::now();
     if (std::exchange(toldWaiting_, false)) {
         say("korvane: the runs that waited are kept in the logbook " + path_ +
@@ -172,8 +173,9 @@ bool Logbook::closing() const {
 }
 
 // Told once, when the oldest run waiting has waited long.
-void Logbook::stillWaiting() {
+void Logbook::stillWaiting(bool held) {
     const std::lock_guard lock(mutex_);
+    held_ = held;
     const auto waited = std::chrono::steady_clock::now() - waitingSince_;
     if (toldWaiting_ || queue_.empty() || waited < patience_.tellAfter) return;
     toldWaiting_ = true;

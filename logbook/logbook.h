@@ -16,7 +16,8 @@
 
 namespace korvane::logbook {
 
-// The most runs that wait in memory for a logbook another program holds.
+// The most runs that wait in memory for a logbook another program holds; a writer merely behind
+// is never a reason to drop one.
 inline constexpr std::size_t kMostWaiting = 10'000;
 
 // Keeps the session's runs in the opened logbook from a thread of its own, so the event loop
@@ -59,7 +60,8 @@ class Logbook {
     std::vector<RaceRecord> nextBatch(std::chrono::milliseconds wait);
     // The first COUNT runs waiting are kept.
     void kept(std::size_t count);
-    void stillWaiting();
+    // After a failed try; HELD when another program holds the file.
+    void stillWaiting(bool held);
     bool closing() const;
     void say(std::string line);
     void turnOff(const std::string& reason);
@@ -74,7 +76,8 @@ class Logbook {
     std::deque<RaceRecord> queue_;
     std::chrono::steady_clock::time_point waitingSince_;
     bool toldWaiting_ = false;
-    std::size_t dropped_ = 0;  // past kMostWaiting
+    bool held_ = false;        // by another program, at the last try
+    std::size_t dropped_ = 0;  // past kMostWaiting while held
     bool closing_ = false;
     std::string line_;
     std::function<void()> report_;

@@ -289,6 +289,16 @@ TEST(Logbook, AFileAnotherProgramHoldsIsWaitedOutAndOnlyALastingFailureTurnsItOf
     }
 }
 
+TEST(Logbook, ABurstBeyondTheRunsThatMayWaitIsKeptWhileNoOtherProgramHoldsTheFile) {
+    const Folder folder;
+    const int runs = static_cast<int>(kMostWaiting) + 100;
+    {
+        Logbook logbook(openLogbook(folder.file(), kNoon), "1.00");
+        for (int i = 1; i <= runs; ++i) logbook.record(run(i, 200));
+    }
+    EXPECT_EQ(runsIn(folder.file()), runs);
+}
+
 TEST(Logbook, ALateOnsetUpdatesTheRunAndTwoGamesAtOnceKeepTheirOwn) {
     const Folder folder;
     {

@@ -299,6 +299,28 @@ TEST(Logbook, ABurstBeyondTheRunsThatMayWaitIsKeptWhileNoOtherProgramHoldsTheFil
     EXPECT_EQ(runsIn(folder.file()), runs);
 }
 
+TEST(Logbook, WhileAnotherProgramHoldsTheFileAtMostTheBoundWaitsAndTheRestAreTold) {
+    const Folder folder;
+    const std::string file = folder.file();
+    Logbook(openLogbook(file, kNoon), "1.00");  // made, in WAL mode
+    Database other(file, Database::Mode::ReadWrite);
+    ::testing::internal::CaptureStderr();
+    {
+        Logbook logbook(file, "1.00", kNoon, {milliseconds(10), milliseconds(100), {}, 3});
+        other.exec("BEGIN EXCLUSIVE");
+        logbook.record(run(1, 200));
+        std::this_thread::sleep_for(milliseconds(1300));  // a try has failed
+        for (int i = 2; i <= static_cast<int>(kMostWaiting) + 100; ++i) logbook.record(run(i, 200));
+        other.exec("COMMIT");
+        for (int i = 0; i < 500 && runsIn(file) < 1; ++i)
+            std::this_thread::sleep_for(milliseconds(10));
+    }
+    EXPECT_EQ(runsIn(file), static_cast<long long>(kMostWaiting));
+    EXPECT_NE(
+        ::testing::internal::GetCapturedStderr().find("; 100 beyond the 10000 that could wait"),
+        std::string::npos);
+}
+
 TEST(Logbook, ALateOnsetUpdatesTheRunAndTwoGamesAtOnceKeepTheirOwn) {
     const Folder folder;
     {

@@ -172,12 +172,12 @@ bool Logbook::closing() const {
     return closing_;
 }
 
-// Told once, when the oldest run waiting has waited long.
+// Told once, when the oldest run waiting for a file another program holds has waited long.
 void Logbook::stillWaiting(bool held) {
     const std::lock_guard lock(mutex_);
     held_ = held;
     const auto waited = std::chrono::steady_clock::now() - waitingSince_;
-    if (toldWaiting_ || queue_.empty() || waited < patience_.tellAfter) return;
+    if (!held || toldWaiting_ || queue_.empty() || waited < patience_.tellAfter) return;
     toldWaiting_ = true;
     say("korvane: another program is holding the logbook " + path_ + "; " +
         std::to_string(queue_.size()) + " runs wait to be kept there");

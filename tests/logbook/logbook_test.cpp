@@ -2,12 +2,14 @@
 #include <sqlite3.h>
 
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <regex>
 #include <sstream>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "common/utc_offset.h"
@@ -216,6 +218,26 @@ TEST(Logbook, InAFolderItCannotWriteItTellsOneLineAndRecordsRunsWithoutThrowing)
         },
         ::testing::ExitedWithCode(0),
         "^korvane: cannot keep the runs in [^\n]*; this session's runs are not being kept\n$");
+}
+
+// The file may grow no further, as on a full disk: the system's words, not "disk I/O error".
+TEST(Logbook, AWriteTheSystemRefusesIsToldInTheSystemsWords) {
+    const Folder folder;
+    const rlimit disk{256 * 1024, 256 * 1024};
+    const Patience quick{milliseconds(1), milliseconds(1), {}, 2};
+    EXPECT_EXIT(
+        {
+            std::signal(SIGXFSZ, SIG_IGN);
+            ::setrlimit(RLIMIT_FSIZE, &disk);
+            Logbook logbook(openLogbook(folder.file(), kNoon), "1.00", kNoon, quick);
+            for (int i = 1; i <= 5000; ++i) logbook.record(run(i, 200, std::string(100, 'x')));
+            for (int i = 0; i < 500 && logbook.state() == LogbookState::Writing; ++i) {
+                std::this_thread::sleep_for(milliseconds(10));
+            }
+            std::exit(logbook.state() == LogbookState::Off ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0),
+        "^korvane: cannot write the logbook [^\n]* \\(File too large\\); the runs from now on");
 }
 
 struct HeldRow {

@@ -58,6 +58,12 @@ for display in "$DISPLAY" ""; do
     done
 done
 
+# A file size limit stops the export part-way, as a full disk would.
+(trap '' XFSZ && ulimit -f 100 && env -u DISPLAY "$game" --logbook "$work/few.sqlite" \
+    --export-logbook "$work/older.csv") 2>"$work/stderr"
+status=$?
+((status == 1)) && grep -q "^korvane: cannot export the logbook $work/few.sqlite: " "$work/stderr" ||
+    fail "over the file size limit: status $status, $(cat "$work/stderr")"
 [[ "$(cat "$work/older.csv")" == "an older export" ]] || fail "a failed export cut the older one"
 [[ "$(sqlite3 "$work/negative.sqlite" 'PRAGMA user_version')" == -1000 ]] || fail "negative: written"
 # Standard output closed or full: nothing reached anyone, and the game says so.

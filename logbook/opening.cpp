@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -91,8 +92,22 @@ std::string systemWords(const std::error_code& error) {
     return plainReason(DatabaseError(SQLITE_CANTOPEN, error.message(), error.value()));
 }
 
+// SQLite tells of the read-only open it tries after a refused create ("no such file"): the
+// create's own errno says why (a read-only disk, a folder the player may not write).
+int whyNotMade(const std::string& path) {
+    std::error_code error;
+    if (fs::exists(path, error)) return 0;
+    std::FILE* made = std::fopen(path.c_str(), "wbx");
+    if (made == nullptr) return errno;
+    std::fclose(made);
+    fs::remove(path, error);
+    return 0;
+}
+
 Opened failed(const std::string& path, const DatabaseError& error) {
-    Opened opened = off(path, plainReason(error));
+    const int why = (error.code() & 0xff) == SQLITE_CANTOPEN ? whyNotMade(path) : 0;
+    Opened opened =
+        off(path, plainReason(why != 0 ? DatabaseError(error.code(), error.what(), why) : error));
     opened.busy = busy(error.code());
     return opened;
 }

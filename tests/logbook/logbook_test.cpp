@@ -9,8 +9,11 @@
 #include <regex>
 #include <sstream>
 
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "common/utc_offset.h"
 #include "logbook/csv_export.h"
@@ -217,7 +220,8 @@ TEST(Logbook, InAFolderItCannotWriteItTellsOneLineAndRecordsRunsWithoutThrowing)
             std::exit(logbook.state() == LogbookState::Off ? 0 : 1);
         },
         ::testing::ExitedWithCode(0),
-        "^korvane: cannot keep the runs in [^\n]*; this session's runs are not being kept\n$");
+        "^korvane: cannot keep the runs in [^\n]*permission denied: the file or its folder may "
+        "not be written\\); this session's runs are not being kept\n$");
 }
 
 // The file may grow no further, as on a full disk: the system's words, not "disk I/O error".
@@ -238,6 +242,47 @@ TEST(Logbook, AWriteTheSystemRefusesIsToldInTheSystemsWords) {
         },
         ::testing::ExitedWithCode(0),
         "^korvane: cannot write the logbook [^\n]* \\(File too large\\); the runs from now on");
+}
+
+struct DiskRow {
+    const char* name;
+    const char* size;  // of the disk
+    bool readOnly;
+    const char* told;  // a regular expression
+};
+
+// On a disk of its own in a mount namespace of its own, which only root may make.
+TEST(Logbook, AFullOrReadOnlyDiskIsToldInPlainWords) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root for a disk of its own";
+    const DiskRow rows[] = {
+        {"a full disk", "size=128k", false,
+         "^korvane: cannot write the logbook [^\n]* \\(the disk is full\\); the runs from now"},
+        {"a read-only disk", "size=128k", true,
+         "^korvane: cannot keep the runs in [^\n]* \\(the disk is mounted read-only\\); this"},
+    };
+    for (const DiskRow& row : rows) {
+        const Folder folder;
+        const std::string disk = (folder.path / "korvane").string();
+        EXPECT_EXIT(
+            {
+                if (::unshare(CLONE_NEWNS) != 0 ||
+                    ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                    ::mount("tmpfs", disk.c_str(), "tmpfs", 0, row.size) != 0 ||
+                    (row.readOnly && ::mount("tmpfs", disk.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY,
+                                             row.size) != 0)) {
+                    std::_Exit(99);
+                }
+                Logbook logbook(openLogbook(folder.file(), kNoon), "1.00", kNoon,
+                                {milliseconds(1), milliseconds(1), {}, 2});
+                for (int i = 1; i <= 2000; ++i) logbook.record(run(i, 200, std::string(100, 'x')));
+                for (int i = 0; i < 500 && logbook.state() == LogbookState::Writing; ++i) {
+                    std::this_thread::sleep_for(milliseconds(10));
+                }
+                std::exit(logbook.state() == LogbookState::Off ? 0 : 1);
+            },
+            ::testing::ExitedWithCode(0), row.told)
+            << row.name;
+    }
 }
 
 struct HeldRow {

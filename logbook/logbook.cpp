@@ -190,14 +190,15 @@ void Logbook::say(std::string line) {
     tell(line_);
 }
 
+// Off once the line is told: whoever sees Off finds the line.
 void Logbook::turnOff(const std::string& reason) {
-    state_ = LogbookState::Off;
     const std::lock_guard lock(mutex_);
     const std::size_t lost = queue_.size();
     queue_.clear();
     say("korvane: cannot write the logbook " + path_ + " (" + reason +
         "); the runs from now on are not being kept" +
         (lost > 0 ? " (" + std::to_string(lost) + " waiting were not kept)" : std::string()));
+    state_ = LogbookState::Off;
     if (report_) report_();
 }
 

@@ -114,9 +114,12 @@ void RaceWindow::raceButtonDown() {
 }
 
 void RaceWindow::raceButtonUp(Moment at) {
-    ReleaseOutcome outcome;
-    runHandler([this, &outcome] { outcome = main_.launched(); });
-    emit released(at, outcome);
+    releasedAt_ = at;
+    runHandler([this] { main_.launched(); });
+}
+
+void RaceWindow::judged(const ReleaseOutcome& outcome) {
+    emit released(releasedAt_, outcome);
 }
 
 void RaceWindow::heldInput(const input::HeldInputs::Input& holder, bool down, Moment at) {

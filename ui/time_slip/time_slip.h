@@ -33,7 +33,7 @@ class TimeSlip {
     ~TimeSlip();
 
     void timerStarted(const Timer& timer, Moment at) { moments_.timerStarted(timer, at); }
-    // After the release's handler: a counted release becomes the slip's newest run.
+    // A counted release, as the board shows it: the slip's newest run, and the logbook's.
     void released(const ReleaseOutcome& outcome, Moment at);
     void toggle();
     // An action of the race window's that works in the slip too.

@@ -66,6 +66,7 @@ void RaceWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!centredWithFrame_) {
         centredWithFrame_ = true;
+        shownSince_ = std::chrono::steady_clock::now();
         centreOnScreen();
         // Once the first frame is out of the way.
         QTimer::singleShot(0, this, [this] { prepareFirstPress(); });

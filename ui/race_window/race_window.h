@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "common/moment.h"
@@ -49,6 +50,8 @@ class RaceWindow : public QWidget, public Surface, public ReleaseWatch {
     // The widget that shows a control; nullptr for the painted ones.
     QWidget* widgetFor(const Control& control) const;
     void centreOnScreen();
+    // When the window was first shown; none before.
+    std::optional<Moment> shownSince() const { return shownSince_; }
 
   signals:
     // The quit button's click belongs to the program's life, not to the race.
@@ -84,6 +87,7 @@ class RaceWindow : public QWidget, public Surface, public ReleaseWatch {
     std::map<const Control*, QWidget*> widgets_;
     ErrorReport report_;
     bool centredWithFrame_ = false;
+    std::optional<Moment> shownSince_;
     Moment releasedAt_;  // the moment of the release being handled
     input::RaceButtonHolders holders_;
 };

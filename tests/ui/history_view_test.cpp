@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
 #include <filesystem>
+#include <tuple>
 
 #include "logbook/database.h"
 #include "logbook/schema.h"
 #include "qt_app.h"
+#include "ui/time_slip/history_table_model.h"
 #include "ui/time_slip/history_trend_plot.h"
 #include "ui/time_slip/history_view.h"
 #include "ui/time_slip/time_slip_window.h"
@@ -96,6 +99,47 @@ TEST(HistoryView, ShowsTheKeptSessionsOrSaysWhyThereAreNone) {
 }
 
 // Medians from .173 to .238 span .150 to .250; dates are ticked a usual number of days apart.
+// After a run only the newest session's rows change: the rest of a long table stays as it is,
+// so the race window never waits for the whole table to be laid out again.
+TEST(HistoryTableModel, ANewRunChangesOnlyTheNewestRows) {
+    qtApp();
+    const auto session = [](long long id, int runs) {
+        logbook::SessionTree s;
+        s.session = id;
+        s.figures.runs = runs;
+        return s;
+    };
+    const std::vector<logbook::SessionTree> kept{session(2, 5), session(1, 9)};
+    const struct {
+        std::vector<logbook::SessionTree> read;
+        int resets, inserted, changed;
+    } rows[] = {
+        {{session(2, 6), session(1, 9)}, 0, 0, 1},
+        {{session(3, 1), session(2, 5), session(1, 9)}, 0, 1, 0},
+        {{session(3, 1), session(2, 6), session(1, 9)}, 0, 1, 1},
+        {{session(2, 5), session(1, 9)}, 0, 0, 0},
+        {{session(7, 1)}, 1, 0, 0},
+    };
+    for (const auto& row : rows) {
+        ui::HistoryTableModel model;
+        model.setSessions(kept);
+        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        model.setSessions(row.read);
+        int changedRows = 0;
+        for (const auto& signal : changed) {
+            changedRows += signal[1].toModelIndex().row() - signal[0].toModelIndex().row() + 1;
+        }
+        const int insertedRows = inserted.isEmpty() ? 0 : inserted[0][2].toInt() + 1;
+        EXPECT_EQ(std::tuple(resets.size(), insertedRows, changedRows),
+                  std::tuple(row.resets, row.inserted, row.changed))
+            << row.read.size();
+        EXPECT_EQ(model.rowCount(), static_cast<int>(row.read.size()));
+        EXPECT_EQ(model.index(0, 2).data().toString(), QString::number(row.read[0].figures.runs));
+    }
+}
+
 TEST(HistoryTrend, SpansWhole50MsAndTicksUsualDays) {
     std::vector<logbook::TrendPoint> points{{0, 0, 173.0, 0.14}, {86'400'000, 0, 238.0, 0.0}};
     const ui::TrendSpan span = ui::trendSpan(points);

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QLabel;
@@ -18,8 +19,8 @@ class HistoryTableModel;
 class HistoryTrendPlot;
 
 // Every kept session from the logbook: a table, the personal bests and the trend. Reads the file
-// each time it is shown, off the event loop, through a read-only connection of its own that is
-// open only for the read.
+// each time it is shown, and exports it, off the event loop, through a read-only connection of
+// its own that is open only for the read.
 class HistoryView : public QWidget {
     Q_OBJECT
 
@@ -49,12 +50,14 @@ class HistoryView : public QWidget {
     void fitColumns();
     // Every kept run as CSV to a file the player picks.
     void exportRuns();
+    void exported(const std::optional<QString>& problem);
     void say(const QString& message);
 
     std::string path_;
     // The last read, brought up to date by the next.
     std::shared_ptr<const logbook::History> kept_;
     std::thread reader_;
+    std::thread exporter_;
     bool reading_ = false;
     bool again_ = false;  // asked to read again while reading
     QLabel* message_;

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <filesystem>
 #include <memory>
@@ -26,6 +27,8 @@ namespace korvane::ui {
 
 namespace {
 
+// How long after the latest run History reads the logbook again.
+constexpr int kSettleMs = 1000;
 // Rows measured for the columns' widths: every row would cost too much with years of sessions.
 constexpr int kMeasuredRows = 40;
 
@@ -96,7 +99,11 @@ std::optional<QString> exportLogbook(const std::string& path, const QString& fil
 
 }  // namespace
 
-HistoryView::HistoryView(QWidget* parent) : QWidget(parent), message_(new QLabel(this)) {
+HistoryView::HistoryView(QWidget* parent)
+    : QWidget(parent), settle_(new QTimer(this)), message_(new QLabel(this)) {
+    settle_->setSingleShot(true);
+    settle_->setInterval(kSettleMs);
+    connect(settle_, &QTimer::timeout, this, &HistoryView::refresh);
     setAccessibleName(tr("History of every kept session"));
     message_->setWordWrap(true);
     message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -118,8 +125,10 @@ void HistoryView::setPath(const std::string& path) {
     if (isVisible()) refresh();
 }
 
+// Runs come a race apart: History reads and redraws once the latest has settled, not in the
+// moments after an outcome when the player may press again.
 void HistoryView::logbookChanged() {
-    if (isVisible()) refresh();
+    if (isVisible()) settle_->start();
 }
 
 void HistoryView::showEvent(QShowEvent* event) {

@@ -8,6 +8,7 @@
 class QLabel;
 class QPushButton;
 class QTableView;
+class QTimer;
 
 #include <thread>
 
@@ -30,7 +31,7 @@ class HistoryView : public QWidget {
 
     // The logbook's file; empty when runs are not kept.
     void setPath(const std::string& path);
-    // The logbook gained runs: shown, the view reads it again.
+    // The logbook gained runs: shown, the view reads it again a moment after the latest.
     void logbookChanged();
     // A read is under way; its result comes through the event loop.
     bool reading() const { return reading_; }
@@ -60,6 +61,7 @@ class HistoryView : public QWidget {
     std::thread exporter_;
     bool reading_ = false;
     bool again_ = false;  // asked to read again while reading
+    QTimer* settle_;
     QLabel* message_;
     QLabel* bests_ = nullptr;
     QPushButton* export_ = nullptr;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "session/run_codes.h"
 #include "session/slip_text.h"
 
 namespace korvane::logbook {
@@ -34,6 +35,10 @@ std::string optionalInteger(const Statement& runs, int column) {
     return runs.isNull(column) ? std::string() : std::to_string(runs.integer(column));
 }
 
+std::string optionalDecimal(const Statement& runs, int column) {
+    return runs.isNull(column) ? std::string() : plainDecimal(runs.integer(column));
+}
+
 std::array<std::string, kHeader.size()> rowOf(const Statement& runs) {
     return {std::to_string(runs.integer(0)),
             std::to_string(runs.integer(1)),
@@ -41,13 +46,13 @@ std::array<std::string, kHeader.size()> rowOf(const Statement& runs) {
             isoUtc(runs.integer(3)),
             isoOffset(runs.integer(4)),
             treeName(runs.integer(5) == 1 ? Tree::Pro : Tree::Standard),
-            runs.text(6),
+            levelCaption(runs.integer(6)),
             plainDecimal(runs.integer(7)),
             optionalInteger(runs, 8),
-            runs.text(9),
-            runs.text(10),
-            runs.text(11),
-            runs.text(12),
+            onsetWord(runs.integer(9)),
+            optionalDecimal(runs, 10),
+            optionalDecimal(runs, 11),
+            runs.isNull(12) ? std::string() : resultWord(runs.integer(12)),
             runs.text(13),
             optionalInteger(runs, 14)};
 }

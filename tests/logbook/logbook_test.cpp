@@ -174,8 +174,8 @@ TEST(Logbook, ALateOnsetUpdatesTheRunAndTwoGamesAtOnceKeepTheirOwn) {
 TEST(ExportCsv, WritesAHeaderAndOneQuotedRowARunWithCrlf) {
     const Folder folder;
     {
-        Logbook logbook(openLogbook(folder.file(), kNoon), "1.00", kNoon);
-        RaceRecord delayed = run(1, 213, "Pro, \"fast\"");
+        Logbook logbook(openLogbook(folder.file(), kNoon), "1.00 \"dev\", local", kNoon);
+        RaceRecord delayed = run(1, 213, "Race of Champions");
         delayed.startDelayMs = 1734;
         logbook.record(delayed);
         RaceRecord staging = run(2, 0);
@@ -189,9 +189,9 @@ TEST(ExportCsv, WritesAHeaderAndOneQuotedRowARunWithCrlf) {
               "session,run,started,at,utc_offset,tree,level,rollout,rt_ms,onset,player,computer,"
               "result,version,start_delay\r\n"
               "1,1,2026-12-08T12:00:00.000Z,2026-12-08T12:01:00.000Z,+01:00,Standard,"
-              "\"Pro, \"\"fast\"\"\",0.465,213,,0.505,0.500,win,1.00,1734\r\n"
+              "Race of Champions,0.465,213,,0.505,0.500,win,\"1.00 \"\"dev\"\", local\",1734\r\n"
               "1,2,2026-12-08T12:00:00.000Z,2026-12-08T12:02:00.000Z,+01:00,Standard,Normal,"
-              "0.465,,,0.505,0.500,red light,1.00,\r\n");
+              "0.465,,,0.505,0.500,red light,\"1.00 \"\"dev\"\", local\",\r\n");
     // A file an older game left is exported as it is, without start delays.
     const std::string older = folder.file() + ".v1";
     Database(older, Database::Mode::ReadWrite).exec(kVersion1Runs.c_str());
@@ -203,6 +203,60 @@ TEST(ExportCsv, WritesAHeaderAndOneQuotedRowARunWithCrlf) {
         "\r\n1,3,1970-01-01T00:00:00.000Z,1970-01-01T00:00:00.000Z,+00:00,Standard,Normal,0.465,"
         ",,,,,1.00,\r\n"))
         << rows.str();
+}
+
+// A file the game kept words in is brought to codes with every run, and exported in the same words.
+TEST(OpenLogbook, AVersion2FileKeepsEveryRunAsCodesAndExportsItsWords) {
+    const struct {
+        const char *level, *onset, *player, *computer, *result;
+        const char* codes;  // level|onset|player|computer|result
+    } rows[] = {
+        {"Normal", "shown", "0.505", "0.500", "win", "3|2|505|500|0"},
+        {"Race of Champions", "sent to screen", "-0.041", "", "red light", "5|1|-41||2"},
+        {"Novice Powder Puff Trophy", "", "0.385", "0.497", "loss", "1|0|385|497|1"},
+        {"a level no game had", "", "", "", "no result", "0|0|||"},
+    };
+    const Folder folder;
+    {
+        Database db(folder.file(), Database::Mode::ReadWrite);
+        for (int step = 0; step < 2; ++step) {
+            db.exec(schemaSteps()[static_cast<std::size_t>(step)]);
+            db.exec(("PRAGMA user_version = " + std::to_string(step + 1)).c_str());
+        }
+        db.exec("INSERT INTO session VALUES (1, 0, 0, 0, '1.00')");
+        Statement add(db, "INSERT INTO run VALUES (1, ?, 0, 0, 0, ?, 465, 213, ?, ?, ?, ?, NULL)");
+        long long number = 0;
+        for (const auto& r : rows) {
+            add.bind(1, ++number)
+                .bind(2, std::string_view(r.level))
+                .bind(3, std::string_view(r.onset));
+            add.bind(4, std::string_view(r.player)).bind(5, std::string_view(r.computer));
+            add.bind(6, std::string_view(r.result)).step();
+            add.reset();
+        }
+    }
+    ASSERT_EQ(openLogbook(folder.file(), kNoon).state, LogbookState::Writing);
+    Database db(folder.file(), Database::Mode::ReadOnly);
+    Statement codes(db,
+                    "SELECT level || '|' || onset || '|' || ifnull(player, '') || '|' || "
+                    "ifnull(computer, '') || '|' || ifnull(result, '') FROM run ORDER BY run");
+    std::ostringstream csv;
+    exportCsv(db, csv);
+    std::istringstream exported(csv.str());
+    std::string line;
+    std::getline(exported, line);
+    for (const auto& r : rows) {
+        ASSERT_TRUE(codes.step()) << r.level;
+        EXPECT_EQ(codes.text(0), r.codes);
+        std::getline(exported, line);
+        const std::string words = std::string(r.level) + ",0.465,213," + r.onset + "," + r.player +
+                                  "," + r.computer + "," + r.result;
+        EXPECT_NE(line.find(r.codes[0] == '0' ? std::string(",0.465,213,") : words),
+                  std::string::npos)
+            << line;
+    }
+    EXPECT_FALSE(codes.step());
+    EXPECT_EQ(count(folder.file(), "PRAGMA user_version"), 3);
 }
 
 TEST(UtcOffset, ComesFromTheFieldsAcrossDaysAndYears) {

@@ -53,12 +53,14 @@ Logbook::Logbook(std::string path, std::string version, Clock::time_point starte
 void Logbook::openAndServe() {
     Opened opened = openLogbook(path_, Clock::now());
     if (!opened.line.empty()) {
-        const std::lock_guard lock(mutex_);
-        line_ = opened.line;
-        tell(line_);
-        if (opened.state != LogbookState::Writing) queue_.clear();
-        state_ = opened.state;
-        if (report_) report_();
+        {
+            const std::lock_guard lock(mutex_);
+            line_ = opened.line;
+            tell(line_);
+            if (opened.state != LogbookState::Writing) queue_.clear();
+            state_ = opened.state;
+        }
+        tellReceiver();
     }
     state_ = opened.state;
     if (opened.state == LogbookState::Writing && opened.database) serve(std::move(opened.database));
@@ -88,8 +90,14 @@ std::string Logbook::line() const {
 }
 
 void Logbook::setLineReport(std::function<void()> report) {
-    const std::lock_guard lock(mutex_);
+    const std::lock_guard lock(reportMutex_);
     report_ = std::move(report);
+}
+
+// Outside the logbook's own lock, so the receiver may ask for the line or record a run.
+void Logbook::tellReceiver() {
+    const std::lock_guard lock(reportMutex_);
+    if (report_) report_();
 }
 
 void Logbook::serve(std::unique_ptr<Database> database) {
@@ -107,8 +115,7 @@ void Logbook::serve(std::unique_ptr<Database> database) {
                 queue_.clear();
             }
             keepAll(*database, rows, batch);
-            const std::lock_guard lock(mutex_);
-            if (report_) report_();
+            tellReceiver();
         }
         rows.end(Clock::now());
     } catch (const DatabaseError& error) {
@@ -118,12 +125,14 @@ void Logbook::serve(std::unique_ptr<Database> database) {
 
 void Logbook::turnOff(const std::string& reason) {
     state_ = LogbookState::Off;
-    const std::lock_guard lock(mutex_);
-    queue_.clear();
-    line_ = "korvane: cannot write the logbook " + path_ + " (" + reason +
-            "); the runs from now on are not being kept";
-    tell(line_);
-    if (report_) report_();
+    {
+        const std::lock_guard lock(mutex_);
+        queue_.clear();
+        line_ = "korvane: cannot write the logbook " + path_ + " (" + reason +
+                "); the runs from now on are not being kept";
+        tell(line_);
+    }
+    tellReceiver();
 }
 
 }  // namespace korvane::logbook

@@ -54,7 +54,7 @@ class TimeSlip {
     std::unique_ptr<GreenOnsetSource> onset_;
     std::unique_ptr<TimeSlipWindow> window_;
     std::unique_ptr<DestroyedWindowFilter> windowDestroyed_;
-    // On the race window, which outlives the slip: they go with the slip.
+    // On the race window, which outlives the slip: they go with the slip, which alone owns them.
     std::unique_ptr<GreenFrameWatch> watch_;
     std::unique_ptr<QAction> toggleAction_;
     std::vector<QAction*> windowActions_;

@@ -7,6 +7,7 @@
 // releases during staging among them.
 #include <QApplication>
 #include <QTabWidget>
+#include <QTimer>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -16,8 +17,10 @@
 #include <vector>
 
 #include "bench/figures.h"
+#include "bench/sample_run.h"
 #include "logbook/database.h"
 #include "logbook/history.h"
+#include "logbook/logbook.h"
 #include "logbook/schema.h"
 #include "ui/time_slip/history_trend_plot.h"
 #include "ui/time_slip/history_view.h"
@@ -100,6 +103,48 @@ long long runCount(const std::string& path) {
     return count.integer(0);
 }
 
+// Runs this many ms of the event loop.
+void runLoopFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// How late a press 30 ms after each outcome finds the event loop, as the game wires the slip: each
+// run kept by the writer has the window read the logbook again. The presses are timers due 30 ms
+// after the run is recorded; their lateness is what the press would wait.
+std::vector<double> pressesAfterOutcomes(logbook::Logbook& logbook, int& number, int races) {
+    std::vector<double> late;
+    for (int i = 0; i < races; ++i, ++number) {
+        logbook.record(bench::sampleRun(number, std::chrono::milliseconds(180 + number % 90)));
+        const double t0 = bench::monotonicMs();
+        QTimer::singleShot(30, Qt::PreciseTimer,
+                           [&late, t0] { late.push_back(bench::monotonicMs() - t0 - 30); });
+        runLoopFor(1600);  // History, when shown, reads the logbook again meanwhile
+    }
+    return late;
+}
+
+// Press lateness with History hidden, then shown, on one logbook and in one game.
+void timePresses(ui::TimeSlipWindow& window, QTabWidget& tabs, const std::string& path, int races) {
+    logbook::Logbook logbook(path, "bench");
+    logbook.setLineReport([&window] {
+        QMetaObject::invokeMethod(
+            &window, [&window] { window.logbookChanged(); }, Qt::QueuedConnection);
+    });
+    runLoopFor(500);  // the writer opens the file
+    int number = 1;
+    tabs.setCurrentIndex(0);
+    const auto hidden = pressesAfterOutcomes(logbook, number, races);
+    tabs.setCurrentIndex(1);
+    runLoopFor(1000);
+    const auto shown = pressesAfterOutcomes(logbook, number, races);
+    tabs.setCurrentIndex(0);
+    logbook.setLineReport({});
+    bench::printPercentiles("press 30 ms after an outcome, History hidden", hidden, "p95 <= 5");
+    bench::printPercentiles("press 30 ms after an outcome, History shown", shown, "p95 <= 5");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -147,6 +192,7 @@ int main(int argc, char* argv[]) {
         tabs->setCurrentIndex(0);
         QApplication::processEvents();
     }
+    timePresses(window, *tabs, path, opens);
     const auto bytes = std::filesystem::file_size(path);
     std::printf("logbook of %lld runs in %d sessions, window %dx%d\n", kept, sessions,
                 window.width(), window.height());

@@ -7,6 +7,7 @@
 #include <set>
 #include <utility>
 
+#include "session/run_codes.h"
 #include "session/slip_text.h"
 
 namespace korvane::logbook {
@@ -75,20 +76,13 @@ std::array<std::string, kHeader.size()> rowOf(const Statement& runs) {
         return treeName(value == 1 ? Tree::Pro : Tree::Standard);
     };
     const auto decimal = [](long long value) { return plainDecimal(value); };
-    return {shownOr(runs, 0, number),
-            shownOr(runs, 1, number),
-            shownOr(runs, 2, isoUtc),
-            shownOr(runs, 3, isoUtc),
-            shownOr(runs, 4, isoOffset),
-            shownOr(runs, 5, tree),
-            runs.text(6),
-            shownOr(runs, 7, decimal),
-            shownOr(runs, 8, number),
-            runs.text(9),
-            runs.text(10),
-            runs.text(11),
-            runs.text(12),
-            runs.text(13),
+    return {shownOr(runs, 0, number),       shownOr(runs, 1, number),
+            shownOr(runs, 2, isoUtc),       shownOr(runs, 3, isoUtc),
+            shownOr(runs, 4, isoOffset),    shownOr(runs, 5, tree),
+            shownOr(runs, 6, levelCaption), shownOr(runs, 7, decimal),
+            shownOr(runs, 8, number),       shownOr(runs, 9, onsetWord),
+            shownOr(runs, 10, decimal),     shownOr(runs, 11, decimal),
+            shownOr(runs, 12, resultWord),  runs.text(13),
             shownOr(runs, 14, number)};
 }
 

@@ -22,9 +22,17 @@ void allocatePagesSingly() {
     std::call_once(once, [] { sqlite3_config(SQLITE_CONFIG_PAGECACHE, nullptr, 0, 0); });
 }
 
+// The system's cause: the connection's, else the one the file's last failed call kept (the
+// connection's is lost when a later call cleared errno before SQLite read it).
+int systemCause(sqlite3* db) {
+    int cause = sqlite3_system_errno(db);
+    if (cause == 0) sqlite3_file_control(db, "main", SQLITE_FCNTL_LAST_ERRNO, &cause);
+    return cause;
+}
+
 [[noreturn]] void fail(sqlite3* db, int code) {
     if (db == nullptr) throw DatabaseError(code, sqlite3_errstr(code));
-    throw DatabaseError(code, sqlite3_errmsg(db), sqlite3_system_errno(db));
+    throw DatabaseError(code, sqlite3_errmsg(db), systemCause(db));
 }
 
 // A FIFO would block the open for good, a device or socket is nobody's logbook.

@@ -64,12 +64,14 @@ Logbook::Logbook(std::string path, std::string version, Clock::time_point starte
 void Logbook::openAndServe() {
     Opened opened = openPatiently();
     if (!opened.line.empty()) {
-        const std::lock_guard lock(mutex_);
-        line_ = opened.line;
-        tell(line_);
-        if (opened.state != LogbookState::Writing) queue_.clear();
-        state_ = opened.state;
-        if (report_) report_();
+        {
+            const std::lock_guard lock(mutex_);
+            line_ = opened.line;
+            tell(line_);
+            if (opened.state != LogbookState::Writing) queue_.clear();
+            state_ = opened.state;
+        }
+        tellReceiver();
     }
     state_ = opened.state;
     if (opened.state == LogbookState::Writing && opened.database) serve(std::move(opened.database));
@@ -116,8 +118,14 @@ std::string Logbook::line() const {
 }
 
 void Logbook::setLineReport(std::function<void()> report) {
-    const std::lock_guard lock(mutex_);
+    const std::lock_guard lock(reportMutex_);
     report_ = std::move(report);
+}
+
+// Outside the logbook's own lock, so the receiver may ask for the line or record a run.
+void Logbook::tellReceiver() {
+    const std::lock_guard lock(reportMutex_);
+    if (report_) report_();
 }
 
 void Logbook::serve(std::unique_ptr<Database> database) {
@@ -139,6 +147,7 @@ void Logbook::serve(std::unique_ptr<Database> database) {
             }
             backoff.succeeded();
             kept(batch.size());
+            tellReceiver();
         }
         rows.end(Clock::now());
     } catch (const DatabaseError& error) {
@@ -164,7 +173,6 @@ void Logbook::kept(std::size_t count) {
                                 std::to_string(kMostWaiting) + " that could wait were not"
                           : std::string()));
     }
-    if (report_) report_();
 }
 
 bool Logbook::closing() const {
@@ -174,14 +182,16 @@ bool Logbook::closing() const {
 
 // Told once, when the oldest run waiting for a file another program holds has waited long.
 void Logbook::stillWaiting(bool held) {
-    const std::lock_guard lock(mutex_);
-    held_ = held;
-    const auto waited = std::chrono::steady_clock::now() - waitingSince_;
-    if (!held || toldWaiting_ || queue_.empty() || waited < patience_.tellAfter) return;
-    toldWaiting_ = true;
-    say("korvane: another program is holding the logbook " + path_ + "; " +
-        std::to_string(queue_.size()) + " runs wait to be kept there");
-    if (report_) report_();
+    {
+        const std::lock_guard lock(mutex_);
+        held_ = held;
+        const auto waited = std::chrono::steady_clock::now() - waitingSince_;
+        if (!held || toldWaiting_ || queue_.empty() || waited < patience_.tellAfter) return;
+        toldWaiting_ = true;
+        say("korvane: another program is holding the logbook " + path_ + "; " +
+            std::to_string(queue_.size()) + " runs wait to be kept there");
+    }
+    tellReceiver();
 }
 
 // Called with the mutex held.
@@ -192,14 +202,16 @@ void Logbook::say(std::string line) {
 
 // Off once the line is told: whoever sees Off finds the line.
 void Logbook::turnOff(const std::string& reason) {
-    const std::lock_guard lock(mutex_);
-    const std::size_t lost = queue_.size();
-    queue_.clear();
-    say("korvane: cannot write the logbook " + path_ + " (" + reason +
-        "); the runs from now on are not being kept" +
-        (lost > 0 ? " (" + std::to_string(lost) + " waiting were not kept)" : std::string()));
-    state_ = LogbookState::Off;
-    if (report_) report_();
+    {
+        const std::lock_guard lock(mutex_);
+        const std::size_t lost = queue_.size();
+        queue_.clear();
+        say("korvane: cannot write the logbook " + path_ + " (" + reason +
+            "); the runs from now on are not being kept" +
+            (lost > 0 ? " (" + std::to_string(lost) + " waiting were not kept)" : std::string()));
+        state_ = LogbookState::Off;
+    }
+    tellReceiver();
 }
 
 }  // namespace korvane::logbook

@@ -48,8 +48,9 @@ class Logbook {
     // What went wrong, for the player; empty when nothing did.
     std::string line() const;
     const std::string& path() const { return path_; }
-    // Called on the writer's thread after each batch of runs is written, and when a write fails
-    // after the line has changed; none (an empty function) before the receiver goes.
+    // Called on the writer's thread, without the logbook's lock, after each batch of runs is
+    // written and when a write fails after the line has changed; none (an empty function) before
+    // the receiver goes.
     void setLineReport(std::function<void()> report);
 
   private:
@@ -65,6 +66,7 @@ class Logbook {
     bool closing() const;
     void say(std::string line);
     void turnOff(const std::string& reason);
+    void tellReceiver();
 
     std::string path_;
     std::string version_;
@@ -80,6 +82,8 @@ class Logbook {
     std::size_t dropped_ = 0;  // past kMostWaiting while held
     bool closing_ = false;
     std::string line_;
+    // Held while the receiver is told, so it is never told once setLineReport has replaced it.
+    std::mutex reportMutex_;
     std::function<void()> report_;
     std::thread thread_;
 };

@@ -10,9 +10,9 @@ namespace korvane::logbook {
 
 namespace {
 
-// Temporary names come before the file's: "run" is then the view, with no start delays.
-constexpr const char* kVersion1AsNewest = R"sql(
-CREATE TEMP VIEW run AS SELECT *, NULL AS start_delay FROM main.run;
+// Temporary names come before the file's: "run" is then the view, its words read as codes.
+constexpr const char* kVersion1Runs = "(SELECT *, NULL AS start_delay FROM main.run)";
+constexpr const char* kVersion1Figures = R"sql(
 CREATE TEMP TABLE session_tree (
     session, tree, runs, clean, early, staging, best, median, total, squares, within,
     PRIMARY KEY (session, tree)
@@ -27,8 +27,12 @@ int userVersion(Database& db) {
 }  // namespace
 
 void readAsNewest(Database& db) {
-    if (userVersion(db) != 1) return;
-    db.exec(kVersion1AsNewest);
+    const int version = userVersion(db);
+    if (version != 1 && version != 2) return;
+    db.exec(("CREATE TEMP VIEW run AS " + runsAsCodesSql(version == 1 ? kVersion1Runs : "main.run"))
+                .c_str());
+    if (version == 2) return;
+    db.exec(kVersion1Figures);
     db.exec(summarySql("1").c_str());
 }
 

@@ -3,8 +3,8 @@
 #include <sqlite3.h>
 
 #include "common/utc_offset.h"
+#include "session/run_codes.h"
 #include "session/session_figures.h"
-#include "session/slip_text.h"
 
 namespace korvane::logbook {
 
@@ -53,13 +53,13 @@ void RunRows::keep(const RaceRecord& run) {
         .bind(3, at)
         .bind(4, static_cast<long long>(run.utcOffsetMinutes))
         .bind(5, run.tree == Tree::Pro ? 1LL : 0LL)
-        .bind(6, std::string_view(run.level))
+        .bind(6, static_cast<long long>(levelCode(run.level)))
         .bind(7, static_cast<long long>(run.rollOutMs))
         .bind(8, reactionMillis(run))
-        .bind(9, std::string_view(onsetText(run)))
-        .bind(10, std::string_view(boardTimeText(run.playerTime)))
-        .bind(11, std::string_view(boardTimeText(run.computerTime)))
-        .bind(12, std::string_view(resultName(run)))
+        .bind(9, static_cast<long long>(onsetCode(run)))
+        .bind(10, boardTimeMillis(run.playerTime))
+        .bind(11, boardTimeMillis(run.computerTime))
+        .bind(12, static_cast<long long>(resultCode(run)))
         .bind(13, run.startDelayMs ? std::optional<long long>(*run.startDelayMs) : std::nullopt)
         .step();
     end(run.at);

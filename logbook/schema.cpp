@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "logbook/session_summary.h"
 
@@ -57,11 +58,60 @@ CREATE TABLE session_tree (
 ) STRICT, WITHOUT ROWID;
 )sql";
 
+// Facts, not the slip's words: level, onset and result as the codes of session/run_codes.h, the
+// board's times in whole thousandths (NULL where the board showed nothing). A word no game wrote
+// becomes level 0 or a NULL result, never another run's fact.
+constexpr const char* kVersion3 = R"sql(
+CREATE TABLE run3 (
+    session INTEGER NOT NULL REFERENCES session (id),
+    run INTEGER NOT NULL,
+    at INTEGER NOT NULL,
+    utc_offset INTEGER NOT NULL,
+    tree INTEGER NOT NULL CHECK (tree IN (0, 1)),
+    level INTEGER NOT NULL CHECK (level BETWEEN 0 AND 5),
+    roll_out INTEGER NOT NULL,
+    rt INTEGER,
+    onset INTEGER NOT NULL CHECK (onset IN (0, 1, 2)),
+    player INTEGER,
+    computer INTEGER,
+    result INTEGER CHECK (result IN (0, 1, 2)),
+    start_delay INTEGER,
+    PRIMARY KEY (session, run)
+) STRICT, WITHOUT ROWID;
+INSERT INTO run3 )sql";
+constexpr const char* kVersion3Tail = R"sql(;
+DROP TABLE run;
+ALTER TABLE run3 RENAME TO run;
+)sql";
+
+// The runs of a version-2 table as codes, from the words they were written with then.
+constexpr std::string_view kCodesFromWords = R"sql(
+SELECT session, run, at, utc_offset, tree,
+    CASE level WHEN 'Novice Powder Puff Trophy' THEN 1 WHEN 'Novice Trophy' THEN 2
+        WHEN 'Normal' THEN 3 WHEN 'High Roller Race' THEN 4 WHEN 'Race of Champions' THEN 5
+        ELSE 0 END AS level,
+    roll_out, rt,
+    CASE onset WHEN 'sent to screen' THEN 1 WHEN 'shown' THEN 2 ELSE 0 END AS onset,
+    CASE WHEN player = '' THEN NULL ELSE CAST(round(CAST(player AS REAL) * 1000) AS INTEGER) END
+        AS player,
+    CASE WHEN computer = '' THEN NULL
+        ELSE CAST(round(CAST(computer AS REAL) * 1000) AS INTEGER) END AS computer,
+    CASE result WHEN 'win' THEN 0 WHEN 'loss' THEN 1 WHEN 'red light' THEN 2 END AS result,
+    start_delay
+FROM
+)sql";
+
 }  // namespace
+
+std::string runsAsCodesSql(std::string_view from) {
+    return std::string(kCodesFromWords) + std::string(from);
+}
 
 std::span<const char* const> schemaSteps() {
     static const std::string version2 = std::string(kVersion2) + summarySql("1") + ";";
-    static const std::array<const char*, kSchemaVersion> steps{kVersion1, version2.c_str()};
+    static const std::string version3 = kVersion3 + runsAsCodesSql("run") + kVersion3Tail;
+    static const std::array<const char*, kSchemaVersion> steps{kVersion1, version2.c_str(),
+                                                               version3.c_str()};
     return steps;
 }
 

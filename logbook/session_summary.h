@@ -12,7 +12,9 @@ inline constexpr int kBothTrees = 2;
 
 // The statement that writes again the session_tree rows of the sessions whose runs match WHERE
 // (SQL on the run table, "1" for every session): counts, sums and the median of each tree and of
-// both together, worked out from the runs.
+// both together, worked out from the runs. They are treeFigures' (session/session_figures.h) in
+// SQL: change both together; History.EachSessionAndTreeHasTheSlipsFiguresNewestFirst holds them
+// equal.
 std::string summarySql(std::string_view where);
 
 // One session's rows written again, as the writer does after the runs it adds.

@@ -43,6 +43,7 @@ ReleaseOutcome Main::launched() {
     computer.winCountDisplay.text = formatNumber(computerWins);
     player.winCountDisplay.text = formatNumber(playerWins);
     refreshWindow();
+    if (releaseWatch_) releaseWatch_->judged(outcome);
     if (muteSound.value == 0) playReleaseSound(playerRed);
     return outcome;
 }

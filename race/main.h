@@ -12,6 +12,7 @@
 #include "race/lane.h"
 #include "race/main_form.h"
 #include "race/release_outcome.h"
+#include "race/release_watch.h"
 #include "race/start_delay.h"
 
 namespace korvane {
@@ -84,6 +85,8 @@ class Main : public MainForm {
     StartDelay* startDelay() const { return services_.startDelay; }
     // The start delay drawn for the race staged last; none when off.
     std::optional<int> startDelayMs() const;
+    // Told of each counted release once the board shows it; none by default.
+    void setReleaseWatch(ReleaseWatch* watch) { releaseWatch_ = watch; }
 
   private:
     void readSkillLevel();
@@ -103,6 +106,7 @@ class Main : public MainForm {
     void playReleaseSound(bool redLight);
 
     RaceServices services_;
+    ReleaseWatch* releaseWatch_ = nullptr;
 };
 
 }  // namespace korvane

@@ -1,5 +1,7 @@
 #include "main_form.h"
 
+#include "race/skill_levels.h"
+
 namespace korvane {
 
 namespace {
@@ -165,12 +167,10 @@ MainForm::MainForm() {
     RollOut.tabStop = true;
     Shape12 = outline("Shape12", {90, 2310, 2600, 1275});
 
-    const char* levels[] = {"",       "Novice Powder Puff Trophy", "Novice Trophy",
-                            "Normal", "High Roller Race",          "Race of Champions"};
     const int levelWidths[] = {0, 2445, 2175, 1455, 1695, 1815};
     for (int i = 1; i <= 5; ++i) {
-        Level[i] = option("Level", i, {120, 2355 + 240 * (i - 1), levelWidths[i], 255}, levels[i],
-                          i == 3, 15 + i, font);
+        Level[i] = option("Level", i, {120, 2355 + 240 * (i - 1), levelWidths[i], 255},
+                          kLevelCaptions[static_cast<std::size_t>(i)], i == 3, 15 + i, font);
     }
     for (Control* c : {&Image4, &Check1, &Shape14, &Label3, &Line1, &RollOut, &Shape12, &Frame2,
                        &Level[1], &Level[2], &Level[3], &Level[4], &Level[5]}) {

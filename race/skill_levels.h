@@ -17,4 +17,9 @@ inline constexpr std::array<ReactionWindow, 6> kLevelWindows{
     {{0, 0}, {492, 520}, {494, 516}, {496, 512}, {498, 508}, {500, 504}}};
 inline constexpr int kProTreeLead = 100;  // ms
 
+// The setup panel's captions of levels 1 to 5 ([0] unused).
+inline constexpr std::array<const char*, 6> kLevelCaptions{
+    "",       "Novice Powder Puff Trophy", "Novice Trophy",
+    "Normal", "High Roller Race",          "Race of Champions"};
+
 }  // namespace korvane

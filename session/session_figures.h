@@ -37,6 +37,8 @@ struct TreeFigures {
 // (of an even count the mean of the middle two), mean, sample standard deviation (from two) and
 // consistency (the share within +-.010 of the median) take clean reactions only, in whole
 // milliseconds, and are empty without one; the board's own red lights play no part.
+// History has the same figures from SQL (logbook/session_summary.cpp and logbook/history.cpp):
+// change both together; History.EachSessionAndTreeHasTheSlipsFiguresNewestFirst holds them equal.
 TreeFigures treeFigures(const std::vector<RaceRecord>& runs, std::optional<Tree> tree);
 
 // The session's figures, each tree apart and both together.

@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "common/number_reading.h"
+#include "session/run_codes.h"
 #include "session/session_figures.h"
 
 namespace korvane {
@@ -81,8 +81,8 @@ std::string reactionText(const RaceRecord& run) {
 }
 
 std::string boardTimeText(const std::string& shown) {
-    if (shown.find_first_not_of(' ') == std::string::npos) return {};
-    return plainDecimal(std::llround(readNumber(shown) * 1000));
+    const auto millis = boardTimeMillis(shown);
+    return millis ? plainDecimal(*millis) : std::string();
 }
 
 std::string treeName(Tree tree) {
@@ -90,8 +90,7 @@ std::string treeName(Tree tree) {
 }
 
 std::string onsetText(const RaceRecord& run) {
-    if (!countsFromOnset(run.release, run.green)) return {};
-    return run.onsetSource == "presented" ? "shown" : "sent to screen";
+    return onsetWord(static_cast<long long>(onsetCode(run)));
 }
 
 std::string startDelayText(const RaceRecord& run) {
@@ -99,8 +98,7 @@ std::string startDelayText(const RaceRecord& run) {
 }
 
 std::string resultName(const RaceRecord& run) {
-    if (run.playerRed) return "red light";
-    return run.winner == Winner::Player ? "win" : "loss";
+    return resultWord(static_cast<long long>(resultCode(run)));
 }
 
 std::string slipTsv(const std::vector<RaceRecord>& runs) {

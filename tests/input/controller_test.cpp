@@ -18,6 +18,7 @@
 #include "input/device_wait.h"
 #include "input/held_inputs.h"
 #include "input/race_button_holders.h"
+#include "input/seen_presses.h"
 #include "input/unreadable_controllers.h"
 
 namespace korvane::testing {
@@ -94,6 +95,34 @@ TEST(RaceButtonHolders, OnlyTheFirstDownAndTheLastUpReachTheRace) {
     int row = 0;
     for (const auto& r : rows) EXPECT_EQ(holders.change(r.holder, r.down), r.expected) << row++;
     EXPECT_FALSE(holders.any());
+}
+
+// A press made before the race window was on screen, delivered late or not, never races there.
+TEST(SeenPresses, OnlyAPressMadeWhileTheWindowWasShownDownsAndReleasesThere) {
+    using input::HeldInputs;
+    const HeldInputs::Input pad{3, HeldInputs::Kind::Button, 0},
+        pedal{4, HeldInputs::Kind::Axis, 2};
+    const Moment shownAt{std::chrono::seconds(10)};
+    const Moment before = shownAt - std::chrono::milliseconds(1), after = shownAt;
+    const std::optional<Moment> notShown, shown = shownAt;
+    const struct {
+        HeldInputs::Input input;
+        bool down;
+        Moment at;
+        std::optional<Moment> shown;
+        bool reaches;
+    } rows[] = {
+        {pad, true, before, notShown, false}, {pad, false, after, shown, false},
+        {pad, true, before, shown, false},    {pad, false, after, shown, false},
+        {pad, true, after, shown, true},      {pedal, true, after, notShown, false},
+        {pad, false, after, shown, true},     {pad, false, after, shown, false},
+    };
+    input::SeenPresses seen;
+    int row = 0;
+    for (const auto& r : rows) {
+        EXPECT_EQ(r.down ? seen.down(r.input, r.at, r.shown) : seen.up(r.input), r.reaches)
+            << row++;
+    }
 }
 
 // Controller files the game may not read are named, with the udev rule that lets it.

@@ -56,10 +56,13 @@ class Logbook {
             session.step();
             session.reset();
         }
-        Statement run(db,
-                      "INSERT INTO run (session, run, at, utc_offset, tree, level, roll_out, rt, "
-                      "onset, player, computer, result) "
-                      "VALUES (?, ?, ?, 60, ?, 'Normal', 465, ?, '', '', '', '')");
+        // Words before the logbook kept codes.
+        const std::string facts =
+            version_ >= 3 ? "3, 465, ?, 0, NULL, NULL, 0)" : "'Normal', 465, ?, '', '', '', '')";
+        Statement run(db, ("INSERT INTO run (session, run, at, utc_offset, tree, level, roll_out, "
+                           "rt, onset, player, computer, result) VALUES (?, ?, ?, 60, ?, " +
+                           facts)
+                              .c_str());
         for (const LoggedRun& r : runs) {
             const std::optional<long long> rt =
                 r.rt == kStaging ? std::nullopt : std::optional<long long>(r.rt);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <filesystem>
@@ -234,7 +235,7 @@ TEST(Logbook, AWriteTheSystemRefusesIsToldInTheSystemsWords) {
             std::signal(SIGXFSZ, SIG_IGN);
             ::setrlimit(RLIMIT_FSIZE, &disk);
             Logbook logbook(openLogbook(folder.file(), kNoon), "1.00", kNoon, quick);
-            for (int i = 1; i <= 5000; ++i) logbook.record(run(i, 200, std::string(100, 'x')));
+            for (int i = 1; i <= 40000; ++i) logbook.record(run(i, 200));
             for (int i = 0; i < 500 && logbook.state() == LogbookState::Writing; ++i) {
                 std::this_thread::sleep_for(milliseconds(10));
             }
@@ -242,6 +243,28 @@ TEST(Logbook, AWriteTheSystemRefusesIsToldInTheSystemsWords) {
         },
         ::testing::ExitedWithCode(0),
         "^korvane: cannot write the logbook [^\n]* \\(File too large\\); the runs from now on");
+}
+
+// The slip reads the line when told, so it is told outside the logbook's own lock, and once.
+TEST(Logbook, AReceiverToldOfALastingFailureMayReadTheLine) {
+    const Folder folder;
+    Logbook logbook(openLogbook(folder.file(), kNoon), "1.00", kNoon,
+                    {milliseconds(1), milliseconds(1), {}, 2});
+    std::atomic<int> reports = 0;
+    std::string told;
+    logbook.setLineReport([&] {
+        if (logbook.state() != LogbookState::Off) return;  // a batch kept
+        told = logbook.line();
+        ++reports;
+    });
+    Database(folder.file(), Database::Mode::ReadWrite).exec("DROP TABLE run");
+    logbook.record(run(1, 200));
+    for (int i = 0; i < 500 && reports == 0; ++i) std::this_thread::sleep_for(milliseconds(10));
+    logbook.record(run(2, 200));
+    EXPECT_EQ(logbook.state(), LogbookState::Off);
+    EXPECT_NE(logbook.line().find("the runs from now on are not being kept"), std::string::npos);
+    EXPECT_EQ(reports, 1);
+    EXPECT_EQ(told, logbook.line());
 }
 
 struct DiskRow {
@@ -411,8 +434,8 @@ TEST(Logbook, ALateOnsetUpdatesTheRunAndTwoGamesAtOnceKeepTheirOwn) {
 TEST(ExportCsv, WritesAHeaderAndOneQuotedRowARunWithCrlf) {
     const Folder folder;
     {
-        Logbook logbook(openLogbook(folder.file(), kNoon), "1.00", kNoon);
-        RaceRecord delayed = run(1, 213, "Pro, \"fast\"");
+        Logbook logbook(openLogbook(folder.file(), kNoon), "1.00 \"dev\", local", kNoon);
+        RaceRecord delayed = run(1, 213, "Race of Champions");
         delayed.startDelayMs = 1734;
         logbook.record(delayed);
         RaceRecord staging = run(2, 0);
@@ -426,9 +449,9 @@ TEST(ExportCsv, WritesAHeaderAndOneQuotedRowARunWithCrlf) {
               "session,run,started,at,utc_offset,tree,level,rollout,rt_ms,onset,player,computer,"
               "result,version,start_delay\r\n"
               "1,1,2026-12-08T12:00:00.000Z,2026-12-08T12:01:00.000Z,+01:00,Standard,"
-              "\"Pro, \"\"fast\"\"\",0.465,213,,0.505,0.500,win,1.00,1734\r\n"
+              "Race of Champions,0.465,213,,0.505,0.500,win,\"1.00 \"\"dev\"\", local\",1734\r\n"
               "1,2,2026-12-08T12:00:00.000Z,2026-12-08T12:02:00.000Z,+01:00,Standard,Normal,"
-              "0.465,,,0.505,0.500,red light,1.00,\r\n");
+              "0.465,,,0.505,0.500,red light,\"1.00 \"\"dev\"\", local\",\r\n");
     // A file an older game left is exported as it is, without start delays.
     const std::string older = folder.file() + ".v1";
     Database(older, Database::Mode::ReadWrite).exec(kVersion1Runs.c_str());
@@ -457,6 +480,45 @@ TEST(PlainReason, TellsTheSystemsCauseOnlyWhereTheSystemRefused) {
     };
     for (const auto& row : rows) {
         EXPECT_EQ(plainReason(DatabaseError(row.code, "SQLite's words", row.error)), row.words);
+    }
+}
+
+// A file the game kept words in is brought to codes with every run, and exported in the same words.
+TEST(OpenLogbook, AVersion2FileKeepsEveryRunAsCodesAndExportsItsWords) {
+    const struct {
+        const char* kept;  // level, roll-out, R/T, onset, player, computer and result in version 2
+        const char* codes;
+        const char* exported;  // "" where a word no game wrote leaves nothing to export
+    } rows[] = {
+        {"'Normal', 465, 213, 'shown', '0.505', '0.500', 'win'", "3|2|505|500|0",
+         "Normal,0.465,213,shown,0.505,0.500,win"},
+        {"'Race of Champions', 465, -41, 'sent to screen', '-0.041', '', 'red light'", "5|1|-41||2",
+         "Race of Champions,0.465,-41,sent to screen,-0.041,,red light"},
+        {"'Novice Trophy', 455, 12, '', '0.385', '0.497', 'loss'", "2|0|385|497|1",
+         "Novice Trophy,0.455,12,,0.385,0.497,loss"},
+        {"'no level', 465, NULL, '', '', '', 'no result'", "0|0|||", ",0.465,,,,,,"},
+    };
+    const Folder folder;
+    std::string sql = std::string(schemaSteps()[0]) + "PRAGMA user_version = 1;" +
+                      schemaSteps()[1] +
+                      "; PRAGMA user_version = 2; INSERT INTO session VALUES (1, 0, 0, 0, '1.00');";
+    for (const auto& r : rows) {
+        sql += "INSERT INTO run VALUES (1, " + std::to_string(&r - rows + 1) + ", 0, 0, 0, " +
+               r.kept + ", NULL);";
+    }
+    Database(folder.file(), Database::Mode::ReadWrite).exec(sql.c_str());
+    ASSERT_EQ(openLogbook(folder.file(), kNoon).state, LogbookState::Writing);
+    Database db(folder.file(), Database::Mode::ReadOnly);
+    Statement codes(db,
+                    "SELECT level || '|' || onset || '|' || ifnull(player, '') || '|' || "
+                    "ifnull(computer, '') || '|' || ifnull(result, '') FROM run ORDER BY run");
+    std::ostringstream csv;
+    exportCsv(db, csv);
+    for (const auto& r : rows) {
+        ASSERT_TRUE(codes.step()) << r.kept;
+        EXPECT_EQ(codes.text(0), r.codes);
+        EXPECT_NE(csv.str().find(std::string(",Standard,") + r.exported), std::string::npos)
+            << csv.str();
     }
 }
 

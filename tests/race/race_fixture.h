@@ -29,9 +29,11 @@ class RaceTest : public ::testing::Test {
     RaceTest() : main({random, sound, messages, "/data"}) {
         for (Timer* t : main.timers()) t->setHost(&clock);
         main.setSurface(&surface);
+        main.setReleaseWatch(&watch);
         sound.clock = &clock;
         sound.events = &events;
         surface.events = &events;
+        watch.events = &events;
     }
 
     // The stage press, then the walk up to the hand-over to the sequencer (2400 ms).
@@ -82,6 +84,7 @@ class RaceTest : public ::testing::Test {
     RecordingWavePlayer sound;
     RecordingMessageBoxes messages;
     RecordingSurface surface;
+    RecordingReleaseWatch watch;
     std::vector<std::string> events;  // repaints and sounds in the order they happened
     VirtualTimers clock;
     Main main;

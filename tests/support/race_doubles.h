@@ -6,6 +6,7 @@
 
 #include "common/wave_player.h"
 #include "race/control.h"
+#include "race/release_watch.h"
 #include "race/surface.h"
 #include "tests/support/recording_message_boxes.h"
 #include "tests/support/virtual_timers.h"
@@ -40,6 +41,15 @@ class RecordingSurface : public Surface {
         log.push_back(what);
         if (events) events->push_back("repaint " + what);
     }
+};
+
+// Records each release it is told of, with the player's time, among the repaints and sounds.
+class RecordingReleaseWatch : public ReleaseWatch {
+  public:
+    void judged(const ReleaseOutcome& outcome) override {
+        if (events) events->push_back("judged" + outcome.playerTime);
+    }
+    std::vector<std::string>* events = nullptr;
 };
 
 }  // namespace korvane::testing

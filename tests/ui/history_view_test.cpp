@@ -9,6 +9,7 @@
 #include "logbook/schema.h"
 #include "qt_app.h"
 #include "tests/support/temp_folder.h"
+#include "ui/time_slip/history_table_model.h"
 #include "ui/time_slip/history_trend_plot.h"
 #include "ui/time_slip/history_view.h"
 #include "ui/time_slip/time_slip_window.h"
@@ -103,6 +104,44 @@ TEST(HistoryView, ShowsTheKeptSessionsOrSaysWhyThereAreNone) {
 }
 
 // Medians from .173 to .238 span .150 to .250; dates are ticked a usual number of days apart.
+// After a run only the newest session's rows change: the rest of a long table stays as it is,
+// so the race window never waits for the whole table to be laid out again.
+TEST(HistoryTableModel, ANewRunChangesOnlyTheNewestRows) {
+    qtApp();
+    const auto sessions = [](std::vector<std::pair<long long, int>> runs) {
+        std::vector<logbook::SessionTree> trees(runs.size());
+        for (std::size_t i = 0; i < runs.size(); ++i) {
+            trees[i].session = runs[i].first, trees[i].figures.runs = runs[i].second;
+        }
+        return trees;
+    };
+    const struct {
+        std::vector<std::pair<long long, int>> read;
+        const char* seen;  // made anew (R), rows inserted (I) and changed (C) at each row
+    } rows[] = {{{{2, 6}, {1, 9}}, "C0-0"},
+                {{{3, 1}, {2, 5}, {1, 9}}, "I0-0"},
+                {{{3, 1}, {2, 6}, {1, 9}}, "I0-0C1-1"},
+                {{{2, 5}, {1, 9}}, ""},
+                {{{7, 1}}, "R"}};
+    for (const auto& row : rows) {
+        ui::HistoryTableModel model;
+        model.setSessions(sessions({{2, 5}, {1, 9}}));
+        QString seen;
+        QObject::connect(&model, &QAbstractItemModel::modelReset, [&] { seen += "R"; });
+        QObject::connect(&model, &QAbstractItemModel::rowsInserted,
+                         [&](const QModelIndex&, int from, int to) {
+                             seen += QStringLiteral("I%1-%2").arg(from).arg(to);
+                         });
+        QObject::connect(&model, &QAbstractItemModel::dataChanged,
+                         [&](const QModelIndex& from, const QModelIndex& to) {
+                             seen += QStringLiteral("C%1-%2").arg(from.row()).arg(to.row());
+                         });
+        model.setSessions(sessions(row.read));
+        EXPECT_EQ(seen, row.seen) << row.read.size();
+        EXPECT_EQ(model.index(0, 2).data().toInt(), row.read[0].second);
+    }
+}
+
 TEST(HistoryTrend, SpansWhole50MsAndTicksUsualDays) {
     std::vector<logbook::TrendPoint> points{{0, 0, 173.0, 0.14}, {86'400'000, 0, 238.0, 0.0}};
     const ui::TrendSpan span = ui::trendSpan(points);

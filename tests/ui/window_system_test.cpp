@@ -104,18 +104,21 @@ TEST(QtWindowSystemTest, AReleaseCountsEveryPeriodElapsedSinceTheHandOver) {
 }
 
 // A controller held through the splash lets go once the race window is up: no race was staged,
-// so its release is not judged. With an input chosen, only that controller's input races.
+// so its release is not judged, even when its press is delivered only after the window shows.
+// With an input chosen, only that controller's input races.
 TEST(QtWindowSystemTest, AControllerReleaseCountsOnlyWhenItsPressReachedTheRaceWindow) {
     using Chosen = std::optional<ui::ChosenInput>;
+    enum class Press { InTheRace, DuringTheSplash, DuringTheSplashDeliveredLate };
     const struct {
-        bool pressedDuringSplash;
+        Press press;
         Chosen chosen;
         int judged;
-    } rows[] = {{true, {}, 0},
-                {false, {}, 1},
-                {false, ui::ChosenInput{"pad", 0, 2}, 1},
-                {false, ui::ChosenInput{"pedal", 0, 2}, 0},
-                {false, ui::ChosenInput{"pad", 1, 2}, 0}};
+    } rows[] = {{Press::DuringTheSplash, {}, 0},
+                {Press::DuringTheSplashDeliveredLate, {}, 0},
+                {Press::InTheRace, {}, 1},
+                {Press::InTheRace, ui::ChosenInput{"pad", 0, 2}, 1},
+                {Press::InTheRace, ui::ChosenInput{"pedal", 0, 2}, 0},
+                {Press::InTheRace, ui::ChosenInput{"pad", 1, 2}, 0}};
     qtApp();
     for (const auto& row : rows) {
         ui::QtTimerService timers;
@@ -124,14 +127,18 @@ TEST(QtWindowSystemTest, AControllerReleaseCountsOnlyWhenItsPressReachedTheRaceW
         route.choose(row.chosen);
         const auto sink = route.sink();
         const input::HeldInputs::Input button{0, input::HeldInputs::Kind::Button, 2};
-        if (!row.pressedDuringSplash) race.windows.loadMain(race.main);
-        sink({true, 1, {}, button, "pad"});
-        QCoreApplication::processEvents();
-        if (row.pressedDuringSplash) race.windows.loadMain(race.main);
-        sink({false, 0, {}, button, "pad"});
+        const auto showRace = [&race] {
+            race.windows.loadMain(race.main);
+            race.windows.showMain();
+        };
+        if (row.press == Press::InTheRace) showRace();
+        sink({true, 1, std::chrono::steady_clock::now(), button, "pad"});
+        if (row.press != Press::DuringTheSplashDeliveredLate) QCoreApplication::processEvents();
+        if (row.press != Press::InTheRace) showRace();
+        sink({false, 0, std::chrono::steady_clock::now(), button, "pad"});
         QCoreApplication::processEvents();
         EXPECT_EQ(race.main.playerWins.value() + race.main.computerWins.value(), row.judged)
-            << row.pressedDuringSplash;
+            << static_cast<int>(row.press);
     }
 }
 

@@ -66,6 +66,7 @@ void RaceWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!centredWithFrame_) {
         centredWithFrame_ = true;
+        shownSince_ = std::chrono::steady_clock::now();
         centreOnScreen();
         // Once the first frame is out of the way.
         QTimer::singleShot(0, this, [this] { prepareFirstPress(); });
@@ -114,9 +115,12 @@ void RaceWindow::raceButtonDown() {
 }
 
 void RaceWindow::raceButtonUp(Moment at) {
-    ReleaseOutcome outcome;
-    runHandler([this, &outcome] { outcome = main_.launched(); });
-    emit released(at, outcome);
+    releasedAt_ = at;
+    runHandler([this] { main_.launched(); });
+}
+
+void RaceWindow::judged(const ReleaseOutcome& outcome) {
+    emit released(releasedAt_, outcome);
 }
 
 void RaceWindow::heldInput(const input::HeldInputs::Input& holder, bool down, Moment at) {

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "common/moment.h"
@@ -22,7 +23,7 @@ class RaceButton;
 // The race window on screen: paints the background picture and the window's graphics, holds a
 // widget for every text box, button, frame, option, check box and scroll bar, passes the
 // player's input to the handlers and copies the model back onto the screen after each one.
-class RaceWindow : public QWidget, public Surface {
+class RaceWindow : public QWidget, public Surface, public ReleaseWatch {
     Q_OBJECT
 
   public:
@@ -33,6 +34,8 @@ class RaceWindow : public QWidget, public Surface {
     void mirror();
     void refresh(const Control& control) override;
     void refreshWindow() override;
+    // Sends the release the handler judged on, before the handler goes on to its sound.
+    void judged(const ReleaseOutcome& outcome) override;
 
     void setErrorReport(ErrorReport report) { report_ = std::move(report); }
 
@@ -47,6 +50,8 @@ class RaceWindow : public QWidget, public Surface {
     // The widget that shows a control; nullptr for the painted ones.
     QWidget* widgetFor(const Control& control) const;
     void centreOnScreen();
+    // When the window was first shown; none before.
+    std::optional<Moment> shownSince() const { return shownSince_; }
 
   signals:
     // The quit button's click belongs to the program's life, not to the race.
@@ -54,7 +59,8 @@ class RaceWindow : public QWidget, public Surface {
     // The player's input reaches a handler: sent before the handler runs, so the timer service
     // delivers the ticks that fell due before the input.
     void inputArriving();
-    // After each release's handler: the release's moment and what it judged.
+    // A counted release as soon as the board shows it, before its sound: the release's moment
+    // and what it judged.
     void released(korvane::Moment at, const korvane::ReleaseOutcome& outcome);
 
   protected:
@@ -81,6 +87,8 @@ class RaceWindow : public QWidget, public Surface {
     std::map<const Control*, QWidget*> widgets_;
     ErrorReport report_;
     bool centredWithFrame_ = false;
+    std::optional<Moment> shownSince_;
+    Moment releasedAt_;  // the moment of the release being handled
     input::RaceButtonHolders holders_;
 };
 

@@ -39,10 +39,10 @@ void ControllerRoute::take(const input::ControllerChange& change) {
         return;
     }
     RaceWindow* race = windows_.raceWindow();
+    const std::optional<Moment> shown = race ? race->shownSince() : std::nullopt;
     if (change.down) {
-        if (race == nullptr || !passes(change)) return;
-        delivered_.insert(change.input);
-    } else if (delivered_.erase(change.input) == 0 || race == nullptr) {
+        if (!passes(change) || !seen_.down(change.input, change.at, shown)) return;
+    } else if (!seen_.up(change.input) || race == nullptr) {
         return;
     }
     race->heldInput(change.input, change.down, change.at);

@@ -2,10 +2,10 @@
 
 #include <QObject>
 #include <optional>
-#include <set>
 #include <vector>
 
 #include "input/controller_reader.h"
+#include "input/seen_presses.h"
 
 namespace korvane::ui {
 
@@ -45,9 +45,7 @@ class ControllerRoute : public QObject {
     const QtWindowSystem& windows_;
     std::optional<ChosenInput> chosen_;
     bool listening_ = false;
-    // The inputs whose press reached the race window: only their releases follow, so a button
-    // held through the splash lets go without being taken for a start.
-    std::set<input::HeldInputs::Input> delivered_;
+    input::SeenPresses seen_;
     std::vector<input::ControllerInfo> devices_;
 };
 

@@ -69,6 +69,7 @@ void QtWindowSystem::unloadSplash() {
 void QtWindowSystem::loadMain(Main& main) {
     race_ = std::make_unique<RaceWindow>(main);
     main.setSurface(race_.get());
+    main.setReleaseWatch(race_.get());
     race_->setErrorReport(report_);
     connect(race_.get(), &RaceWindow::quitClicked, this, &QtWindowSystem::quitClicked);
     connect(race_.get(), &RaceWindow::inputArriving, &timers_, &QtTimerService::deliverDue);

@@ -1,5 +1,6 @@
 #include "ui/time_slip/history_table_model.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -58,10 +59,25 @@ QString cell(const logbook::SessionTree& s, int column) {
 
 HistoryTableModel::HistoryTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void HistoryTableModel::setSessions(std::vector<logbook::SessionTree> sessions) {
-    beginResetModel();
+bool HistoryTableModel::setSessions(std::vector<logbook::SessionTree> sessions) {
+    // The older sessions: the rows at the end both have alike.
+    const auto common = static_cast<int>(
+        std::mismatch(sessions_.rbegin(), sessions_.rend(), sessions.rbegin(), sessions.rend())
+            .first -
+        sessions_.rbegin());
+    const int fresh = static_cast<int>(sessions.size()) - common;
+    const int gained = static_cast<int>(sessions.size()) - rowCount();
+    if (common == 0 || gained < 0) {
+        beginResetModel();
+        sessions_ = std::move(sessions);
+        endResetModel();
+        return false;
+    }
+    if (gained > 0) beginInsertRows({}, 0, gained - 1);
     sessions_ = std::move(sessions);
-    endResetModel();
+    if (gained > 0) endInsertRows();
+    if (fresh > gained) emit dataChanged(index(gained, 0), index(fresh - 1, columnCount() - 1));
+    return true;
 }
 
 int HistoryTableModel::rowCount(const QModelIndex& parent) const {

@@ -12,7 +12,9 @@ class HistoryTableModel : public QAbstractTableModel {
   public:
     explicit HistoryTableModel(QObject* parent = nullptr);
 
-    void setSessions(std::vector<logbook::SessionTree> sessions);
+    // The rows as SESSIONS has them. Only the newest rows can change between two reads, so the
+    // rows older sessions share stay as they are; false when the table was made anew instead.
+    bool setSessions(std::vector<logbook::SessionTree> sessions);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

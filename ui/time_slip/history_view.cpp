@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <filesystem>
 #include <memory>
@@ -26,6 +27,8 @@ namespace korvane::ui {
 
 namespace {
 
+// How long after the latest run History reads the logbook again.
+constexpr int kSettleMs = 1000;
 // Rows measured for the columns' widths: every row would cost too much with years of sessions.
 constexpr int kMeasuredRows = 40;
 
@@ -79,9 +82,25 @@ HistoryView::Reading readLogbook(const std::string& path,
     return reading;
 }
 
+// Every run of the logbook at PATH as CSV in FILE; what to tell the player when it failed.
+std::optional<QString> exportLogbook(const std::string& path, const QString& file) {
+    std::ostringstream csv;
+    try {
+        logbook::exportCsv(*logbook::openForReading(path), csv);
+    } catch (const std::exception& error) {
+        return QObject::tr("The logbook %1 could not be read: %2")
+            .arg(QString::fromStdString(path), error.what());
+    }
+    return saveRuns(file, QByteArray::fromStdString(std::move(csv).str()));
+}
+
 }  // namespace
 
-HistoryView::HistoryView(QWidget* parent) : QWidget(parent), message_(new QLabel(this)) {
+HistoryView::HistoryView(QWidget* parent)
+    : QWidget(parent), settle_(new QTimer(this)), message_(new QLabel(this)) {
+    settle_->setSingleShot(true);
+    settle_->setInterval(kSettleMs);
+    connect(settle_, &QTimer::timeout, this, &HistoryView::refresh);
     setAccessibleName(tr("History of every kept session"));
     message_->setWordWrap(true);
     message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -94,6 +113,7 @@ HistoryView::HistoryView(QWidget* parent) : QWidget(parent), message_(new QLabel
 // The reader hands its result over through the event loop, which drops it once the view is gone.
 HistoryView::~HistoryView() {
     if (reader_.joinable()) reader_.join();
+    if (exporter_.joinable()) exporter_.join();
 }
 
 void HistoryView::setPath(const std::string& path) {
@@ -102,8 +122,10 @@ void HistoryView::setPath(const std::string& path) {
     if (isVisible()) refresh();
 }
 
+// Runs come a race apart: History reads and redraws once the latest has settled, not in the
+// moments after an outcome when the player may press again.
 void HistoryView::logbookChanged() {
-    if (isVisible()) refresh();
+    if (isVisible()) settle_->start();
 }
 
 void HistoryView::showEvent(QShowEvent* event) {
@@ -160,9 +182,9 @@ void HistoryView::showReading(Reading reading) {
 void HistoryView::showHistory(const logbook::History& history) {
     build();
     bests_->setText(bestsText(history.bests));
-    model_->setSessions(history.sessions);
+    // Only the first rows change after a run: the widths are measured again when all did.
+    if (!model_->setSessions(history.sessions)) fitColumns();
     plot_->setPoints(history.trend);
-    fitColumns();
     message_->hide();
     bests_->show();
     export_->show();
@@ -207,23 +229,23 @@ void HistoryView::build() {
     layout->insertWidget(3, plot_);
 }
 
-// Read whole on the event loop: the player asked for it and waits for the file anyway.
+// Read and written on a thread of its own, so the race window never waits for the file.
 void HistoryView::exportRuns() {
     const QString file = QFileDialog::getSaveFileName(
         this, tr("Export the logbook"), QStringLiteral("logbook.csv"), tr("CSV files (*.csv)"));
     if (file.isEmpty()) return;
-    std::ostringstream csv;
-    try {
-        logbook::exportCsv(*logbook::openForReading(path_), csv);
-    } catch (const std::exception& error) {
-        QMessageBox::warning(this, tr("Export the logbook"),
-                             tr("The logbook %1 could not be read: %2")
-                                 .arg(QString::fromStdString(path_), error.what()));
-        return;
-    }
-    if (const auto error = saveRuns(file, QByteArray::fromStdString(csv.str()))) {
-        QMessageBox::warning(this, tr("Export the logbook"), *error);
-    }
+    export_->setEnabled(false);
+    if (exporter_.joinable()) exporter_.join();
+    exporter_ = std::thread([this, path = path_, file] {
+        auto problem = std::make_shared<std::optional<QString>>(exportLogbook(path, file));
+        QMetaObject::invokeMethod(
+            this, [this, problem] { exported(*problem); }, Qt::QueuedConnection);
+    });
+}
+
+void HistoryView::exported(const std::optional<QString>& problem) {
+    export_->setEnabled(true);
+    if (problem) QMessageBox::warning(this, tr("Export the logbook"), *problem);
 }
 
 void HistoryView::say(const QString& message) {

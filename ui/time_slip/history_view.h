@@ -2,11 +2,13 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QLabel;
 class QPushButton;
 class QTableView;
+class QTimer;
 
 #include <thread>
 
@@ -18,8 +20,8 @@ class HistoryTableModel;
 class HistoryTrendPlot;
 
 // Every kept session from the logbook: a table, the personal bests and the trend. Reads the file
-// each time it is shown, off the event loop, through a read-only connection of its own that is
-// open only for the read.
+// each time it is shown, and exports it, off the event loop, through a read-only connection of
+// its own that is open only for the read.
 class HistoryView : public QWidget {
     Q_OBJECT
 
@@ -29,7 +31,7 @@ class HistoryView : public QWidget {
 
     // The logbook's file; empty when runs are not kept.
     void setPath(const std::string& path);
-    // The logbook gained runs: shown, the view reads it again.
+    // The logbook gained runs: shown, the view reads it again a moment after the latest.
     void logbookChanged();
     // A read is under way; its result comes through the event loop.
     bool reading() const { return reading_; }
@@ -49,14 +51,17 @@ class HistoryView : public QWidget {
     void fitColumns();
     // Every kept run as CSV to a file the player picks.
     void exportRuns();
+    void exported(const std::optional<QString>& problem);
     void say(const QString& message);
 
     std::string path_;
     // The last read, brought up to date by the next.
     std::shared_ptr<const logbook::History> kept_;
     std::thread reader_;
+    std::thread exporter_;
     bool reading_ = false;
     bool again_ = false;  // asked to read again while reading
+    QTimer* settle_;
     QLabel* message_;
     QLabel* bests_ = nullptr;
     QPushButton* export_ = nullptr;

@@ -23,7 +23,7 @@ TimeSlip::TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnse
       onset_(std::move(onset)),
       watch_(std::make_unique<GreenFrameWatch>(race, main.player.green, *onset_,
                                                [this] { return onsetReport(); })),
-      toggleAction_(std::make_unique<QAction>(QObject::tr("Time Slip"), &race)) {
+      toggleAction_(std::make_unique<QAction>(QObject::tr("Time Slip"))) {
     QAction* toggleAction = toggleAction_.get();
     toggleAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     toggleAction->setShortcutContext(Qt::WindowShortcut);

@@ -33,7 +33,7 @@ class TimeSlip {
     ~TimeSlip();
 
     void timerStarted(const Timer& timer, Moment at) { moments_.timerStarted(timer, at); }
-    // After the release's handler: a counted release becomes the slip's newest run.
+    // A counted release, as the board shows it: the slip's newest run, and the logbook's.
     void released(const ReleaseOutcome& outcome, Moment at);
     void toggle();
     // An action of the race window's that works in the slip too.
@@ -54,7 +54,7 @@ class TimeSlip {
     std::unique_ptr<GreenOnsetSource> onset_;
     std::unique_ptr<TimeSlipWindow> window_;
     std::unique_ptr<DestroyedWindowFilter> windowDestroyed_;
-    // On the race window, which outlives the slip: they go with the slip.
+    // On the race window, which outlives the slip: they go with the slip, which alone owns them.
     std::unique_ptr<GreenFrameWatch> watch_;
     std::unique_ptr<QAction> toggleAction_;
     std::vector<QAction*> windowActions_;

@@ -33,9 +33,9 @@ Practice::Practice(RaceWindow& race, StartDelay* delay, ControllerRoute* route)
 Practice::~Practice() = default;
 
 void Practice::apply() {
-    if (delay_ != nullptr) delay_->setRange(settings_.delayRange());
+    if (delay_ != nullptr) delay_->setRange(delayRange(settings_));
     key_->setKey(settings_.raceKey);
-    if (route_ != nullptr) route_->choose(settings_.controllerInput);
+    if (route_ != nullptr) route_->choose(chosenInput(settings_));
 }
 
 // The race key rests while the dialog is open, so choosing a key does not start a race.

@@ -5,6 +5,7 @@
 
 #include "input/unreadable_controllers.h"
 
+#include "race/car_delay.h"
 #include "race/start_delay.h"
 #include "ui/practice/practice_dialog.h"
 #include "ui/practice/race_key.h"
@@ -12,9 +13,10 @@
 
 namespace korvane::ui {
 
-Practice::Practice(RaceWindow& race, StartDelay* delay, ControllerRoute* route)
+Practice::Practice(RaceWindow& race, StartDelay* delay, CarDelay* car, ControllerRoute* route)
     : race_(race),
       delay_(delay),
+      car_(car),
       route_(route),
       settings_(loadPracticeSettings()),
       key_(std::make_unique<RaceKey>(race)),
@@ -34,6 +36,7 @@ Practice::~Practice() = default;
 
 void Practice::apply() {
     if (delay_ != nullptr) delay_->setRange(delayRange(settings_));
+    if (car_ != nullptr) car_->setMs(settings_.carDelayMs);
     key_->setKey(settings_.raceKey);
     if (route_ != nullptr) route_->choose(chosenInput(settings_));
 }

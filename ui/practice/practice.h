@@ -8,8 +8,9 @@ class QAction;
 class QWidget;
 
 namespace korvane {
+class CarDelay;
 class StartDelay;
-}
+}  // namespace korvane
 
 namespace korvane::ui {
 
@@ -21,8 +22,8 @@ class RaceWindow;
 // and changed in the Practice dialog (Ctrl+P, the race window's context menu).
 class Practice {
   public:
-    // The route may be missing (no controllers); then only the delay and the key apply.
-    Practice(RaceWindow& race, StartDelay* delay, ControllerRoute* route);
+    // The route may be missing (no controllers); then only the delays and the key apply.
+    Practice(RaceWindow& race, StartDelay* delay, CarDelay* car, ControllerRoute* route);
     ~Practice();
     // The action that opens the dialog, for other windows' menus (the time slip).
     QAction& action() { return *action_; }
@@ -33,6 +34,7 @@ class Practice {
 
     RaceWindow& race_;
     StartDelay* delay_;
+    CarDelay* car_;
     ControllerRoute* route_;
     PracticeSettings settings_;
     std::unique_ptr<RaceKey> key_;

@@ -47,6 +47,7 @@ RaceWindow::RaceWindow(Main& main, QWidget* parent)
     mirror();
     widgetFor(main.raceButton)->setFocus();
     centreOnScreen();
+    if (CarDelay* car = main.carDelay()) car->timer().onTick([this] { carLeaves(); });
 }
 
 QWidget* RaceWindow::widgetFor(const Control& control) const {
@@ -109,19 +110,51 @@ RaceButton* RaceWindow::makeRaceButton(QWidget* parent) {
 }
 
 // The press is seen in the race button itself, so it is shown before the rest of the window.
+// While the car waits to leave, the racer's hand is not the car's: a press and its release are
+// ignored.
 void RaceWindow::raceButtonDown() {
+    if (carWaiting()) {
+        pressIgnored_ = true;
+        return;
+    }
     runHandler([this] { main_.stagePressed(); }, &main_.raceButton);
 }
 
 void RaceWindow::raceButtonUp(Moment at) {
+    if (std::exchange(pressIgnored_, false) || carWaiting()) return;
+    CarDelay* car = main_.carDelay();
+    if (car != nullptr && car->hold(at)) {
+        showButtonHeld();
+        return;
+    }
     ReleaseOutcome outcome;
     runHandler([this, &outcome] { outcome = main_.launched(); });
     emit released(at, outcome);
 }
 
+// The car delay's end: the release runs as if the racer had let go now. Every tick due before
+// has been delivered, in deadline order, so no input's catching up is needed.
+void RaceWindow::carLeaves() {
+    const Moment release = main_.carDelay()->letGo();
+    showButtonHeld();
+    ReleaseOutcome outcome;
+    runGuarded([this, &outcome] { outcome = main_.launched(); }, report_);
+    mirror();
+    emit released(release, outcome);
+}
+
+bool RaceWindow::carWaiting() const {
+    return main_.carDelay() != nullptr && main_.carDelay()->holding();
+}
+
+void RaceWindow::showButtonHeld() {
+    static_cast<RaceButton*>(widgetFor(main_.raceButton))
+        ->setHeldElsewhere(holders_.any() || carWaiting());
+}
+
 void RaceWindow::heldInput(const input::HeldInputs::Input& holder, bool down, Moment at) {
     const input::Edge edge = holders_.change(holder, down);
-    static_cast<RaceButton*>(widgetFor(main_.raceButton))->setHeldElsewhere(holders_.any());
+    showButtonHeld();
     if (edge == input::Edge::Down) raceButtonDown();
     if (edge == input::Edge::Up) raceButtonUp(at);
 }

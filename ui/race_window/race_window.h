@@ -54,7 +54,8 @@ class RaceWindow : public QWidget, public Surface {
     // The player's input reaches a handler: sent before the handler runs, so the timer service
     // delivers the ticks that fell due before the input.
     void inputArriving();
-    // After each release's handler: the release's moment and what it judged.
+    // After each release's handler: the release's moment (the racer's hand, before any car
+    // delay) and what it judged.
     void released(korvane::Moment at, const korvane::ReleaseOutcome& outcome);
 
   protected:
@@ -71,6 +72,10 @@ class RaceWindow : public QWidget, public Surface {
     void setTabOrder();
     // Runs an input's handler and shows what it changed; the control given is painted at once.
     void runHandler(const std::function<void()>& handler, const Control* shownFirst = nullptr);
+    void carLeaves();
+    bool carWaiting() const;
+    // The button looks pressed while any input or the car delay holds it.
+    void showButtonHeld();
     void prepareFirstPress();
     QWidget* surfaceFor(const Control& painted);
 
@@ -82,6 +87,7 @@ class RaceWindow : public QWidget, public Surface {
     ErrorReport report_;
     bool centredWithFrame_ = false;
     input::RaceButtonHolders holders_;
+    bool pressIgnored_ = false;
 };
 
 }  // namespace korvane::ui

@@ -87,6 +87,7 @@ int main(int argc, char* argv[]) {
     korvane::RandomSource random;
     // Seeded per run of the game, apart from the race's own random source.
     korvane::StartDelay startDelay(std::random_device{}());
+    korvane::CarDelay carDelay;
     korvane::ui::QtMessageBoxes messages;
     IconFirst beforeTheSplash(messages);
     if (!korvane::ui::colourDepthUsable(beforeTheSplash)) return 1;
@@ -100,8 +101,8 @@ int main(int argc, char* argv[]) {
     windows.setLogbook(logbook.get());
     korvane::ui::ControllerRoute route(windows);
     windows.setControllerRoute(&route);
-    korvane::Lifecycle life({random, sound, messages, checkedSoundFolder(), &startDelay}, windows,
-                            timers);
+    korvane::Lifecycle life({random, sound, messages, checkedSoundFolder(), &startDelay, &carDelay},
+                            windows, timers);
     QObject::connect(&windows, &korvane::ui::QtWindowSystem::quitClicked,
                      [&life] { life.quitClicked(); });
     life.start();

@@ -11,7 +11,7 @@ namespace korvane::ui {
 
 namespace {
 
-const std::array<TableColumn, 10> kColumns{{
+const std::array<TableColumn, 12> kColumns{{
     {"Run", ""},
     {"Tree", ""},
     {"Level", ""},
@@ -26,6 +26,8 @@ const std::array<TableColumn, 10> kColumns{{
      "What timed the green: shown, when the compositor said its frame reached the "
      "screen; sent to screen, when the game handed the frame over"},
     {"Delay", "The random start delay the tree waited after Staged, when it is on"},
+    {"Let go", "When you let go, from the green: the R/T less the car delay, when one is set"},
+    {"Car delay", "The car's own delay after you let go, when one is set"},
 }};
 constexpr int kRtColumn = 4;
 constexpr int kOnsetColumn = 8;
@@ -56,8 +58,12 @@ QString cell(const RaceRecord& run, int column) {
             return QString::fromStdString(resultName(run));
         case kOnsetColumn:
             return QString::fromStdString(onsetText(run));
-        default:
+        case 9:
             return boardStyled(startDelayText(run));
+        case 10:
+            return boardStyled(releaseText(run));
+        default:
+            return boardStyled(carDelayText(run));
     }
 }
 

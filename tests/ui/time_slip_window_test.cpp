@@ -46,6 +46,7 @@ std::vector<RaceRecord> fourRuns() {
     RaceRecord early = runOf(3, -41, true, "flushed");
     RaceRecord late = runOf(4, 10500, false, "flushed");
     late.rollOutMs = 475, late.playerTime = "10.965", late.startDelayMs = 850;
+    late.carDelayMs = 400;
     return {loss, tap, early, late};
 }
 
@@ -57,10 +58,10 @@ TEST(SlipTable, ShowsEachRunNewestFirstWithItsRtInTheBoardsStyleRedWhenEarly) {
         const char* cells;
         bool red;
     } rows[] = {
-        {"4|Standard|Normal|.475|10.500|10.965||win|sent to screen|.850", false},
-        {"3|Standard|Normal|.465|-.041|||red light||", true},
-        {"2|Standard|Novice Powder Puff Trophy|.455|\u2013|.455||red light||", false},
-        {"1|Pro|Race of Champions|.465|.213|.404|.401|loss|shown|", false},
+        {"4|Standard|Normal|.475|10.500|10.965||win|sent to screen|.850|10.100|.400", false},
+        {"3|Standard|Normal|.465|-.041|||red light||||", true},
+        {"2|Standard|Novice Powder Puff Trophy|.455|\u2013|.455||red light||||", false},
+        {"1|Pro|Race of Champions|.465|.213|.404|.401|loss|shown|||", false},
     };
     ASSERT_EQ(model.rowCount(), 4);
     for (int row = 0; row < 4; ++row) {

@@ -9,6 +9,21 @@ namespace korvane {
 namespace {
 
 constexpr double kConsistencyMs = 10;
+constexpr double kPerfectMs = 9;
+constexpr double kNearPerfectMs = 20;
+
+// Perfect lights and the near-perfect share, over every run of the tree.
+void addPerfectFigures(TreeFigures& figures, const std::vector<double>& clean) {
+    if (figures.runs == 0) return;
+    const auto upTo = [&clean](double ms) {
+        return std::count_if(clean.begin(), clean.end(), [ms](double v) { return v <= ms; });
+    };
+    const double runs = figures.runs;
+    figures.perfect = static_cast<int>(upTo(kPerfectMs));
+    figures.perfectShare = figures.perfect / runs;
+    figures.withinPerfect20 = static_cast<double>(upTo(kNearPerfectMs)) / runs;
+    if (!clean.empty()) figures.slowest = *std::max_element(clean.begin(), clean.end());
+}
 
 // Partial ordering is enough, which keeps a long session's release cheap.
 double median(std::vector<double> values) {
@@ -77,6 +92,7 @@ TreeFigures treeFigures(const std::vector<RaceRecord>& runs, std::optional<Tree>
         }
     }
     addCleanFigures(figures, clean);
+    addPerfectFigures(figures, clean);
     return figures;
 }
 

@@ -27,6 +27,10 @@ struct TreeFigures {
     std::optional<double> mean;
     std::optional<double> deviation;
     std::optional<double> consistency;
+    int perfect = 0;                        // perfect lights: R/T .000 to .009
+    std::optional<double> perfectShare;     // of all runs
+    std::optional<double> slowest;          // the slowest clean reaction
+    std::optional<double> withinPerfect20;  // the share of all runs with R/T .000 to .020
 
     bool operator==(const TreeFigures&) const = default;
 };
@@ -36,7 +40,9 @@ struct TreeFigures {
 // and one without an R/T (released before the tree started) left during staging. Best, median
 // (of an even count the mean of the middle two), mean, sample standard deviation (from two) and
 // consistency (the share within +-.010 of the median) take clean reactions only, in whole
-// milliseconds, and are empty without one; the board's own red lights play no part.
+// milliseconds, and are empty without one; the board's own red lights play no part. Perfect
+// lights, their share and the share within .020 count shown R/Ts from .000 up, as shares of
+// every run on the tree (empty without runs); slowest is the slowest clean reaction.
 TreeFigures treeFigures(const std::vector<RaceRecord>& runs, std::optional<Tree> tree);
 
 // The session's figures, each tree apart and both together.

@@ -106,6 +106,36 @@ TEST(TreeFigures, CountCleanReactionsInShownMillisecondsOnTheirTree) {
     }
 }
 
+// "perfect share slowest within-.020", "-" for a figure left empty.
+std::string perfectText(const TreeFigures& f) {
+    std::ostringstream out;
+    out << std::fixed << std::setprecision(3) << f.perfect;
+    for (const auto& v : {f.perfectShare, f.slowest, f.withinPerfect20}) {
+        out << (v ? " " : " -");
+        if (v) out << *v;
+    }
+    return out.str();
+}
+
+// Counted on the thousandths shown: 9.4 ms is perfect, 9.5 shows .010; -0.4 shows .000.
+TEST(TreeFigures, PerfectLightsSlowestAndTheShareWithinTwentyOfPerfect) {
+    const std::vector<int> mixed{9400, 9500, 0, -400, -500, 20400, 20500, 250000};
+    const FiguresRow rows[] = {
+        {{}, {}, {}, "0 - - -"},
+        {{kNone}, {}, {}, "0 0.000 - 0.000"},
+        {{-41000}, {}, {}, "0 0.000 - 0.000"},
+        {mixed, {}, {}, "3 0.375 250.000 0.625"},
+        {mixed, {5000, 30000}, Tree::Pro, "1 0.500 30.000 0.500"},
+        {mixed, {5000, 30000}, {}, "4 0.400 250.000 0.600"},
+    };
+    for (const FiguresRow& r : rows) {
+        std::vector<RaceRecord> runs;
+        for (int us : r.standardUs) runs.push_back(timed(us));
+        for (int us : r.proUs) runs.push_back(timed(us, Tree::Pro));
+        EXPECT_EQ(perfectText(treeFigures(runs, r.tree)), r.expected);
+    }
+}
+
 // Two runs in both formats: a clean loss on the Pro Tree and a red light during staging.
 TEST(SlipText, WritesEveryRunAsTabAndCommaSeparatedRows) {
     RaceRecord a = run(1213, 1000, 1004);

@@ -77,10 +77,11 @@ TEST(SlipTable, ShowsEachRunNewestFirstWithItsRtInTheBoardsStyleRedWhenEarly) {
 }
 
 // The session's figures for both trees, as shown: runs, best, median, early starts, left during
-// staging.
+// staging, perfect lights, slowest.
 QString figuresOf(const TimeSlipWindow& window) {
     QStringList shown;
-    for (const char* name : {"Runs", "Best", "Median", "Early starts", "Left during staging"}) {
+    for (const char* name : {"Runs", "Best", "Median", "Early starts", "Left during staging",
+                             "Perfect lights", "Slowest"}) {
         for (const QLabel* label : window.findChildren<QLabel*>()) {
             if (label->accessibleName() == QString(name) + ", Both") shown << label->text();
         }
@@ -110,12 +111,12 @@ TEST(SlipFigures, FollowTheSessionAsRunsComeAndTheNewestChanges) {
         const char* figures;
         const char* topRt;
     } rows[] = {
-        {[] {}, "0|\u2013|\u2013|0|0", nullptr},
-        {add(0), "1|.213|.213|0|0", ".213"},
-        {add(1), "2|.213|.213|0|1\u00a0(50%)", "\u2013"},
-        {add(2), "3|.213|.213|1\u00a0(33%)|1\u00a0(33%)", "-.041"},
-        {onsetLate, "3|.005|.109|0|1\u00a0(33%)", ".005"},
-        {add(3), "4|.005|.213|0|1\u00a0(25%)", "10.500"},
+        {[] {}, "0|\u2013|\u2013|0|0|0|\u2013", nullptr},
+        {add(0), "1|.213|.213|0|0|0|.213", ".213"},
+        {add(1), "2|.213|.213|0|1\u00a0(50%)|0|.213", "\u2013"},
+        {add(2), "3|.213|.213|1\u00a0(33%)|1\u00a0(33%)|0|.213", "-.041"},
+        {onsetLate, "3|.005|.109|0|1\u00a0(33%)|1\u00a0(33%)|.213", ".005"},
+        {add(3), "4|.005|.213|0|1\u00a0(25%)|1\u00a0(25%)|10.500", "10.500"},
     };
     for (const auto& row : rows) {
         row.change();

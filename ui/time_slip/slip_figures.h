@@ -21,7 +21,7 @@ class SlipFigures : public QWidget {
     void showTree(std::size_t column, const TreeFigures& figures);
 
     // [figure][tree]; each is named for screen readers, "Median, Pro" say.
-    std::array<std::array<QLabel*, 3>, 8> values_{};
+    std::array<std::array<QLabel*, 3>, 11> values_{};
 };
 
 }  // namespace korvane::ui

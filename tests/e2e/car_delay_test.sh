@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# A car delay of 0.400 s with real X input: let go 150 ms after the last amber is seen, the
+# race button stays held and the launch's lamp comes about 0.4 s later, a clean run of about
+# +.050 in the slip; let go 50 ms after it, the red lamp lights and the slip has an early start.
+# Saved again by the Practice dialog, the delay survives a restart.
+# Usage: car_delay_test.sh GAME   (on an X display, with a sound server)
+set -uo pipefail
+source "$(dirname "$0")/e2e_lib.sh"
+
+mkdir -p "$XDG_CONFIG_HOME/korvane"
+printf '%s\n' '[carDelay]' 'ms=400' >"$XDG_CONFIG_HOME/korvane/practice.conf"
+
+# Samples from the release until the player's green or red lamp lights; prints the ms after the
+# release it was first seen and the lamp, or nothing within 3 s.
+launch_seen() {
+    local seen
+    while (($(now_ms) - released < 3000)); do
+        sample
+        seen=$((t + pressed - released))
+        [[ $(lamp Shape4) == "$lit_green" ]] && echo "$seen green" && return
+        [[ $(lamp Shape5) == "$lit_red" ]] && echo "$seen red" && return
+    done
+}
+
+# Holds the race button, lets go WAIT ms after the last amber shows; prints when the launch was
+# seen after the release, and its lamp.
+race_after_last_amber() {  # WAIT
+    press_race_button
+    [[ -n "$(wait_for_lamp Shape3 "$lit_amber" 9000)" ]] || die "the last amber never lit"
+    sleep "$1"
+    release_race_button
+    launch_seen
+    sleep 2  # the launch or red-light sound
+}
+
+start_game "$1"
+read -r clean_ms clean_lamp < <(race_after_last_amber 0.15)
+echo "released 150 ms after the last amber: ${clean_lamp:-no} lamp ${clean_ms:-} ms later"
+[[ "${clean_lamp:-}" == green ]] || fail "the release 150 ms after the last amber did not launch clean"
+# A capture is timed at its middle: a lamp may be seen a few tens of ms early, or late on load.
+((${clean_ms:-0} >= 330 && ${clean_ms:-0} <= 900)) ||
+    fail "the launch came ${clean_ms:-never} ms after the release, not the car's 400"
+read -r early_ms early_lamp < <(race_after_last_amber 0.05)
+echo "released 50 ms after the last amber: ${early_lamp:-no} lamp ${early_ms:-} ms later"
+[[ "${early_lamp:-}" == red ]] || fail "the release 50 ms after the last amber did not light red"
+((${early_ms:-0} >= 330)) || fail "the red lamp came ${early_ms:-never} ms after the release"
+
+xdotool key --window "$window" ctrl+t
+slip=$(find_window '^Korvane Time Slip$' 10)
+[[ -n "$slip" ]] || die "Ctrl+T showed no time slip"
+xdotool mousemove --window "$slip" 300 60 click 1 sleep 0.3 key --window "$slip" ctrl+c
+sleep 0.5
+mapfile -t rows < <(xclip -o -selection clipboard)
+printf '%s\n' "${rows[@]}"
+((${#rows[@]} == 3)) || fail "${#rows[@]} lines copied, expected a header and two runs"
+# Fields: reaction 5, result 8, release 11, car delay 12.
+field() { cut -f"$2" <<<"${rows[$1]}"; }
+millis() { awk -v d="$1" 'BEGIN { printf "%d", d * 1000 + (d < 0 ? -0.5 : 0.5) }'; }
+for run in 1 2; do
+    [[ "$(field "$run" 12)" == 0.400 ]] || fail "run $run's car delay is '$(field "$run" 12)'"
+    rt=$(millis "$(field "$run" 5)") let_go=$(millis "$(field "$run" 11)")
+    ((rt - let_go == 400)) || fail "run $run: R/T $rt ms is not its release $let_go ms + 400"
+done
+rt=$(millis "$(field 1 5)")
+((rt >= 0 && rt <= 250)) || fail "the clean run's R/T is $rt ms, not about +50"
+[[ "$(field 1 8)" != "red light" ]] || fail "the clean run is a red light on the board"
+rt=$(millis "$(field 2 5)")
+((rt < 0)) || fail "the early run's R/T is $rt ms, not an early start"
+[[ "$(field 2 8)" == "red light" ]] || fail "the early run is '$(field 2 8)' on the board"
+
+# The dialog keeps the delay it shows: OK writes it back, and a restart races with it.
+xdotool windowfocus --sync "$window" key ctrl+p
+dialog=$(find_window '^Practice$' 10)
+[[ -n "$dialog" ]] || die "Ctrl+P opened no Practice dialog"
+xdotool windowfocus --sync "$dialog" key Return
+sleep 0.5
+grep -qx 'ms=400' "$XDG_CONFIG_HOME/korvane/practice.conf" ||
+    fail "the dialog did not keep the car delay: $(cat "$XDG_CONFIG_HOME/korvane/practice.conf")"
+stop_game
+start_game "$1"
+read -r again_ms again_lamp < <(race_after_last_amber 0.15)
+echo "after a restart: ${again_lamp:-no} lamp ${again_ms:-} ms after the release"
+((${again_ms:-0} >= 330)) || fail "after a restart the launch came ${again_ms:-never} ms after the release"
+stop_game
+finish

@@ -9,6 +9,7 @@ class QWidget;
 
 namespace korvane {
 class CarDelay;
+class ResultSoundGate;
 class StartDelay;
 }  // namespace korvane
 
@@ -18,12 +19,19 @@ class ControllerRoute;
 class RaceKey;
 class RaceWindow;
 
+// What the practice settings change besides the race window; any may be missing.
+struct PracticeTargets {
+    StartDelay* startDelay = nullptr;
+    CarDelay* carDelay = nullptr;
+    ResultSoundGate* sounds = nullptr;
+};
+
 // The practice settings at work: read at start, applied to the start delay and the race key,
 // and changed in the Practice dialog (Ctrl+P, the race window's context menu).
 class Practice {
   public:
     // The route may be missing (no controllers); then only the delays and the key apply.
-    Practice(RaceWindow& race, StartDelay* delay, CarDelay* car, ControllerRoute* route);
+    Practice(RaceWindow& race, PracticeTargets targets, ControllerRoute* route);
     ~Practice();
     // The action that opens the dialog, for other windows' menus (the time slip).
     QAction& action() { return *action_; }
@@ -33,8 +41,7 @@ class Practice {
     void openDialog();
 
     RaceWindow& race_;
-    StartDelay* delay_;
-    CarDelay* car_;
+    PracticeTargets targets_;
     ControllerRoute* route_;
     PracticeSettings settings_;
     std::unique_ptr<RaceKey> key_;

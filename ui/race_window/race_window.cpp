@@ -16,6 +16,7 @@
 #include "ui/race_window/control_widgets.h"
 #include "ui/race_window/frame_widget.h"
 #include "ui/race_window/race_button.h"
+#include "ui/race_window/result_cover.h"
 #include "ui/race_window/widget_mirror.h"
 #include "ui/timing/compositor_flush.h"
 
@@ -44,6 +45,7 @@ RaceWindow::RaceWindow(Main& main, QWidget* parent)
     setFont(chooseFont(main.font, main.font));
     buildWidgets(nullptr, this);
     setTabOrder();
+    cover_ = new ResultCover(*this, main);
     mirror();
     widgetFor(main.raceButton)->setFocus();
     centreOnScreen();
@@ -118,6 +120,15 @@ void RaceWindow::raceButtonDown() {
         return;
     }
     runHandler([this] { main_.stagePressed(); }, &main_.raceButton);
+    cover_->staged();
+}
+
+void RaceWindow::setResultsHidden(bool on) {
+    cover_->setOn(on);
+}
+
+bool RaceWindow::resultCovered() const {
+    return cover_->covering();
 }
 
 void RaceWindow::raceButtonUp(Moment at) {
@@ -127,6 +138,7 @@ void RaceWindow::raceButtonUp(Moment at) {
         showButtonHeld();
         return;
     }
+    cover_->launching();
     ReleaseOutcome outcome;
     runHandler([this, &outcome] { outcome = main_.launched(); });
     emit released(at, outcome);
@@ -137,6 +149,7 @@ void RaceWindow::raceButtonUp(Moment at) {
 void RaceWindow::carLeaves() {
     const Moment release = main_.carDelay()->letGo();
     showButtonHeld();
+    cover_->launching();
     ReleaseOutcome outcome;
     runGuarded([this, &outcome] { outcome = main_.launched(); }, report_);
     mirror();

@@ -18,6 +18,7 @@ namespace korvane::ui {
 
 class FrameWidget;
 class RaceButton;
+class ResultCover;
 
 // The race window on screen: paints the background picture and the window's graphics, holds a
 // widget for every text box, button, frame, option, check box and scroll bar, passes the
@@ -43,6 +44,10 @@ class RaceWindow : public QWidget, public Surface {
     // The race key or a controller's button or pedal going down or coming up: the first down
     // stages and the last up launches, and the button looks pressed while any holds it.
     void heldInput(const input::HeldInputs::Input& holder, bool down, Moment at);
+
+    // The results blocker: each launch's outcome covered until the racer asks to see it.
+    void setResultsHidden(bool on);
+    bool resultCovered() const;
 
     // The widget that shows a control; nullptr for the painted ones.
     QWidget* widgetFor(const Control& control) const;
@@ -88,6 +93,7 @@ class RaceWindow : public QWidget, public Surface {
     bool centredWithFrame_ = false;
     input::RaceButtonHolders holders_;
     bool pressIgnored_ = false;
+    ResultCover* cover_;
 };
 
 }  // namespace korvane::ui

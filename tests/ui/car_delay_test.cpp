@@ -2,12 +2,15 @@
 
 #include <chrono>
 #include <memory>
+#include <tuple>
 
 #include "qt_app.h"
+#include "race/result_sound_gate.h"
 #include "tests/support/race_doubles.h"
 #include "tests/support/recording_message_boxes.h"
 #include "tests/support/virtual_timers.h"
 #include "ui/kit/coloured_button.h"
+#include "ui/kit/control_geometry.h"
 #include "ui/race_window/race_window.h"
 
 namespace korvane::testing {
@@ -102,6 +105,59 @@ TEST(CarDelay, APressWhileTheCarWaitsIsIgnoredWithItsRelease) {
         race.clock.advanceTo(6000);
         EXPECT_EQ(race.releases, 1) << row.releaseAfterMs;
         EXPECT_EQ(race.main.raceButton.caption, " Stage (Down)");
+    }
+}
+
+// With the blocker on, the outcome is covered from the launch until asked; staging the next race
+// uncovers the cleared board and lamps but not the win counts.
+TEST(ResultsBlocker, CoversTheOutcomeUntilTheRacerAsks) {
+    struct Row {
+        int carDelayMs;
+        bool askByKey;
+    };
+    for (const Row row : {Row{0, false}, Row{400, true}}) {
+        DelayedRace race(row.carDelayMs);
+        race.window.setResultsHidden(true);
+        race.window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&race.window));
+        race.press();
+        race.clock.advanceTo(4500);
+        race.letGo();
+        race.clock.advanceTo(5000);
+        ASSERT_EQ(race.releases, 1);
+        const QPoint board = ui::pixelRect(race.main.player.timeDisplay.rect).center();
+        const QPoint counts = ui::pixelRect(race.main.player.winCountDisplay.rect).center();
+        EXPECT_TRUE(race.window.resultCovered());
+        const QWidget* cover = race.window.childAt(board);
+        ASSERT_NE(cover, nullptr);
+        EXPECT_NE(cover, race.window.widgetFor(race.main.player.timeDisplay));
+        race.press();
+        EXPECT_EQ(race.window.childAt(board), race.window.widgetFor(race.main.player.timeDisplay));
+        EXPECT_TRUE(race.window.resultCovered()) << "the counts stay covered";
+        QWidget* countsCover = race.window.childAt(counts);
+        if (row.askByKey) {
+            race.window.activateWindow();
+            QTest::keyClick(&race.window, Qt::Key_R);
+        } else {
+            QTest::mouseClick(countsCover, Qt::LeftButton);
+        }
+        EXPECT_FALSE(race.window.resultCovered());
+    }
+}
+
+// The sounds that tell the result are dropped while it is hidden, and only those.
+TEST(ResultsBlocker, SilencesOnlyTheReleaseSoundsWhileOn) {
+    const std::tuple<bool, const char*, bool> rows[] = {
+        {true, "/data/launch.wav", false},   {true, "/data/redlight.wav", false},
+        {true, "/data/FiredUp.wav", true},   {false, "/data/launch.wav", true},
+        {false, "/data/redlight.wav", true},
+    };
+    for (const auto& [hidden, path, played] : rows) {
+        RecordingWavePlayer sounds;
+        ResultSoundGate gate(sounds);
+        gate.setResultsHidden(hidden);
+        gate.PlayWave(path);
+        EXPECT_EQ(sounds.played.size(), played ? 1U : 0U) << path;
     }
 }
 

@@ -128,6 +128,26 @@ TEST(SlipFigures, FollowTheSessionAsRunsComeAndTheNewestChanges) {
     }
 }
 
+// The results blocker keeps the newest run's result out of the table and the figures until
+// the racer asks; the run itself stays in the slip.
+TEST(SlipFigures, TheNewestResultStaysHiddenWhileTheBlockerCoversIt) {
+    qtApp();
+    const std::vector<RaceRecord> four = fourRuns();
+    std::vector<RaceRecord> runs{four[0]};
+    TimeSlipWindow window(runs);
+    const QAbstractItemModel& table = *window.findChild<QTableView*>()->model();
+    runs.push_back(four[3]);
+    window.setNewestHidden(true);
+    window.runAdded();
+    EXPECT_EQ(table.rowCount(), 2);
+    EXPECT_EQ(table.index(0, 4).data().toString().toStdString(), "hidden");
+    EXPECT_EQ(table.index(0, 9).data().toString().toStdString(), ".850");
+    EXPECT_EQ(figuresOf(window).toStdString(), "1|.213|.213|0|0|0|.213");
+    window.setNewestHidden(false);
+    EXPECT_EQ(table.index(0, 4).data().toString().toStdString(), "10.500");
+    EXPECT_EQ(figuresOf(window).toStdString(), "2|.213|5.357|0|0|0|10.500");
+}
+
 // The scale takes in the clean reactions, never less than .100 to .300; early starts, however
 // early, go in the strip and leave it, and runs left during staging are not plotted. The bins
 // widen from 10 ms until each is a pixel wide at least.

@@ -46,6 +46,7 @@ RaceWindow::RaceWindow(Main& main, QWidget* parent)
     buildWidgets(nullptr, this);
     setTabOrder();
     cover_ = new ResultCover(*this, main);
+    cover_->onRevealed([this] { emit resultRevealed(); });
     mirror();
     widgetFor(main.raceButton)->setFocus();
     centreOnScreen();

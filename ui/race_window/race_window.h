@@ -59,6 +59,8 @@ class RaceWindow : public QWidget, public Surface {
     // The player's input reaches a handler: sent before the handler runs, so the timer service
     // delivers the ticks that fell due before the input.
     void inputArriving();
+    // The results blocker's cover came off: the racer asked to see the result.
+    void resultRevealed();
     // After each release's handler: the release's moment (the racer's hand, before any car
     // delay) and what it judged.
     void released(korvane::Moment at, const korvane::ReleaseOutcome& outcome);

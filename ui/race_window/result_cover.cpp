@@ -95,8 +95,10 @@ void ResultCover::staged() {
 }
 
 void ResultCover::reveal() {
+    const bool was = covering();
     for (QLabel* patch : patches_) patch->hide();
     ask_->setEnabled(false);
+    if (was && revealed_) revealed_();
 }
 
 bool ResultCover::covering() const {

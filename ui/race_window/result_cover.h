@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <array>
+#include <functional>
 
 class QAction;
 class QLabel;
@@ -29,6 +30,7 @@ class ResultCover : public QObject {
     void staged();
     void reveal();
     bool covering() const;
+    void onRevealed(std::function<void()> revealed) { revealed_ = std::move(revealed); }
 
   private:
     QLabel* patch(const QRect& area, const QString& text);
@@ -36,6 +38,7 @@ class ResultCover : public QObject {
     std::array<QLabel*, 3> patches_{};  // board, lamps, counts
     QAction* ask_;
     bool on_ = false;
+    std::function<void()> revealed_;
 };
 
 }  // namespace korvane::ui

@@ -31,6 +31,7 @@ const std::array<TableColumn, 12> kColumns{{
 }};
 constexpr int kRtColumn = 4;
 constexpr int kOnsetColumn = 8;
+constexpr int kReleaseColumn = 10;
 
 QString boardStyled(const std::string& plain) {
     return QString::fromStdString(boardStyle(plain));
@@ -60,7 +61,7 @@ QString cell(const RaceRecord& run, int column) {
             return QString::fromStdString(onsetText(run));
         case 9:
             return boardStyled(startDelayText(run));
-        case 10:
+        case kReleaseColumn:
             return boardStyled(releaseText(run));
         default:
             return boardStyled(carDelayText(run));
@@ -103,6 +104,11 @@ void SlipTableModel::newestRunChanged() {
     emit dataChanged(index(0, 0), index(0, columnCount() - 1));
 }
 
+void SlipTableModel::setNewestHidden(bool hidden) {
+    newestHidden_ = hidden;
+    newestRunChanged();
+}
+
 int SlipTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : shown_;
 }
@@ -113,6 +119,11 @@ int SlipTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant SlipTableModel::data(const QModelIndex& index, int role) const {
     const RaceRecord& run = runs_[static_cast<std::size_t>(shown_ - 1 - index.row())];
+    const int column = index.column();
+    const bool result = (column >= kRtColumn && column <= kOnsetColumn) || column == kReleaseColumn;
+    if (newestHidden_ && index.row() == 0 && result) {
+        return role == Qt::DisplayRole ? QVariant(QStringLiteral("hidden")) : QVariant();
+    }
     if (role == Qt::DisplayRole) return cell(run, index.column());
     if (role == Qt::ToolTipRole) return tipOf(run, index.column());
     if (role == Qt::TextAlignmentRole) return QVariant(Qt::AlignRight | Qt::AlignVCenter);

@@ -13,14 +13,15 @@ namespace {
 
 constexpr const char* kRuns = R"sql(
 SELECT s.id, r.run, s.started, r.at, r.utc_offset, r.tree, r.level, r.roll_out, r.rt, r.onset,
-       r.player, r.computer, r.result, s.version, r.start_delay
+       r.player, r.computer, r.result, s.version, r.start_delay, r.car_delay, r.release_offset
 FROM run r JOIN session s ON s.id = r.session
 ORDER BY r.session, r.run
 )sql";
 
-constexpr std::array<const char*, 15> kHeader{
-    "session", "run",   "started", "at",       "utc_offset", "tree",    "level",      "rollout",
-    "rt_ms",   "onset", "player",  "computer", "result",     "version", "start_delay"};
+constexpr std::array<const char*, 17> kHeader{
+    "session", "run",     "started",     "at",        "utc_offset", "tree",
+    "level",   "rollout", "rt_ms",       "onset",     "player",     "computer",
+    "result",  "version", "start_delay", "car_delay", "release_ms"};
 
 void writeRow(std::ostream& out, const std::array<std::string, kHeader.size()>& fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -49,7 +50,9 @@ std::array<std::string, kHeader.size()> rowOf(const Statement& runs) {
             runs.text(11),
             runs.text(12),
             runs.text(13),
-            optionalInteger(runs, 14)};
+            optionalInteger(runs, 14),
+            optionalInteger(runs, 15),
+            optionalInteger(runs, 16)};
 }
 
 }  // namespace

@@ -6,13 +6,18 @@ namespace korvane::logbook {
 
 namespace {
 
-// Temporary names come before the file's: "run" is then the view, with no start delays.
+// Temporary names come before the file's: "run" is then the view, with the columns later
+// versions added left empty.
 constexpr const char* kVersion1AsNewest = R"sql(
-CREATE TEMP VIEW run AS SELECT *, NULL AS start_delay FROM main.run;
+CREATE TEMP VIEW run AS
+    SELECT *, NULL AS start_delay, NULL AS car_delay, NULL AS release_offset FROM main.run;
 CREATE TEMP TABLE session_tree (
     session, tree, runs, clean, early, staging, best, median, total, squares, within,
     PRIMARY KEY (session, tree)
 );
+)sql";
+constexpr const char* kVersion2AsNewest = R"sql(
+CREATE TEMP VIEW run AS SELECT *, NULL AS car_delay, NULL AS release_offset FROM main.run;
 )sql";
 
 int userVersion(Database& db) {
@@ -23,7 +28,9 @@ int userVersion(Database& db) {
 }  // namespace
 
 void readAsNewest(Database& db) {
-    if (userVersion(db) != 1) return;
+    const int version = userVersion(db);
+    if (version == 2) db.exec(kVersion2AsNewest);
+    if (version != 1) return;
     db.exec(kVersion1AsNewest);
     db.exec(summarySql("1").c_str());
 }

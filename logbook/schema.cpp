@@ -57,11 +57,20 @@ CREATE TABLE session_tree (
 ) STRICT, WITHOUT ROWID;
 )sql";
 
+// The car delay in milliseconds (none when it was off) and the release's offset from the green
+// as the R/T counts it, in the slip's whole milliseconds (none without an R/T): the R/T less the
+// car delay.
+constexpr const char* kVersion3 = R"sql(
+ALTER TABLE run ADD COLUMN car_delay INTEGER;
+ALTER TABLE run ADD COLUMN release_offset INTEGER;
+)sql";
+
 }  // namespace
 
 std::span<const char* const> schemaSteps() {
     static const std::string version2 = std::string(kVersion2) + summarySql("1") + ";";
-    static const std::array<const char*, kSchemaVersion> steps{kVersion1, version2.c_str()};
+    static const std::array<const char*, kSchemaVersion> steps{kVersion1, version2.c_str(),
+                                                               kVersion3};
     return steps;
 }
 

@@ -12,17 +12,15 @@ constexpr double kConsistencyMs = 10;
 constexpr double kPerfectMs = 9;
 constexpr double kNearPerfectMs = 20;
 
-// Perfect lights and the near-perfect share, over every run of the tree.
-void addPerfectFigures(TreeFigures& figures, const std::vector<double>& clean) {
-    if (figures.runs == 0) return;
-    const auto upTo = [&clean](double ms) {
-        return std::count_if(clean.begin(), clean.end(), [ms](double v) { return v <= ms; });
-    };
-    const double runs = figures.runs;
-    figures.perfect = static_cast<int>(upTo(kPerfectMs));
-    figures.perfectShare = figures.perfect / runs;
-    figures.withinPerfect20 = static_cast<double>(upTo(kNearPerfectMs)) / runs;
-    if (!clean.empty()) figures.slowest = *std::max_element(clean.begin(), clean.end());
+// The shown R/T of every clean reaction on the tree, in milliseconds.
+std::vector<double> cleanMillis(const std::vector<RaceRecord>& runs, std::optional<Tree> tree) {
+    std::vector<double> clean;
+    for (const RaceRecord& run : runs) {
+        if ((!tree || run.tree == *tree) && startOf(run) == Start::Clean) {
+            clean.push_back(static_cast<double>(*reactionMillis(run)));
+        }
+    }
+    return clean;
 }
 
 // Partial ordering is enough, which keeps a long session's release cheap.
@@ -92,13 +90,33 @@ TreeFigures treeFigures(const std::vector<RaceRecord>& runs, std::optional<Tree>
         }
     }
     addCleanFigures(figures, clean);
-    addPerfectFigures(figures, clean);
+    return figures;
+}
+
+CountedFigures countedFigures(const std::vector<RaceRecord>& runs, std::optional<Tree> tree) {
+    CountedFigures figures;
+    const auto onTree = std::count_if(runs.begin(), runs.end(), [tree](const RaceRecord& run) {
+        return !tree || run.tree == *tree;
+    });
+    if (onTree == 0) return figures;
+    const std::vector<double> clean = cleanMillis(runs, tree);
+    const auto upTo = [&clean](double ms) {
+        return std::count_if(clean.begin(), clean.end(), [ms](double v) { return v <= ms; });
+    };
+    const double all = static_cast<double>(onTree);
+    figures.perfect = static_cast<int>(upTo(kPerfectMs));
+    figures.perfectShare = figures.perfect / all;
+    figures.withinPerfect20 = static_cast<double>(upTo(kNearPerfectMs)) / all;
+    if (!clean.empty()) figures.slowest = *std::max_element(clean.begin(), clean.end());
     return figures;
 }
 
 SessionFigures sessionFigures(const std::vector<RaceRecord>& runs) {
-    return {treeFigures(runs, Tree::Standard), treeFigures(runs, Tree::Pro),
-            treeFigures(runs, std::nullopt)};
+    return {treeFigures(runs, Tree::Standard),
+            treeFigures(runs, Tree::Pro),
+            treeFigures(runs, std::nullopt),
+            {countedFigures(runs, Tree::Standard), countedFigures(runs, Tree::Pro),
+             countedFigures(runs, std::nullopt)}};
 }
 
 }  // namespace korvane

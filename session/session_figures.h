@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -27,10 +28,6 @@ struct TreeFigures {
     std::optional<double> mean;
     std::optional<double> deviation;
     std::optional<double> consistency;
-    int perfect = 0;                        // perfect lights: R/T .000 to .009
-    std::optional<double> perfectShare;     // of all runs
-    std::optional<double> slowest;          // the slowest clean reaction
-    std::optional<double> withinPerfect20;  // the share of all runs with R/T .000 to .020
 
     bool operator==(const TreeFigures&) const = default;
 };
@@ -40,16 +37,27 @@ struct TreeFigures {
 // and one without an R/T (released before the tree started) left during staging. Best, median
 // (of an even count the mean of the middle two), mean, sample standard deviation (from two) and
 // consistency (the share within +-.010 of the median) take clean reactions only, in whole
-// milliseconds, and are empty without one; the board's own red lights play no part. Perfect
-// lights, their share and the share within .020 count shown R/Ts from .000 up, as shares of
-// every run on the tree (empty without runs); slowest is the slowest clean reaction.
+// milliseconds, and are empty without one; the board's own red lights play no part.
 TreeFigures treeFigures(const std::vector<RaceRecord>& runs, std::optional<Tree> tree);
+
+// The figures racers count, of one tree or both, on the R/Ts as shown: perfect lights (.000 to
+// .009) with their share of every run on the tree, the slowest clean reaction and the share of
+// every run within .020 of perfect (.000 to .020); shares are empty without runs.
+struct CountedFigures {
+    int perfect = 0;
+    std::optional<double> perfectShare;
+    std::optional<double> slowest;
+    std::optional<double> withinPerfect20;
+};
+
+CountedFigures countedFigures(const std::vector<RaceRecord>& runs, std::optional<Tree> tree);
 
 // The session's figures, each tree apart and both together.
 struct SessionFigures {
     TreeFigures standard;
     TreeFigures pro;
     TreeFigures both;
+    std::array<CountedFigures, 3> counted;  // standard, pro, both
 };
 
 SessionFigures sessionFigures(const std::vector<RaceRecord>& runs);

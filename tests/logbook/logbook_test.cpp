@@ -61,6 +61,13 @@ const std::string kVersion1Runs =
     "  (1, 2, 0, 0, 1, 'Normal', 465, -12, '', '', '', ''),"
     "  (1, 3, 0, 0, 0, 'Normal', 465, NULL, '', '', '', '')";
 
+// A version-2 file with a session of two runs, one with a start delay.
+const std::string kVersion2Runs =
+    std::string(schemaSteps()[0]) + schemaSteps()[1] +
+    "PRAGMA user_version = 2; INSERT INTO session VALUES (1, 0, 0, 0, '1.00');"
+    "INSERT INTO run VALUES (1, 1, 0, 0, 0, 'Normal', 465, 213, '', '', '', '', 700),"
+    "  (1, 2, 0, 0, 1, 'Normal', 465, -12, '', '', '', '', NULL)";
+
 struct OpeningRow {
     const char* name;
     const char* sql;  // run in the file first, if any
@@ -90,6 +97,7 @@ TEST(OpenLogbook, EachKindOfFileGivesItsStateAndOneLine) {
         {"under a plain file", nullptr, -1, true, LogbookState::Off, "runs are not being kept"},
         {"a version-1 file", kVersion1Runs.c_str(), -1, false, LogbookState::Writing, "", 3,
          2101 + 213 + 1010 + 3111 + 213},
+        {"a version-2 file", kVersion2Runs.c_str(), -1, false, LogbookState::Writing, "", 2},
     };
     for (const OpeningRow& row : rows) {
         const Folder folder;
@@ -112,7 +120,9 @@ TEST(OpenLogbook, EachKindOfFileGivesItsStateAndOneLine) {
         }
         if (row.state == LogbookState::Writing) {
             EXPECT_EQ(count(folder.file(), "PRAGMA user_version"), kSchemaVersion) << row.name;
-            EXPECT_EQ(count(folder.file(), "SELECT count(*) FROM run WHERE start_delay IS NULL"),
+            EXPECT_EQ(count(folder.file(),
+                            "SELECT count(*) FROM run WHERE car_delay IS NULL AND release_offset "
+                            "IS NULL AND (start_delay IS NULL OR start_delay = 700)"),
                       row.runs)
                 << row.name;
             EXPECT_EQ(count(folder.file(), kSummaryDigits), row.summary) << row.name;
@@ -178,6 +188,7 @@ TEST(ExportCsv, WritesAHeaderAndOneQuotedRowARunWithCrlf) {
         Logbook logbook(openLogbook(folder.file(), kNoon), "1.00", kNoon);
         RaceRecord delayed = run(1, 213, "Pro, \"fast\"");
         delayed.startDelayMs = 1734;
+        delayed.carDelayMs = 400;
         logbook.record(delayed);
         RaceRecord staging = run(2, 0);
         staging.green = {}, staging.rt.reset(), staging.playerRed = true;
@@ -188,11 +199,11 @@ TEST(ExportCsv, WritesAHeaderAndOneQuotedRowARunWithCrlf) {
     exportCsv(db, out);
     EXPECT_EQ(out.str(),
               "session,run,started,at,utc_offset,tree,level,rollout,rt_ms,onset,player,computer,"
-              "result,version,start_delay\r\n"
+              "result,version,start_delay,car_delay,release_ms\r\n"
               "1,1,2026-12-08T12:00:00.000Z,2026-12-08T12:01:00.000Z,+01:00,Standard,"
-              "\"Pro, \"\"fast\"\"\",0.465,213,,0.505,0.500,win,1.00,1734\r\n"
+              "\"Pro, \"\"fast\"\"\",0.465,213,,0.505,0.500,win,1.00,1734,400,-187\r\n"
               "1,2,2026-12-08T12:00:00.000Z,2026-12-08T12:02:00.000Z,+01:00,Standard,Normal,"
-              "0.465,,,0.505,0.500,red light,1.00,\r\n");
+              "0.465,,,0.505,0.500,red light,1.00,,,\r\n");
     // A file an older game left is exported as it is, without start delays.
     const std::string older = folder.file() + ".v1";
     Database(older, Database::Mode::ReadWrite).exec(kVersion1Runs.c_str());
@@ -202,7 +213,7 @@ TEST(ExportCsv, WritesAHeaderAndOneQuotedRowARunWithCrlf) {
     exportCsv(v1, rows);
     EXPECT_TRUE(rows.str().ends_with(
         "\r\n1,3,1970-01-01T00:00:00.000Z,1970-01-01T00:00:00.000Z,+00:00,Standard,Normal,0.465,"
-        ",,,,,1.00,\r\n"))
+        ",,,,,1.00,,,\r\n"))
         << rows.str();
 }
 

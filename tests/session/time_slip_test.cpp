@@ -107,7 +107,7 @@ TEST(TreeFigures, CountCleanReactionsInShownMillisecondsOnTheirTree) {
 }
 
 // "perfect share slowest within-.020", "-" for a figure left empty.
-std::string perfectText(const TreeFigures& f) {
+std::string perfectText(const CountedFigures& f) {
     std::ostringstream out;
     out << std::fixed << std::setprecision(3) << f.perfect;
     for (const auto& v : {f.perfectShare, f.slowest, f.withinPerfect20}) {
@@ -132,7 +132,7 @@ TEST(TreeFigures, PerfectLightsSlowestAndTheShareWithinTwentyOfPerfect) {
         std::vector<RaceRecord> runs;
         for (int us : r.standardUs) runs.push_back(timed(us));
         for (int us : r.proUs) runs.push_back(timed(us, Tree::Pro));
-        EXPECT_EQ(perfectText(treeFigures(runs, r.tree)), r.expected);
+        EXPECT_EQ(perfectText(countedFigures(runs, r.tree)), r.expected);
     }
 }
 

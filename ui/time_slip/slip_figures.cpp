@@ -80,12 +80,12 @@ SlipFigures::SlipFigures(QWidget* parent) : QWidget(parent) {
 }
 
 void SlipFigures::setFigures(const SessionFigures& figures) {
-    showTree(0, figures.standard);
-    showTree(1, figures.pro);
-    showTree(2, figures.both);
+    showTree(0, figures.standard, figures.counted[0]);
+    showTree(1, figures.pro, figures.counted[1]);
+    showTree(2, figures.both, figures.counted[2]);
 }
 
-void SlipFigures::showTree(std::size_t column, const TreeFigures& f) {
+void SlipFigures::showTree(std::size_t column, const TreeFigures& f, const CountedFigures& c) {
     const std::array<QString, kRows> shown{
         QString::number(f.runs),
         seconds(f.best),
@@ -95,9 +95,9 @@ void SlipFigures::showTree(std::size_t column, const TreeFigures& f) {
         f.consistency ? percent(*f.consistency) : kNone,
         countOf(f.early, f.runs),
         countOf(f.staging, f.runs),
-        countOf(f.perfect, f.runs),
-        seconds(f.slowest),
-        f.withinPerfect20 ? percent(*f.withinPerfect20) : kNone,
+        countOf(c.perfect, f.runs),
+        seconds(c.slowest),
+        c.withinPerfect20 ? percent(*c.withinPerfect20) : kNone,
     };
     for (std::size_t row = 0; row < kRows; ++row) values_[row][column]->setText(shown[row]);
 }

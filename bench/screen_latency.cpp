@@ -3,7 +3,8 @@
 //   scripts/with-pulse-null-sink scripts/with-xvfb build/default/bench/screen_latency
 //       [GAME] [races] [standard|pro] [slip]   (KORVANE_BENCH_RACE_KEY=1: on the F key;
 //       KORVANE_BENCH_NO_LOGBOOK=1: the game started with --no-logbook;
-//       KORVANE_BENCH_PER_RACE=1: one line per race, stamped on the monotonic clock)
+//       KORVANE_BENCH_PER_RACE=1: one line per race, stamped on the monotonic clock;
+//       KORVANE_BENCH_CAR_DELAY_MS=400: with that car delay, timed against it)
 // Counts the outcomes seen only after a gap of over 1 ms between polls, which the bench's own
 // polling may have made late.
 // "slip" opens the time slip (Ctrl+T through xdotool) first, so every release updates it.
@@ -114,7 +115,7 @@ double race(XProbe& probe, Window window, const MainForm& form, bool pro, Figure
     red.front().missedAt = released;
     probe.release();
     if (waitFor(probe, window, red, released + 3000)) {
-        figures.release.push_back(red.front().seenAt - released);
+        figures.release.push_back(red.front().seenAt - released - carDelayForBench());
     } else {
         // Let go so late (a busy machine) that the launch was clean: no red lamp to time.
         std::printf("race skipped for the red lamp: released %.0f ms after the ambers were due\n",
@@ -123,7 +124,7 @@ double race(XProbe& probe, Window window, const MainForm& form, bool pro, Figure
     for (const auto* watched : {&button, &ambers, &red}) {
         for (const Watch& w : *watched) figures.blind += w.seenAt > 0 && w.blindMs() > kBlindMs;
     }
-    sleepMs(1500);  // the red-light sound holds the game
+    sleepMs(1500 + carDelayForBench());  // the red-light sound holds the game
     return pressed;
 }
 
@@ -173,6 +174,8 @@ int main(int argc, char* argv[]) {
                 races, input.c_str(), slip ? ", time slip open" : "",
                 logbook ? "" : ", no logbook");
     printPercentiles("press -> race button yellow on screen", f.press, "p50 <= 1.5, p99 <= 4");
+    const int delay = carDelayForBench();
+    if (delay > 0) std::printf("car delay %d ms: the release's figure is less the delay\n", delay);
     printPercentiles("release -> red lamp on screen", f.release, "p50 <= 2, p99 <= 5");
     const std::string lamps = "p50 <= 2, p99 <= 5, never early (min >= 0)";
     if (pro) {

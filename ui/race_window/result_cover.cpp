@@ -39,19 +39,23 @@ class Patch : public QLabel {
 }  // namespace
 
 ResultCover::ResultCover(QWidget& race, const Main& main)
-    : QObject(&race), ask_(new QAction(tr("Show the hidden result"), &race)) {
-    const Lane& p = main.player;
-    const Lane& c = main.computer;
+    : QObject(&race), main_(main), ask_(new QAction(tr("Show the hidden result"), &race)) {
+    ask_->setShortcut(QKeySequence(Qt::Key_R));
+    ask_->setShortcutContext(Qt::WindowShortcut);
+    ask_->setEnabled(false);
+    connect(ask_, &QAction::triggered, this, [this] { reveal(); });
+}
+
+// Made when the blocker is first turned on: until then the window has no widget more.
+void ResultCover::makePatches() {
+    const Lane& p = main_.player;
+    const Lane& c = main_.computer;
     patches_ = {
         patch(around({&p.timeDisplay, &c.timeDisplay, &p.winnerFlag, &c.winnerFlag}), tr(kAsk)),
         patch(around({&p.green, &p.red, &c.green, &c.red, &p.redLightPicture, &c.redLightPicture}),
               tr("Hidden: click or R")),
         patch(around({&p.winCountDisplay, &c.winCountDisplay}), tr("Hidden")),
     };
-    ask_->setShortcut(QKeySequence(Qt::Key_R));
-    ask_->setShortcutContext(Qt::WindowShortcut);
-    ask_->setEnabled(false);
-    connect(ask_, &QAction::triggered, this, [this] { reveal(); });
 }
 
 ResultCover::~ResultCover() = default;
@@ -73,6 +77,7 @@ void ResultCover::setOn(bool on) {
     on_ = on;
     auto* race = static_cast<QWidget*>(parent());
     if (on_) {
+        if (patches_[0] == nullptr) makePatches();
         race->addAction(ask_);
     } else {
         reveal();
@@ -90,11 +95,13 @@ void ResultCover::launching() {
 }
 
 void ResultCover::staged() {
+    if (patches_[0] == nullptr) return;
     patches_[0]->hide();
     patches_[1]->hide();
 }
 
 void ResultCover::reveal() {
+    if (patches_[0] == nullptr) return;
     const bool was = covering();
     for (QLabel* patch : patches_) patch->hide();
     ask_->setEnabled(false);
@@ -102,6 +109,7 @@ void ResultCover::reveal() {
 }
 
 bool ResultCover::covering() const {
+    if (patches_[0] == nullptr) return false;
     return !patches_[2]->isHidden() || !patches_[0]->isHidden();
 }
 

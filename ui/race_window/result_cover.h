@@ -33,9 +33,11 @@ class ResultCover : public QObject {
     void onRevealed(std::function<void()> revealed) { revealed_ = std::move(revealed); }
 
   private:
+    void makePatches();
     QLabel* patch(const QRect& area, const QString& text);
 
-    std::array<QLabel*, 3> patches_{};  // board, lamps, counts
+    const Main& main_;
+    std::array<QLabel*, 3> patches_{};  // board, lamps, counts; none until first on
     QAction* ask_;
     bool on_ = false;
     std::function<void()> revealed_;

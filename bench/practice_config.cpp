@@ -18,10 +18,19 @@ void practiceSettingsForBench(const std::string& lines) {
     std::ofstream(std::string(folder) + "/korvane/practice.conf") << lines;
 }
 
+int carDelayForBench() {
+    const char* asked = std::getenv("KORVANE_BENCH_CAR_DELAY_MS");
+    return asked != nullptr ? std::atoi(asked) : 0;
+}
+
 std::string practiceForBench(XProbe& probe) {
     const char* asked = std::getenv("KORVANE_BENCH_RACE_KEY");
     const bool key = asked != nullptr && std::string(asked) == "1";
-    practiceSettingsForBench(key ? "[raceKey]\nkey=70\nname=F\n" : "");
+    std::string lines = key ? "[raceKey]\nkey=70\nname=F\n" : "";
+    if (const int delay = carDelayForBench(); delay > 0) {
+        lines += "[carDelay]\nms=" + std::to_string(delay) + "\n";
+    }
+    practiceSettingsForBench(lines);
     if (!key) return "mouse";
     probe.useKey("F");
     return "key";

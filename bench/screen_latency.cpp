@@ -4,7 +4,8 @@
 //       [GAME] [races] [standard|pro] [slip]   (KORVANE_BENCH_RACE_KEY=1: on the F key;
 //       KORVANE_BENCH_NO_LOGBOOK=1: the game started with --no-logbook;
 //       KORVANE_BENCH_PER_RACE=1: one line per race, stamped on the monotonic clock;
-//       KORVANE_BENCH_NO_REFERENCE=1: no reference races)
+//       KORVANE_BENCH_NO_REFERENCE=1: no reference races;
+//       KORVANE_BENCH_CAR_DELAY_MS=400: the game with that car delay, its release timed against it)
 // Counts the outcomes seen only after a gap of over 1 ms between polls, which the bench's own
 // polling may have made late.
 // "slip" opens the time slip (Ctrl+T through xdotool) first, so every release updates it.
@@ -49,15 +50,18 @@ struct Targets {
     Point press;
     Point face;  // on the button, yellow while it is held
     std::vector<Point>
-        ambers;       // on the Standard Tree, the player's first amber, then the computer's
-    Point red;        // the player's red lamp
-    double settleMs;  // after the release
+        ambers;             // on the Standard Tree, the player's first amber, then the computer's
+    Point red;              // the player's red lamp
+    double settleMs;        // after the release
+    double carDelayMs = 0;  // the game's launch waits this long after the release
 };
 
 Targets gameTargets(Window window, const MainForm& form, bool pro) {
     Targets t{window, centreOf(form.Command1), topLeftOf(form.Command1),
               {},     centreOf(form.Shape5),   1500};  // the red-light sound holds the game
     t.face = {t.face.x + 6, t.face.y + 6};
+    t.carDelayMs = carDelayForBench();
+    t.settleMs += t.carDelayMs;
     for (const Control* c :
          {&form.Shape1, &form.Shape10, &form.Shape2, &form.Shape9, &form.Shape3, &form.Shape8}) {
         if (pro || c == &form.Shape1 || c == &form.Shape10) t.ambers.push_back(centreOf(*c));
@@ -152,7 +156,7 @@ double race(XProbe& probe, const Targets& t, bool pro, Figures& figures) {
     red.front().missedAt = released;
     probe.release();
     if (waitFor(probe, t.window, red, released + 3000)) {
-        figures.release.push_back(red.front().seenAt - released);
+        figures.release.push_back(red.front().seenAt - released - t.carDelayMs);
     } else {
         // Let go so late (a busy machine) that the launch was clean: no red lamp to time.
         std::printf("race skipped for the red lamp: released %.0f ms after the ambers were due\n",

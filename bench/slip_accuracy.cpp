@@ -3,7 +3,7 @@
 // known delay after the green was seen. The slip's runs are then copied (Ctrl+T, Ctrl+C with
 // xdotool) and read back with xclip:
 //   scripts/with-pulse-null-sink scripts/with-xvfb build/default/bench/slip_accuracy
-//       [GAME] [races] [busy]
+//       [GAME] [races] [busy]   (KORVANE_BENCH_CAR_DELAY_MS=400: with that car delay)
 // "busy" runs stress-ng on two cores meanwhile.
 #include <cmath>
 #include <cstdio>
@@ -26,14 +26,15 @@ namespace {
 using namespace korvane;
 using namespace korvane::bench;
 
-// Milliseconds from when the green was first seen to when the release was sent.
+// Milliseconds from when the green was first seen to when the car left: the release sent, plus
+// the car delay (KORVANE_BENCH_CAR_DELAY_MS) when one is set.
 double raceOnce(XProbe& probe, Window window, const MainForm& form, double delayMs) {
     const double seen = pressUntilGreen(probe, window, form, 6000);
     sleepMs(seen + delayMs - monotonicMs());
     const double released = monotonicMs();
     probe.release();
-    sleepMs(1700);  // the launch sound holds the game
-    return released - seen;
+    sleepMs(1700 + carDelayForBench());  // the launch sound holds the game
+    return released + carDelayForBench() - seen;
 }
 
 std::string run(const std::string& command) {

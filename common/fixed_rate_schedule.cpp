@@ -12,8 +12,10 @@ std::int64_t FixedRateSchedule::periodFor(int intervalMs) {
 
 void FixedRateSchedule::start(Timer& timer, Time now) {
     if (contains(timer)) return;
-    const Time period = std::chrono::milliseconds(periodFor(timer.interval()));
-    entries_.push_back({&timer, now, period, 0, nextOrder_++});
+    const std::int64_t ms =
+        timer.origin() ? std::max(timer.interval(), 1) : periodFor(timer.interval());
+    entries_.push_back(
+        {&timer, timer.origin().value_or(now), std::chrono::milliseconds(ms), 0, nextOrder_++});
 }
 
 void FixedRateSchedule::stop(Timer& timer) {

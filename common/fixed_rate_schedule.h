@@ -11,7 +11,8 @@ class Timer;
 
 // When each enabled timer is due, on a monotonic clock counted in nanoseconds. Tick k of a
 // timer is due at its enable time + k x period, so a late tick never pushes the later ones
-// back. No timer ticks more often than every 55 ms: the reaction clock asks for 2 ms, and at
+// back. A timer counted from an origin of its own starts there, at its exact interval. No window's
+// timer ticks more often than every 55 ms: the reaction clock asks for 2 ms, and at
 // 55 ms its red-light boundary falls near the green.
 class FixedRateSchedule {
   public:

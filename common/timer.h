@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace korvane {
@@ -32,6 +34,10 @@ class Timer {
     void setInterval(int intervalMs) { interval_ = intervalMs; }
     // Enabling an enabled timer, or disabling a disabled one, changes nothing.
     void setEnabled(bool on);
+    // A deadline of the game's own rather than a window's timer: ticks count from `origin` (on
+    // the monotonic clock, since its epoch) instead of from the enabling, at the exact interval.
+    void countFrom(std::optional<std::chrono::nanoseconds> origin) { origin_ = origin; }
+    const std::optional<std::chrono::nanoseconds>& origin() const { return origin_; }
     void setHost(TimerHost* host);
     void onTick(std::function<void()> handler) { handler_ = std::move(handler); }
     void tick();
@@ -40,6 +46,7 @@ class Timer {
     std::string name_;
     int interval_;
     bool enabled_ = false;
+    std::optional<std::chrono::nanoseconds> origin_;
     TimerHost* host_ = nullptr;
     std::function<void()> handler_;
 };

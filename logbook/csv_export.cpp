@@ -15,7 +15,7 @@ namespace korvane::logbook {
 namespace {
 
 // Each field's table and column, in the order of the header.
-constexpr std::array<std::pair<const char*, const char*>, 15> kColumns{{
+constexpr std::array<std::pair<const char*, const char*>, 17> kColumns{{
     {"session", "id"},
     {"run", "run"},
     {"session", "started"},
@@ -31,6 +31,8 @@ constexpr std::array<std::pair<const char*, const char*>, 15> kColumns{{
     {"run", "result"},
     {"session", "version"},
     {"run", "start_delay"},
+    {"run", "car_delay"},
+    {"run", "release_offset"},
 }};
 
 // Each column as "table.column", or NULL where the file lacks it: what is there is exported.
@@ -52,9 +54,10 @@ std::string runsSql(Database& db) {
            " ORDER BY " + field("run", "session") + ", " + field("run", "run");
 }
 
-constexpr std::array<const char*, 15> kHeader{
-    "session", "run",   "started", "at",       "utc_offset", "tree",    "level",      "rollout",
-    "rt_ms",   "onset", "player",  "computer", "result",     "version", "start_delay"};
+constexpr std::array<const char*, 17> kHeader{
+    "session", "run",     "started",     "at",        "utc_offset", "tree",
+    "level",   "rollout", "rt_ms",       "onset",     "player",     "computer",
+    "result",  "version", "start_delay", "car_delay", "release_ms"};
 
 void writeRow(std::ostream& out, const std::array<std::string, kHeader.size()>& fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -83,7 +86,8 @@ std::array<std::string, kHeader.size()> rowOf(const Statement& runs) {
             shownOr(runs, 8, number),       shownOr(runs, 9, onsetWord),
             shownOr(runs, 10, decimal),     shownOr(runs, 11, decimal),
             shownOr(runs, 12, resultWord),  runs.text(13),
-            shownOr(runs, 14, number)};
+            shownOr(runs, 14, number),      shownOr(runs, 15, number),
+            shownOr(runs, 16, number)};
 }
 
 }  // namespace

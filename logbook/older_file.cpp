@@ -10,8 +10,10 @@ namespace korvane::logbook {
 
 namespace {
 
-// Temporary names come before the file's: "run" is then the view, its words read as codes.
+// Temporary names come before the file's: "run" is then the view, its words read as codes and
+// the columns later versions added left empty.
 constexpr const char* kVersion1Runs = "(SELECT *, NULL AS start_delay FROM main.run)";
+constexpr const char* kLaterColumns = "SELECT *, NULL AS car_delay, NULL AS release_offset FROM ";
 constexpr const char* kVersion1Figures = R"sql(
 CREATE TEMP TABLE session_tree (
     session, tree, runs, clean, early, staging, best, median, total, squares, within,
@@ -28,10 +30,12 @@ int userVersion(Database& db) {
 
 void readAsNewest(Database& db) {
     const int version = userVersion(db);
-    if (version != 1 && version != 2) return;
-    db.exec(("CREATE TEMP VIEW run AS " + runsAsCodesSql(version == 1 ? kVersion1Runs : "main.run"))
-                .c_str());
-    if (version == 2) return;
+    if (version < 1 || version > 3) return;
+    const std::string runs =
+        version == 3 ? std::string("main.run")
+                     : "(" + runsAsCodesSql(version == 1 ? kVersion1Runs : "main.run") + ")";
+    db.exec(("CREATE TEMP VIEW run AS " + std::string(kLaterColumns) + runs).c_str());
+    if (version != 1) return;
     db.exec(kVersion1Figures);
     db.exec(summarySql("1").c_str());
 }

@@ -14,14 +14,20 @@ constexpr const char* kAddSession =
     "INSERT INTO session (started, utc_offset, ended, version) VALUES (?1, ?2, ?3, ?4)";
 constexpr const char* kUpsertRun = R"sql(
 INSERT INTO run (session, run, at, utc_offset, tree, level, roll_out, rt, onset, player,
-                 computer, result, start_delay)
-VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13)
+                 computer, result, start_delay, car_delay, release_offset)
+VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15)
 ON CONFLICT (session, run) DO UPDATE SET rt = excluded.rt, onset = excluded.onset,
-    start_delay = excluded.start_delay
+    start_delay = excluded.start_delay, release_offset = excluded.release_offset
 )sql";
 constexpr const char* kEndSession = "UPDATE session SET ended = max(ended, ?2) WHERE id = ?1";
 
 }  // namespace
+
+std::optional<long long> releaseOffset(const RaceRecord& run) {
+    const std::optional<long long> rt = reactionMillis(run);
+    if (!rt) return std::nullopt;
+    return *rt - run.carDelayMs;
+}
 
 long long utcMillis(std::chrono::system_clock::time_point at) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(at.time_since_epoch()).count();
@@ -61,6 +67,8 @@ void RunRows::keep(const RaceRecord& run) {
         .bind(11, boardTimeMillis(run.computerTime))
         .bind(12, static_cast<long long>(resultCode(run)))
         .bind(13, run.startDelayMs ? std::optional<long long>(*run.startDelayMs) : std::nullopt)
+        .bind(14, run.carDelayMs > 0 ? std::optional<long long>(run.carDelayMs) : std::nullopt)
+        .bind(15, releaseOffset(run))
         .step();
     end(run.at);
 }

@@ -41,5 +41,8 @@ class RunRows {
 
 // Milliseconds since 1970 on the wall clock.
 long long utcMillis(std::chrono::system_clock::time_point at);
+// When the racer let go, from the green as the R/T counts, in whole milliseconds: the R/T less
+// the car delay; none without an R/T.
+std::optional<long long> releaseOffset(const RaceRecord& run);
 
 }  // namespace korvane::logbook

@@ -101,6 +101,14 @@ SELECT session, run, at, utc_offset, tree,
 FROM
 )sql";
 
+// The car delay in milliseconds (none when it was off) and the release's offset from the green
+// as the R/T counts it, in the slip's whole milliseconds (none without an R/T): the R/T less the
+// car delay.
+constexpr const char* kVersion4 = R"sql(
+ALTER TABLE run ADD COLUMN car_delay INTEGER;
+ALTER TABLE run ADD COLUMN release_offset INTEGER;
+)sql";
+
 }  // namespace
 
 std::string runsAsCodesSql(std::string_view from) {
@@ -111,7 +119,7 @@ std::span<const char* const> schemaSteps() {
     static const std::string version2 = std::string(kVersion2) + summarySql("1") + ";";
     static const std::string version3 = kVersion3 + runsAsCodesSql("run") + kVersion3Tail;
     static const std::array<const char*, kSchemaVersion> steps{kVersion1, version2.c_str(),
-                                                               version3.c_str()};
+                                                               version3.c_str(), kVersion4};
     return steps;
 }
 

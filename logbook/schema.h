@@ -7,7 +7,7 @@
 namespace korvane::logbook {
 
 // The logbook file's schema version, kept in PRAGMA user_version; 0 is a new, empty file.
-inline constexpr int kSchemaVersion = 3;
+inline constexpr int kSchemaVersion = 4;
 
 // The SQL that takes a file from each version to the next: step i takes version i to i + 1.
 // Each step runs in one transaction with the user_version it reaches.

@@ -19,6 +19,7 @@ Main::Main(RaceServices services) : services_(std::move(services)) {
 std::vector<Timer*> Main::raceTimers() {
     std::vector<Timer*> all = timers();
     if (services_.startDelay != nullptr) all.push_back(&services_.startDelay->timer());
+    if (services_.carDelay != nullptr) all.push_back(&services_.carDelay->timer());
     return all;
 }
 

@@ -9,6 +9,7 @@
 #include "common/random_source.h"
 #include "common/short_int.h"
 #include "common/wave_player.h"
+#include "race/car_delay.h"
 #include "race/lane.h"
 #include "race/main_form.h"
 #include "race/release_outcome.h"
@@ -24,6 +25,7 @@ struct RaceServices {
     MessageBoxes& messages;
     std::string soundFolder;           // holds launch.wav and redlight.wav
     StartDelay* startDelay = nullptr;  // a practice wait after "Staged"; none in the design
+    CarDelay* carDelay = nullptr;      // a practice wait after letting go; none in the design
 };
 
 // The race window: its controls, the race state and the race handlers. Every handler reads
@@ -80,9 +82,10 @@ class Main : public MainForm {
     // How long after `timer` starts its tick lights the player's green: the sequencer's fourth
     // tick on the Standard Tree, the second on the Pro Tree; none for the other timers.
     std::optional<std::chrono::milliseconds> greenDueAfterStart(const Timer& timer) const;
-    // The window's timers with the start delay's, when there is one.
+    // The window's timers with the start and car delays', when there are.
     std::vector<Timer*> raceTimers();
     StartDelay* startDelay() const { return services_.startDelay; }
+    CarDelay* carDelay() const { return services_.carDelay; }
     // The start delay drawn for the race staged last; none when off.
     std::optional<int> startDelayMs() const;
     // Told of each counted release once the board shows it; none by default.

@@ -26,7 +26,12 @@ RaceRecord raceRecord(const Main& main, const ReleaseOutcome& outcome) {
     record.computerRed = outcome.computerRed;
     record.winner = outcome.winner;
     record.startDelayMs = main.startDelayMs();
+    if (const CarDelay* car = main.carDelay()) record.carDelayMs = car->lastMs();
     return record;
+}
+
+Moment carLeft(const RaceRecord& run) {
+    return run.release + std::chrono::milliseconds(run.carDelayMs);
 }
 
 }  // namespace korvane

@@ -26,14 +26,18 @@ struct RaceRecord {
     bool playerRed = false;
     bool computerRed = false;
     Winner winner = Winner::Player;
-    Moment release;
+    Moment release;                            // the racer let go; the car left carDelayMs later
     std::chrono::system_clock::time_point at;  // the release on the wall clock
     int utcOffsetMinutes = 0;                  // the local clock's offset from UTC then
     GreenMoments green;
     std::string onsetSource;  // what told the green's onset: "flushed" or "presented"
     std::optional<std::chrono::nanoseconds> rt;  // the true R/T; none before the hand-over
     std::optional<int> startDelayMs;             // the practice wait after "Staged", if on
+    int carDelayMs = 0;                          // the car's wait after the release, as set then
 };
+
+// When the car left: the release plus the car delay. R/T counts from here.
+Moment carLeft(const RaceRecord& run);
 
 // The race just released, from its outcome and the setup it ran with. Run, moments and R/T are
 // left for the caller.

@@ -30,7 +30,7 @@ int levelCode(const std::string& caption) {
 }
 
 OnsetCode onsetCode(const RaceRecord& run) {
-    if (!countsFromOnset(run.release, run.green)) return OnsetCode::None;
+    if (!countsFromOnset(carLeft(run), run.green)) return OnsetCode::None;
     return run.onsetSource == "presented" ? OnsetCode::Shown : OnsetCode::SentToScreen;
 }
 

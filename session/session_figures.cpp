@@ -9,6 +9,19 @@ namespace korvane {
 namespace {
 
 constexpr double kConsistencyMs = 10;
+constexpr double kPerfectMs = 9;
+constexpr double kNearPerfectMs = 20;
+
+// The shown R/T of every clean reaction on the tree, in milliseconds.
+std::vector<double> cleanMillis(const std::vector<RaceRecord>& runs, std::optional<Tree> tree) {
+    std::vector<double> clean;
+    for (const RaceRecord& run : runs) {
+        if ((!tree || run.tree == *tree) && startOf(run) == Start::Clean) {
+            clean.push_back(static_cast<double>(*reactionMillis(run)));
+        }
+    }
+    return clean;
+}
 
 // Partial ordering is enough, which keeps a long session's release cheap.
 double median(std::vector<double> values) {
@@ -80,9 +93,30 @@ TreeFigures treeFigures(const std::vector<RaceRecord>& runs, std::optional<Tree>
     return figures;
 }
 
+CountedFigures countedFigures(const std::vector<RaceRecord>& runs, std::optional<Tree> tree) {
+    CountedFigures figures;
+    const auto onTree = std::count_if(runs.begin(), runs.end(), [tree](const RaceRecord& run) {
+        return !tree || run.tree == *tree;
+    });
+    if (onTree == 0) return figures;
+    const std::vector<double> clean = cleanMillis(runs, tree);
+    const auto upTo = [&clean](double ms) {
+        return std::count_if(clean.begin(), clean.end(), [ms](double v) { return v <= ms; });
+    };
+    const double all = static_cast<double>(onTree);
+    figures.perfect = static_cast<int>(upTo(kPerfectMs));
+    figures.perfectShare = figures.perfect / all;
+    figures.withinPerfect20 = static_cast<double>(upTo(kNearPerfectMs)) / all;
+    if (!clean.empty()) figures.slowest = *std::max_element(clean.begin(), clean.end());
+    return figures;
+}
+
 SessionFigures sessionFigures(const std::vector<RaceRecord>& runs) {
-    return {treeFigures(runs, Tree::Standard), treeFigures(runs, Tree::Pro),
-            treeFigures(runs, std::nullopt)};
+    return {treeFigures(runs, Tree::Standard),
+            treeFigures(runs, Tree::Pro),
+            treeFigures(runs, std::nullopt),
+            {countedFigures(runs, Tree::Standard), countedFigures(runs, Tree::Pro),
+             countedFigures(runs, std::nullopt)}};
 }
 
 }  // namespace korvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -41,11 +42,24 @@ struct TreeFigures {
 // change both together; History.EachSessionAndTreeHasTheSlipsFiguresNewestFirst holds them equal.
 TreeFigures treeFigures(const std::vector<RaceRecord>& runs, std::optional<Tree> tree);
 
+// The figures racers count, of one tree or both, on the R/Ts as shown: perfect lights (.000 to
+// .009) with their share of every run on the tree, the slowest clean reaction and the share of
+// every run within .020 of perfect (.000 to .020); shares are empty without runs.
+struct CountedFigures {
+    int perfect = 0;
+    std::optional<double> perfectShare;
+    std::optional<double> slowest;
+    std::optional<double> withinPerfect20;
+};
+
+CountedFigures countedFigures(const std::vector<RaceRecord>& runs, std::optional<Tree> tree);
+
 // The session's figures, each tree apart and both together.
 struct SessionFigures {
     TreeFigures standard;
     TreeFigures pro;
     TreeFigures both;
+    std::array<CountedFigures, 3> counted;  // standard, pro, both
 };
 
 SessionFigures sessionFigures(const std::vector<RaceRecord>& runs);

@@ -24,7 +24,7 @@ bool SlipLog::released(const ReleaseOutcome& outcome, Moment at, const RaceMomen
     record.utcOffsetMinutes = utcOffsetMinutes(record.at);
     record.green = moments.green();
     record.onsetSource = moments.onsetSource();
-    record.rt = trueReactionTime(at, record.green);
+    record.rt = trueReactionTime(carLeft(record), record.green);
     runs_.push_back(std::move(record));
     newestRace_ = moments.race();
     return true;
@@ -37,7 +37,7 @@ bool SlipLog::greenShownLate(std::uint64_t race, const RaceMoments& moments) {
     RaceRecord& run = runs_.back();
     run.green = moments.green();
     run.onsetSource = moments.onsetSource();
-    run.rt = trueReactionTime(run.release, run.green);
+    run.rt = trueReactionTime(carLeft(run), run.green);
     return true;
 }
 

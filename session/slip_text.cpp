@@ -10,10 +10,10 @@ namespace korvane {
 
 namespace {
 
-using Row = std::array<std::string, 10>;
+using Row = std::array<std::string, 12>;
 
-const Row kHeader{"run",    "tree",     "level",  "rollout", "reaction",
-                  "player", "computer", "result", "onset",   "start delay"};
+const Row kHeader{"run",      "tree",   "level", "rollout",     "reaction", "player",
+                  "computer", "result", "onset", "start delay", "release",  "car delay"};
 
 Row rowOf(const RaceRecord& run) {
     return {std::to_string(run.run),
@@ -25,7 +25,9 @@ Row rowOf(const RaceRecord& run) {
             boardTimeText(run.computerTime),
             resultName(run),
             onsetText(run),
-            startDelayText(run)};
+            startDelayText(run),
+            releaseText(run),
+            carDelayText(run)};
 }
 
 template <typename Field>
@@ -95,6 +97,15 @@ std::string onsetText(const RaceRecord& run) {
 
 std::string startDelayText(const RaceRecord& run) {
     return run.startDelayMs ? plainDecimal(*run.startDelayMs) : std::string();
+}
+
+std::string releaseText(const RaceRecord& run) {
+    const auto ms = reactionMillis(run);
+    return ms && run.carDelayMs > 0 ? plainDecimal(*ms - run.carDelayMs) : std::string();
+}
+
+std::string carDelayText(const RaceRecord& run) {
+    return run.carDelayMs > 0 ? plainDecimal(run.carDelayMs) : std::string();
 }
 
 std::string resultName(const RaceRecord& run) {

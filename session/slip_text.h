@@ -29,6 +29,10 @@ std::string onsetText(const RaceRecord& run);
 
 // The practice start delay a run waited, as a plain decimal; empty when it was off.
 std::string startDelayText(const RaceRecord& run);
+// With a car delay: when the racer let go, from the green as the R/T counts (R/T less the delay),
+// and the delay; both empty without one.
+std::string releaseText(const RaceRecord& run);
+std::string carDelayText(const RaceRecord& run);
 // A field of comma-separated values, quoted where it holds a comma, quote or line end.
 std::string csvField(const std::string& field);
 

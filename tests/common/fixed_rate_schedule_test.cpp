@@ -44,6 +44,31 @@ TEST(FixedRateSchedule, NoTimerTicksMoreOftenThanEvery55Ms) {
     EXPECT_EQ(log.entries.back(), "Clock@1980");
 }
 
+// A one-shot deadline counted from a moment before or after its enabling, below the floor.
+TEST(FixedRateSchedule, ATimerCountedFromItsOwnOriginIsDueThereAtItsExactInterval) {
+    struct Row {
+        int enabledAt;
+        int originMs;
+        int intervalMs;
+        const char* tick;
+    };
+    for (const Row& row :
+         {Row{90, 100, 7, "T@107"}, Row{50, 40, 30, "T@70"}, Row{50, 10, 2, "T@50"}}) {
+        TickLog log;
+        Timer timer("T", row.intervalMs);
+        log.watch(timer);
+        timer.onTick([&] {
+            log.entries.push_back("T@" + std::to_string(log.clock.now()));
+            timer.setEnabled(false);
+        });
+        timer.countFrom(std::chrono::milliseconds(row.originMs));
+        log.clock.advanceTo(row.enabledAt);
+        timer.setEnabled(true);
+        log.clock.advanceTo(500);
+        EXPECT_EQ(log.entries, std::vector<std::string>{row.tick}) << row.originMs;
+    }
+}
+
 TEST(FixedRateSchedule, MissedTicksAreAllDeliveredLateWithoutShiftingLaterOnes) {
     TickLog log;
     Timer timer("T", 100);

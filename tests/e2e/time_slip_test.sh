@@ -6,7 +6,7 @@
 # Usage: time_slip_test.sh GAME   (on an X display, with a sound server)
 set -uo pipefail
 source "$(dirname "$0")/e2e_lib.sh"
-readonly header=$'run\ttree\tlevel\trollout\treaction\tplayer\tcomputer\tresult\tonset\tstart delay'
+readonly header=$'run\ttree\tlevel\trollout\treaction\tplayer\tcomputer\tresult\tonset\tstart delay\trelease\tcar delay'
 
 start_game "$1"
 for wait_s in 0.3 0.6; do

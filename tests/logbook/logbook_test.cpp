@@ -74,6 +74,13 @@ const std::string kVersion1Runs =
     "  (1, 2, 0, 0, 1, 'Normal', 465, -12, '', '', '', ''),"
     "  (1, 3, 0, 0, 0, 'Normal', 465, NULL, '', '', '', '')";
 
+// A version-2 file with a session of two runs, one with a start delay.
+const std::string kVersion2Runs =
+    std::string(schemaSteps()[0]) + schemaSteps()[1] +
+    "PRAGMA user_version = 2; INSERT INTO session VALUES (1, 0, 0, 0, '1.00');"
+    "INSERT INTO run VALUES (1, 1, 0, 0, 0, 'Normal', 465, 213, '', '', '', '', 700),"
+    "  (1, 2, 0, 0, 1, 'Normal', 465, -12, '', '', '', '', NULL)";
+
 void runSql(const std::string& file, const char* sql) {
     Database(file, Database::Mode::ReadWrite).exec(sql);
 }
@@ -98,8 +105,11 @@ std::string withLog(const std::string& file, const std::string& before, const ch
     return file + "-wal";
 }
 
-const std::string kNewest = std::string(schemaSteps()[0]) + schemaSteps()[1] +
-                            "; PRAGMA user_version = " + std::to_string(kSchemaVersion);
+const std::string kNewest = [] {
+    std::string sql;
+    for (const char* step : schemaSteps()) sql += std::string(step) + ";";
+    return sql + "PRAGMA user_version = " + std::to_string(kSchemaVersion);
+}();
 
 struct OpeningRow {
     const char* name;
@@ -184,6 +194,8 @@ TEST(OpenLogbook, EachKindOfFileGivesItsStateAndOneLineAndKeepsItsBytes) {
          LogbookState::Off, "runs are not being kept"},
         {"a version-1 file", [](auto& f) { runSql(f, kVersion1Runs.c_str()); },
          LogbookState::Writing, "", 3, 2101 + 213 + 1010 + 3111 + 213},
+        {"a version-2 file", [](auto& f) { runSql(f, kVersion2Runs.c_str()); },
+         LogbookState::Writing, "", 2},
     };
     for (const OpeningRow& row : rows) {
         const Folder folder;
@@ -203,7 +215,10 @@ TEST(OpenLogbook, EachKindOfFileGivesItsStateAndOneLineAndKeepsItsBytes) {
         }
         if (row.state == LogbookState::Writing) {
             EXPECT_EQ(count(file, "PRAGMA user_version"), kSchemaVersion) << row.name;
-            EXPECT_EQ(count(file, "SELECT count(*) FROM run WHERE start_delay IS NULL"), row.runs)
+            EXPECT_EQ(count(file,
+                            "SELECT count(*) FROM run WHERE car_delay IS NULL AND release_offset "
+                            "IS NULL AND (start_delay IS NULL OR start_delay = 700)"),
+                      row.runs)
                 << row.name;
             EXPECT_EQ(count(file, kSummaryDigits), row.summary) << row.name;
         }
@@ -437,6 +452,7 @@ TEST(ExportCsv, WritesAHeaderAndOneQuotedRowARunWithCrlf) {
         Logbook logbook(openLogbook(folder.file(), kNoon), "1.00 \"dev\", local", kNoon);
         RaceRecord delayed = run(1, 213, "Race of Champions");
         delayed.startDelayMs = 1734;
+        delayed.carDelayMs = 400;
         logbook.record(delayed);
         RaceRecord staging = run(2, 0);
         staging.green = {}, staging.rt.reset(), staging.playerRed = true;
@@ -447,11 +463,12 @@ TEST(ExportCsv, WritesAHeaderAndOneQuotedRowARunWithCrlf) {
     exportCsv(db, out);
     EXPECT_EQ(out.str(),
               "session,run,started,at,utc_offset,tree,level,rollout,rt_ms,onset,player,computer,"
-              "result,version,start_delay\r\n"
+              "result,version,start_delay,car_delay,release_ms\r\n"
               "1,1,2026-12-08T12:00:00.000Z,2026-12-08T12:01:00.000Z,+01:00,Standard,"
-              "Race of Champions,0.465,213,,0.505,0.500,win,\"1.00 \"\"dev\"\", local\",1734\r\n"
+              "Race of Champions,0.465,213,,0.505,0.500,win,\"1.00 \"\"dev\"\", local\",1734,400,"
+              "-187\r\n"
               "1,2,2026-12-08T12:00:00.000Z,2026-12-08T12:02:00.000Z,+01:00,Standard,Normal,"
-              "0.465,,,0.505,0.500,red light,\"1.00 \"\"dev\"\", local\",\r\n");
+              "0.465,,,0.505,0.500,red light,\"1.00 \"\"dev\"\", local\",,,\r\n");
     // A file an older game left is exported as it is, without start delays.
     const std::string older = folder.file() + ".v1";
     Database(older, Database::Mode::ReadWrite).exec(kVersion1Runs.c_str());
@@ -461,7 +478,7 @@ TEST(ExportCsv, WritesAHeaderAndOneQuotedRowARunWithCrlf) {
     exportCsv(v1, rows);
     EXPECT_TRUE(rows.str().ends_with(
         "\r\n1,3,1970-01-01T00:00:00.000Z,1970-01-01T00:00:00.000Z,+00:00,Standard,Normal,0.465,"
-        ",,,,,1.00,\r\n"))
+        ",,,,,1.00,,,\r\n"))
         << rows.str();
 }
 

@@ -106,24 +106,57 @@ TEST(TreeFigures, CountCleanReactionsInShownMillisecondsOnTheirTree) {
     }
 }
 
+// "perfect share slowest within-.020", "-" for a figure left empty.
+std::string perfectText(const CountedFigures& f) {
+    std::ostringstream out;
+    out << std::fixed << std::setprecision(3) << f.perfect;
+    for (const auto& v : {f.perfectShare, f.slowest, f.withinPerfect20}) {
+        out << (v ? " " : " -");
+        if (v) out << *v;
+    }
+    return out.str();
+}
+
+// Counted on the thousandths shown: 9.4 ms is perfect, 9.5 shows .010; -0.4 shows .000.
+TEST(TreeFigures, PerfectLightsSlowestAndTheShareWithinTwentyOfPerfect) {
+    const std::vector<int> mixed{9400, 9500, 0, -400, -500, 20400, 20500, 250000};
+    const FiguresRow rows[] = {
+        {{}, {}, {}, "0 - - -"},
+        {{kNone}, {}, {}, "0 0.000 - 0.000"},
+        {{-41000}, {}, {}, "0 0.000 - 0.000"},
+        {mixed, {}, {}, "3 0.375 250.000 0.625"},
+        {mixed, {5000, 30000}, Tree::Pro, "1 0.500 30.000 0.500"},
+        {mixed, {5000, 30000}, {}, "4 0.400 250.000 0.600"},
+    };
+    for (const FiguresRow& r : rows) {
+        std::vector<RaceRecord> runs;
+        for (int us : r.standardUs) runs.push_back(timed(us));
+        for (int us : r.proUs) runs.push_back(timed(us, Tree::Pro));
+        EXPECT_EQ(perfectText(countedFigures(runs, r.tree)), r.expected);
+    }
+}
+
 // Two runs in both formats: a clean loss on the Pro Tree and a red light during staging.
 TEST(SlipText, WritesEveryRunAsTabAndCommaSeparatedRows) {
     RaceRecord a = run(1213, 1000, 1004);
     a.run = 1, a.tree = Tree::Pro, a.level = "Race of Champions", a.rollOutMs = 465;
     a.playerTime = " .404", a.computerTime = ".401", a.winner = Winner::Computer;
-    a.onsetSource = "presented", a.startDelayMs = 1230;
+    a.onsetSource = "presented", a.startDelayMs = 1230, a.carDelayMs = 400;
     RaceRecord b = run(500, kNone, kNone, true);
     b.run = 2, b.level = "Novice Trophy", b.rollOutMs = 455, b.playerTime = " .455";
     const std::vector<RaceRecord> runs{a, b};
     const std::pair<std::string, std::string> rows[] = {
         {slipTsv(runs),
-         "run\ttree\tlevel\trollout\treaction\tplayer\tcomputer\tresult\tonset\tstart delay\n"
-         "1\tPro\tRace of Champions\t0.465\t0.209\t0.404\t0.401\tloss\tshown\t1.230\n"
-         "2\tStandard\tNovice Trophy\t0.455\t\t0.455\t\tred light\t\t\n"},
+         "run\ttree\tlevel\trollout\treaction\tplayer\tcomputer\tresult\tonset\tstart "
+         "delay\trelease\tcar delay\n"
+         "1\tPro\tRace of "
+         "Champions\t0.465\t0.209\t0.404\t0.401\tloss\tshown\t1.230\t-0.191\t0.400\n"
+         "2\tStandard\tNovice Trophy\t0.455\t\t0.455\t\tred light\t\t\t\t\n"},
         {slipCsv(runs),
-         "run,tree,level,rollout,reaction,player,computer,result,onset,start delay\r\n"
-         "1,Pro,Race of Champions,0.465,0.209,0.404,0.401,loss,shown,1.230\r\n"
-         "2,Standard,Novice Trophy,0.455,,0.455,,red light,,\r\n"},
+         "run,tree,level,rollout,reaction,player,computer,result,onset,start delay,release,car "
+         "delay\r\n"
+         "1,Pro,Race of Champions,0.465,0.209,0.404,0.401,loss,shown,1.230,-0.191,0.400\r\n"
+         "2,Standard,Novice Trophy,0.455,,0.455,,red light,,,,\r\n"},
         {plainDecimal(-41) + " " + plainDecimal(5) + " " + boardTimeText(" .5"),
          "-0.041 0.005 0.500"},
         {boardMillis(212.5) + " " + boardMillis(-41) + " " + boardMillis(10500) + " " +

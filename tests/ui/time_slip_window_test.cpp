@@ -46,6 +46,7 @@ std::vector<RaceRecord> fourRuns() {
     RaceRecord early = runOf(3, -41, true, "flushed");
     RaceRecord late = runOf(4, 10500, false, "flushed");
     late.rollOutMs = 475, late.playerTime = "10.965", late.startDelayMs = 850;
+    late.carDelayMs = 400;
     return {loss, tap, early, late};
 }
 
@@ -57,10 +58,10 @@ TEST(SlipTable, ShowsEachRunNewestFirstWithItsRtInTheBoardsStyleRedWhenEarly) {
         const char* cells;
         bool red;
     } rows[] = {
-        {"4|Standard|Normal|.475|10.500|10.965||win|sent to screen|.850", false},
-        {"3|Standard|Normal|.465|-.041|||red light||", true},
-        {"2|Standard|Novice Powder Puff Trophy|.455|\u2013|.455||red light||", false},
-        {"1|Pro|Race of Champions|.465|.213|.404|.401|loss|shown|", false},
+        {"4|Standard|Normal|.475|10.500|10.965||win|sent to screen|.850|10.100|.400", false},
+        {"3|Standard|Normal|.465|-.041|||red light||||", true},
+        {"2|Standard|Novice Powder Puff Trophy|.455|\u2013|.455||red light||||", false},
+        {"1|Pro|Race of Champions|.465|.213|.404|.401|loss|shown|||", false},
     };
     ASSERT_EQ(model.rowCount(), 4);
     for (int row = 0; row < 4; ++row) {
@@ -76,10 +77,11 @@ TEST(SlipTable, ShowsEachRunNewestFirstWithItsRtInTheBoardsStyleRedWhenEarly) {
 }
 
 // The session's figures for both trees, as shown: runs, best, median, early starts, left during
-// staging.
+// staging, perfect lights, slowest.
 QString figuresOf(const TimeSlipWindow& window) {
     QStringList shown;
-    for (const char* name : {"Runs", "Best", "Median", "Early starts", "Left during staging"}) {
+    for (const char* name : {"Runs", "Best", "Median", "Early starts", "Left during staging",
+                             "Perfect lights", "Slowest"}) {
         for (const QLabel* label : window.findChildren<QLabel*>()) {
             if (label->accessibleName() == QString(name) + ", Both") shown << label->text();
         }
@@ -109,12 +111,12 @@ TEST(SlipFigures, FollowTheSessionAsRunsComeAndTheNewestChanges) {
         const char* figures;
         const char* topRt;
     } rows[] = {
-        {[] {}, "0|\u2013|\u2013|0|0", nullptr},
-        {add(0), "1|.213|.213|0|0", ".213"},
-        {add(1), "2|.213|.213|0|1\u00a0(50%)", "\u2013"},
-        {add(2), "3|.213|.213|1\u00a0(33%)|1\u00a0(33%)", "-.041"},
-        {onsetLate, "3|.005|.109|0|1\u00a0(33%)", ".005"},
-        {add(3), "4|.005|.213|0|1\u00a0(25%)", "10.500"},
+        {[] {}, "0|\u2013|\u2013|0|0|0|\u2013", nullptr},
+        {add(0), "1|.213|.213|0|0|0|.213", ".213"},
+        {add(1), "2|.213|.213|0|1\u00a0(50%)|0|.213", "\u2013"},
+        {add(2), "3|.213|.213|1\u00a0(33%)|1\u00a0(33%)|0|.213", "-.041"},
+        {onsetLate, "3|.005|.109|0|1\u00a0(33%)|1\u00a0(33%)|.213", ".005"},
+        {add(3), "4|.005|.213|0|1\u00a0(25%)|1\u00a0(25%)|10.500", "10.500"},
     };
     for (const auto& row : rows) {
         row.change();
@@ -124,6 +126,26 @@ TEST(SlipFigures, FollowTheSessionAsRunsComeAndTheNewestChanges) {
             EXPECT_EQ(table.index(0, 4).data().toString().toStdString(), row.topRt);
         }
     }
+}
+
+// The results blocker keeps the newest run's result out of the table and the figures until
+// the racer asks; the run itself stays in the slip.
+TEST(SlipFigures, TheNewestResultStaysHiddenWhileTheBlockerCoversIt) {
+    qtApp();
+    const std::vector<RaceRecord> four = fourRuns();
+    std::vector<RaceRecord> runs{four[0]};
+    TimeSlipWindow window(runs);
+    const QAbstractItemModel& table = *window.findChild<QTableView*>()->model();
+    runs.push_back(four[3]);
+    window.setNewestHidden(true);
+    window.runAdded();
+    EXPECT_EQ(table.rowCount(), 2);
+    EXPECT_EQ(table.index(0, 4).data().toString().toStdString(), "hidden");
+    EXPECT_EQ(table.index(0, 9).data().toString().toStdString(), ".850");
+    EXPECT_EQ(figuresOf(window).toStdString(), "1|.213|.213|0|0|0|.213");
+    window.setNewestHidden(false);
+    EXPECT_EQ(table.index(0, 4).data().toString().toStdString(), "10.500");
+    EXPECT_EQ(figuresOf(window).toStdString(), "2|.213|5.357|0|0|0|10.500");
 }
 
 // The scale takes in the clean reactions, never less than .100 to .300; early starts, however

@@ -5,6 +5,8 @@
 
 #include "input/unreadable_controllers.h"
 
+#include "race/car_delay.h"
+#include "race/result_sound_gate.h"
 #include "race/start_delay.h"
 #include "ui/practice/practice_dialog.h"
 #include "ui/practice/race_key.h"
@@ -12,9 +14,9 @@
 
 namespace korvane::ui {
 
-Practice::Practice(RaceWindow& race, StartDelay* delay, ControllerRoute* route)
+Practice::Practice(RaceWindow& race, PracticeTargets targets, ControllerRoute* route)
     : race_(race),
-      delay_(delay),
+      targets_(targets),
       route_(route),
       settings_(loadPracticeSettings()),
       key_(std::make_unique<RaceKey>(race)),
@@ -33,9 +35,12 @@ Practice::Practice(RaceWindow& race, StartDelay* delay, ControllerRoute* route)
 Practice::~Practice() = default;
 
 void Practice::apply() {
-    if (delay_ != nullptr) delay_->setRange(settings_.delayRange());
+    if (targets_.startDelay != nullptr) targets_.startDelay->setRange(delayRange(settings_));
+    if (targets_.carDelay != nullptr) targets_.carDelay->setMs(settings_.carDelayMs);
+    if (targets_.sounds != nullptr) targets_.sounds->setResultsHidden(settings_.blocker);
+    race_.setResultsHidden(settings_.blocker);
     key_->setKey(settings_.raceKey);
-    if (route_ != nullptr) route_->choose(settings_.controllerInput);
+    if (route_ != nullptr) route_->choose(chosenInput(settings_));
 }
 
 // The race key rests while the dialog is open, so choosing a key does not start a race.

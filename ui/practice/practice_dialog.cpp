@@ -17,11 +17,13 @@ namespace korvane::ui {
 
 namespace {
 
-QDoubleSpinBox* secondsBox(const QString& name, int ms) {
+// Seconds in the range its choice is declared with, in steps of `stepMs`.
+QDoubleSpinBox* secondsBox(const QString& name, int PracticeOptions::*field, int ms, int stepMs) {
+    const OptionDeclaration& option = declarationOf(field);
     auto* box = new QDoubleSpinBox;
-    box->setRange(StartDelay::kShortestMs / 1000.0, 10.0);
-    box->setDecimals(2);
-    box->setSingleStep(StartDelay::kStepMs / 1000.0);
+    box->setDecimals(stepMs < 10 ? 3 : 2);
+    box->setRange(option.lowest / 1000.0, option.highest / 1000.0);
+    box->setSingleStep(stepMs / 1000.0);
     box->setSuffix(QStringLiteral(" s"));
     box->setValue(ms / 1000.0);
     box->setAccessibleName(name);
@@ -48,6 +50,7 @@ PracticeDialog::PracticeDialog(const PracticeSettings& settings, ControllerRoute
     setAccessibleName(tr("Practice"));
     new QFormLayout(this);
     addDelayRow();
+    addCarDelayRows();
     addKeyRow();
     addControllerRows();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -59,8 +62,10 @@ PracticeDialog::PracticeDialog(const PracticeSettings& settings, ControllerRoute
 void PracticeDialog::addDelayRow() {
     delayOn_ = new QCheckBox(tr("&Random start delay after Staged"));
     delayOn_->setChecked(settings_.randomDelay);
-    from_ = secondsBox(tr("Shortest start delay"), settings_.delay.lowMs);
-    to_ = secondsBox(tr("Longest start delay"), settings_.delay.highMs);
+    from_ = secondsBox(tr("Shortest start delay"), &PracticeOptions::delayFromMs,
+                       settings_.delayFromMs, StartDelay::kStepMs);
+    to_ = secondsBox(tr("Longest start delay"), &PracticeOptions::delayToMs, settings_.delayToMs,
+                     StartDelay::kStepMs);
     auto* range = new QHBoxLayout;
     range->addWidget(from_);
     range->addWidget(new QLabel(tr("to")));
@@ -68,6 +73,16 @@ void PracticeDialog::addDelayRow() {
     auto* form = static_cast<QFormLayout*>(layout());
     form->addRow(delayOn_);
     form->addRow(labelFor(tr("Delay &from"), from_), range);
+}
+
+void PracticeDialog::addCarDelayRows() {
+    carDelay_ = secondsBox(tr("Car delay (delay box) after letting go"),
+                           &PracticeOptions::carDelayMs, settings_.carDelayMs, 1);
+    blocker_ = new QCheckBox(tr("Results &blocker: hide each result until asked"));
+    blocker_->setChecked(settings_.blocker);
+    auto* form = static_cast<QFormLayout*>(layout());
+    form->addRow(labelFor(tr("&Car delay"), carDelay_), carDelay_);
+    form->addRow(blocker_);
 }
 
 void PracticeDialog::addKeyRow() {
@@ -92,8 +107,10 @@ void PracticeDialog::addKeyRow() {
 
 void PracticeDialog::showKey() {
     choosingKey_ = false;
-    chooseKey_->setText(settings_.raceKey == 0 ? tr("Choose key (none)")
-                                               : tr("Choose key (%1)").arg(settings_.raceKeyName));
+    chooseKey_->setText(
+        settings_.raceKey == 0
+            ? tr("Choose key (none)")
+            : tr("Choose key (%1)").arg(QString::fromStdString(settings_.raceKeyName)));
 }
 
 // While choosing, the next key is the race key, whatever it would do in the dialog.
@@ -104,7 +121,8 @@ bool PracticeDialog::eventFilter(QObject* watched, QEvent* event) {
     event->accept();
     if (event->type() == QEvent::KeyPress && !press->isAutoRepeat()) {
         settings_.raceKey = press->key();
-        settings_.raceKeyName = QKeySequence(press->key()).toString(QKeySequence::NativeText);
+        settings_.raceKeyName =
+            QKeySequence(press->key()).toString(QKeySequence::NativeText).toStdString();
         showKey();
     }
     return true;
@@ -134,7 +152,7 @@ void PracticeDialog::addControllerRows() {
     row->addWidget(any);
     form->addRow(labelFor(tr("Controller &input"), chooseInput_), row);
     connect(any, &QPushButton::clicked, this, [this] {
-        settings_.controllerInput.reset();
+        settings_.controllerGuid.clear();
         showInput();
     });
     if (route_ == nullptr) {
@@ -163,9 +181,10 @@ void PracticeDialog::showControllers() {
 }
 
 void PracticeDialog::showInput() {
-    chooseInput_->setText(settings_.controllerInput
-                              ? tr("Choose input (%1)").arg(settings_.controllerInputName)
-                              : tr("Choose input (any)"));
+    chooseInput_->setText(
+        !settings_.controllerGuid.empty()
+            ? tr("Choose input (%1)").arg(QString::fromStdString(settings_.controllerName))
+            : tr("Choose input (any)"));
 }
 
 void PracticeDialog::inputOffered(const ChosenInput& input) {
@@ -175,16 +194,23 @@ void PracticeDialog::inputOffered(const ChosenInput& input) {
         if (device.guid == input.guid) controller = QString::fromStdString(device.name);
     }
     static const char* const kinds[] = {"button", "pedal or axis", "hat"};
-    settings_.controllerInput = input;
-    settings_.controllerInputName =
-        tr("%1, %2 %3").arg(controller, tr(kinds[input.kind % 3])).arg(input.index + 1);
+    settings_.controllerGuid = input.guid;
+    settings_.controllerKind = input.kind;
+    settings_.controllerIndex = input.index;
+    settings_.controllerName = tr("%1, %2 %3")
+                                   .arg(controller, tr(kinds[input.kind % 3]))
+                                   .arg(input.index + 1)
+                                   .toStdString();
     showInput();
 }
 
 PracticeSettings PracticeDialog::settings() const {
     PracticeSettings chosen = settings_;
     chosen.randomDelay = delayOn_->isChecked();
-    chosen.delay = {std::min(millis(from_), millis(to_)), std::max(millis(from_), millis(to_))};
+    chosen.delayFromMs = std::min(millis(from_), millis(to_));
+    chosen.delayToMs = std::max(millis(from_), millis(to_));
+    chosen.carDelayMs = millis(carDelay_);
+    chosen.blocker = blocker_->isChecked();
     return chosen;
 }
 

@@ -11,10 +11,10 @@ class QPushButton;
 
 namespace korvane::ui {
 
-// The practice settings: a random start delay, a key as the race button and the one controller
-// input to race with. The key is the next one pressed after "Choose key", the input the next
-// one going down after "Choose input"; the controllers the game sees are listed as they come
-// and go.
+// The practice settings: a random start delay, the car's delay, the results blocker, a key as
+// the race button and the one controller input to race with. The key is the next one pressed after
+// "Choose key", the input the next one going down after "Choose input"; the controllers the game
+// sees are listed as they come and go.
 class PracticeDialog : public QDialog {
   public:
     PracticeDialog(const PracticeSettings& settings, ControllerRoute* route,
@@ -27,6 +27,7 @@ class PracticeDialog : public QDialog {
 
   private:
     void addDelayRow();
+    void addCarDelayRows();
     void addKeyRow();
     void addControllerRows();
     void showKey();
@@ -38,6 +39,8 @@ class PracticeDialog : public QDialog {
     QCheckBox* delayOn_ = nullptr;
     QDoubleSpinBox* from_ = nullptr;
     QDoubleSpinBox* to_ = nullptr;
+    QDoubleSpinBox* carDelay_ = nullptr;
+    QCheckBox* blocker_ = nullptr;
     QPushButton* chooseKey_ = nullptr;
     bool choosingKey_ = false;
     ControllerRoute* route_;

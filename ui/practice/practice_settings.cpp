@@ -1,6 +1,7 @@
 #include "ui/practice/practice_settings.h"
 
 #include <QSettings>
+#include <cstdio>
 
 namespace korvane::ui {
 
@@ -15,34 +16,36 @@ QSettings store() {
 
 PracticeSettings loadPracticeSettings() {
     const QSettings settings = store();
-    PracticeSettings practice;
-    practice.randomDelay = settings.value("startDelay/on", false).toBool();
-    practice.delay.lowMs = settings.value("startDelay/fromMs", practice.delay.lowMs).toInt();
-    practice.delay.highMs = settings.value("startDelay/toMs", practice.delay.highMs).toInt();
-    practice.raceKey = settings.value("raceKey/key", 0).toInt();
-    practice.raceKeyName = settings.value("raceKey/name").toString();
-    const QString guid = settings.value("controller/guid").toString();
-    if (!guid.isEmpty()) {
-        practice.controllerInput =
-            ChosenInput{guid.toStdString(), settings.value("controller/kind").toInt(),
-                        settings.value("controller/index").toInt()};
+    std::vector<std::string> problems;
+    const PracticeSettings practice = readPracticeOptions(
+        [&settings](const std::string& key) -> std::optional<std::string> {
+            const QVariant value = settings.value(QString::fromStdString(key));
+            if (!value.isValid()) return std::nullopt;
+            return value.toString().toStdString();
+        },
+        problems);
+    const std::string file = settings.fileName().toStdString();
+    for (const std::string& problem : problems) {
+        std::fprintf(stderr, "korvane: %s: %s\n", file.c_str(), problem.c_str());
     }
-    practice.controllerInputName = settings.value("controller/name").toString();
     return practice;
 }
 
 void savePracticeSettings(const PracticeSettings& practice) {
     QSettings settings = store();
-    settings.setValue("startDelay/on", practice.randomDelay);
-    settings.setValue("startDelay/fromMs", practice.delay.lowMs);
-    settings.setValue("startDelay/toMs", practice.delay.highMs);
-    settings.setValue("raceKey/key", practice.raceKey);
-    settings.setValue("raceKey/name", practice.raceKeyName);
-    const ChosenInput input = practice.controllerInput.value_or(ChosenInput{});
-    settings.setValue("controller/guid", QString::fromStdString(input.guid));
-    settings.setValue("controller/kind", input.kind);
-    settings.setValue("controller/index", input.index);
-    settings.setValue("controller/name", practice.controllerInputName);
+    writePracticeOptions(practice, [&settings](const std::string& key, const std::string& value) {
+        settings.setValue(QString::fromStdString(key), QString::fromStdString(value));
+    });
+}
+
+std::optional<DelayRange> delayRange(const PracticeSettings& settings) {
+    if (!settings.randomDelay) return std::nullopt;
+    return DelayRange{settings.delayFromMs, settings.delayToMs};
+}
+
+std::optional<ChosenInput> chosenInput(const PracticeSettings& settings) {
+    if (settings.controllerGuid.empty()) return std::nullopt;
+    return ChosenInput{settings.controllerGuid, settings.controllerKind, settings.controllerIndex};
 }
 
 }  // namespace korvane::ui

@@ -1,29 +1,22 @@
 #pragma once
 
-#include <QString>
 #include <optional>
 
+#include "app/practice_options.h"
 #include "race/start_delay.h"
 #include "ui/shell/controller_route.h"
 
 namespace korvane::ui {
 
-// The racer's practice choices, kept between runs of the game in
-// $XDG_CONFIG_HOME/korvane/practice.conf; every one is off until the racer turns it on.
-struct PracticeSettings {
-    bool randomDelay = false;
-    DelayRange delay;
-    int raceKey = 0;  // a Qt::Key; 0 for none
-    QString raceKeyName;
-    std::optional<ChosenInput> controllerInput;  // none: every controller's inputs
-    QString controllerInputName;
+// The practice choices as kept in $XDG_CONFIG_HOME/korvane/practice.conf.
+using PracticeSettings = PracticeOptions;
 
-    std::optional<DelayRange> delayRange() const {
-        return randomDelay ? std::optional(delay) : std::nullopt;
-    }
-};
-
+// The stored choices; a value the dialog could not have chosen is brought into its range and
+// told once on stderr.
 PracticeSettings loadPracticeSettings();
 void savePracticeSettings(const PracticeSettings& settings);
+
+std::optional<DelayRange> delayRange(const PracticeSettings& settings);
+std::optional<ChosenInput> chosenInput(const PracticeSettings& settings);
 
 }  // namespace korvane::ui

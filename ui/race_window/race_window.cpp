@@ -16,6 +16,7 @@
 #include "ui/race_window/control_widgets.h"
 #include "ui/race_window/frame_widget.h"
 #include "ui/race_window/race_button.h"
+#include "ui/race_window/result_cover.h"
 #include "ui/race_window/widget_mirror.h"
 #include "ui/timing/compositor_flush.h"
 
@@ -44,9 +45,12 @@ RaceWindow::RaceWindow(Main& main, QWidget* parent)
     setFont(chooseFont(main.font, main.font));
     buildWidgets(nullptr, this);
     setTabOrder();
+    cover_ = new ResultCover(*this, main);
+    cover_->onRevealed([this] { emit resultRevealed(); });
     mirror();
     widgetFor(main.raceButton)->setFocus();
     centreOnScreen();
+    if (CarDelay* car = main.carDelay()) car->timer().onTick([this] { carLeaves(); });
 }
 
 QWidget* RaceWindow::widgetFor(const Control& control) const {
@@ -110,11 +114,33 @@ RaceButton* RaceWindow::makeRaceButton(QWidget* parent) {
 }
 
 // The press is seen in the race button itself, so it is shown before the rest of the window.
+// While the car waits to leave, the racer's hand is not the car's: a press and its release are
+// ignored.
 void RaceWindow::raceButtonDown() {
+    if (carWaiting()) {
+        pressIgnored_ = true;
+        return;
+    }
     runHandler([this] { main_.stagePressed(); }, &main_.raceButton);
+    cover_->staged();
+}
+
+void RaceWindow::setResultsHidden(bool on) {
+    cover_->setOn(on);
+}
+
+bool RaceWindow::resultCovered() const {
+    return cover_->covering();
 }
 
 void RaceWindow::raceButtonUp(Moment at) {
+    if (std::exchange(pressIgnored_, false) || carWaiting()) return;
+    CarDelay* car = main_.carDelay();
+    if (car != nullptr && car->hold(at)) {
+        showButtonHeld();
+        return;
+    }
+    cover_->launching();
     releasedAt_ = at;
     runHandler([this] { main_.launched(); });
 }
@@ -123,9 +149,28 @@ void RaceWindow::judged(const ReleaseOutcome& outcome) {
     emit released(releasedAt_, outcome);
 }
 
+// The car delay's end: the release runs as if the racer had let go now. Every tick due before
+// has been delivered, in deadline order, so no input's catching up is needed.
+void RaceWindow::carLeaves() {
+    releasedAt_ = main_.carDelay()->letGo();
+    showButtonHeld();
+    cover_->launching();
+    runGuarded([this] { main_.launched(); }, report_);
+    mirror();
+}
+
+bool RaceWindow::carWaiting() const {
+    return main_.carDelay() != nullptr && main_.carDelay()->holding();
+}
+
+void RaceWindow::showButtonHeld() {
+    static_cast<RaceButton*>(widgetFor(main_.raceButton))
+        ->setHeldElsewhere(holders_.any() || carWaiting());
+}
+
 void RaceWindow::heldInput(const input::HeldInputs::Input& holder, bool down, Moment at) {
     const input::Edge edge = holders_.change(holder, down);
-    static_cast<RaceButton*>(widgetFor(main_.raceButton))->setHeldElsewhere(holders_.any());
+    showButtonHeld();
     if (edge == input::Edge::Down) raceButtonDown();
     if (edge == input::Edge::Up) raceButtonUp(at);
 }

@@ -19,6 +19,7 @@ namespace korvane::ui {
 
 class FrameWidget;
 class RaceButton;
+class ResultCover;
 
 // The race window on screen: paints the background picture and the window's graphics, holds a
 // widget for every text box, button, frame, option, check box and scroll bar, passes the
@@ -47,6 +48,10 @@ class RaceWindow : public QWidget, public Surface, public ReleaseWatch {
     // stages and the last up launches, and the button looks pressed while any holds it.
     void heldInput(const input::HeldInputs::Input& holder, bool down, Moment at);
 
+    // The results blocker: each launch's outcome covered until the racer asks to see it.
+    void setResultsHidden(bool on);
+    bool resultCovered() const;
+
     // The widget that shows a control; nullptr for the painted ones.
     QWidget* widgetFor(const Control& control) const;
     void centreOnScreen();
@@ -59,8 +64,10 @@ class RaceWindow : public QWidget, public Surface, public ReleaseWatch {
     // The player's input reaches a handler: sent before the handler runs, so the timer service
     // delivers the ticks that fell due before the input.
     void inputArriving();
+    // The results blocker's cover came off: the racer asked to see the result.
+    void resultRevealed();
     // A counted release as soon as the board shows it, before its sound: the release's moment
-    // and what it judged.
+    // (the racer's hand, before any car delay) and what it judged.
     void released(korvane::Moment at, const korvane::ReleaseOutcome& outcome);
 
   protected:
@@ -77,6 +84,10 @@ class RaceWindow : public QWidget, public Surface, public ReleaseWatch {
     void setTabOrder();
     // Runs an input's handler and shows what it changed; the control given is painted at once.
     void runHandler(const std::function<void()>& handler, const Control* shownFirst = nullptr);
+    void carLeaves();
+    bool carWaiting() const;
+    // The button looks pressed while any input or the car delay holds it.
+    void showButtonHeld();
     void prepareFirstPress();
     QWidget* surfaceFor(const Control& painted);
 
@@ -90,6 +101,8 @@ class RaceWindow : public QWidget, public Surface, public ReleaseWatch {
     std::optional<Moment> shownSince_;
     Moment releasedAt_;  // the moment of the release being handled
     input::RaceButtonHolders holders_;
+    bool pressIgnored_ = false;
+    ResultCover* cover_;
 };
 
 }  // namespace korvane::ui

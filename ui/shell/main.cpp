@@ -10,6 +10,7 @@
 #include "app/lifecycle.h"
 #include "common/message_boxes.h"
 #include "logbook/logbook.h"
+#include "race/result_sound_gate.h"
 #include "sound/sound_folder.h"
 #include "ui/kit/built_icon_engine.h"
 #include "ui/shell/controller_route.h"
@@ -87,6 +88,7 @@ int main(int argc, char* argv[]) {
     korvane::RandomSource random;
     // Seeded per run of the game, apart from the race's own random source.
     korvane::StartDelay startDelay(std::random_device{}());
+    korvane::CarDelay carDelay;
     korvane::ui::QtMessageBoxes messages;
     IconFirst beforeTheSplash(messages);
     if (!korvane::ui::colourDepthUsable(beforeTheSplash)) return 1;
@@ -100,8 +102,11 @@ int main(int argc, char* argv[]) {
     windows.setLogbook(logbook.get());
     korvane::ui::ControllerRoute route(windows);
     windows.setControllerRoute(&route);
-    korvane::Lifecycle life({random, sound, messages, checkedSoundFolder(), &startDelay}, windows,
-                            timers);
+    korvane::ResultSoundGate gatedSound(sound);
+    windows.setResultSoundGate(&gatedSound);
+    korvane::Lifecycle life(
+        {random, gatedSound, messages, checkedSoundFolder(), &startDelay, &carDelay}, windows,
+        timers);
     QObject::connect(&windows, &korvane::ui::QtWindowSystem::quitClicked,
                      [&life] { life.quitClicked(); });
     life.start();

@@ -75,7 +75,8 @@ void QtWindowSystem::loadMain(Main& main) {
     connect(race_.get(), &RaceWindow::inputArriving, &timers_, &QtTimerService::deliverDue);
     connect(&timers_, &QtTimerService::ticksDelivered, race_.get(), &RaceWindow::mirror);
     addTimeSlip(main);
-    practice_ = std::make_unique<Practice>(*race_, main.startDelay(), route_);
+    practice_ = std::make_unique<Practice>(
+        *race_, PracticeTargets{main.startDelay(), main.carDelay(), gate_}, route_);
     slip_->addWindowAction(practice_->action());
     // Destroyed by another program, the race window ends the game as a close of it does.
     raceDestroyed_ = std::make_unique<DestroyedWindowFilter>(*race_, [this] { endProgram(0); });

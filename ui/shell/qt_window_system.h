@@ -6,6 +6,10 @@
 #include "app/window_system.h"
 #include "ui/shell/handler_guard.h"
 
+namespace korvane {
+class ResultSoundGate;
+}
+
 namespace korvane::logbook {
 class Logbook;
 }
@@ -42,6 +46,8 @@ class QtWindowSystem : public QObject, public WindowSystem {
     RaceWindow* raceWindow() const { return race_.get(); }
     // The controllers' way to the race window, which the practice settings choose from.
     void setControllerRoute(ControllerRoute* route) { route_ = route; }
+    // The race sounds, which the results blocker silences.
+    void setResultSoundGate(ResultSoundGate* gate) { gate_ = gate; }
 
   signals:
     // The quit button's click, which the program's life handles.
@@ -54,6 +60,7 @@ class QtWindowSystem : public QObject, public WindowSystem {
     ErrorReport report_;
     ControllerRoute* route_ = nullptr;
     logbook::Logbook* logbook_ = nullptr;
+    ResultSoundGate* gate_ = nullptr;
     std::unique_ptr<SplashWindow> splash_;
     std::unique_ptr<RaceWindow> race_;
     std::unique_ptr<TimeSlip> slip_;  // beside the race window, gone before it

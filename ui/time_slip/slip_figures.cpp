@@ -11,7 +11,7 @@ namespace korvane::ui {
 namespace {
 
 const QString kNone = QStringLiteral("\u2013");
-constexpr std::size_t kRows = 8;
+constexpr std::size_t kRows = 11;
 
 struct Row {
     const char* name;
@@ -29,6 +29,9 @@ const std::array<Row, kRows> kFigureRows{{
      "your starts"},
     {"Early starts", "Releases with an R/T below .000"},
     {"Left during staging", "Releases before the tree started, so without an R/T"},
+    {"Perfect lights", "Releases with an R/T from .000 to .009, and their share of the runs"},
+    {"Slowest", "The slowest clean reaction"},
+    {"Within .020", "The share of the runs with an R/T from .000 to .020"},
 }};
 const std::array<const char*, 3> kTrees{"Standard", "Pro", "Both"};
 
@@ -77,17 +80,24 @@ SlipFigures::SlipFigures(QWidget* parent) : QWidget(parent) {
 }
 
 void SlipFigures::setFigures(const SessionFigures& figures) {
-    showTree(0, figures.standard);
-    showTree(1, figures.pro);
-    showTree(2, figures.both);
+    showTree(0, figures.standard, figures.counted[0]);
+    showTree(1, figures.pro, figures.counted[1]);
+    showTree(2, figures.both, figures.counted[2]);
 }
 
-void SlipFigures::showTree(std::size_t column, const TreeFigures& f) {
+void SlipFigures::showTree(std::size_t column, const TreeFigures& f, const CountedFigures& c) {
     const std::array<QString, kRows> shown{
-        QString::number(f.runs),  seconds(f.best),
-        seconds(f.median),        seconds(f.mean),
-        seconds(f.deviation),     f.consistency ? percent(*f.consistency) : kNone,
-        countOf(f.early, f.runs), countOf(f.staging, f.runs),
+        QString::number(f.runs),
+        seconds(f.best),
+        seconds(f.median),
+        seconds(f.mean),
+        seconds(f.deviation),
+        f.consistency ? percent(*f.consistency) : kNone,
+        countOf(f.early, f.runs),
+        countOf(f.staging, f.runs),
+        countOf(c.perfect, f.runs),
+        seconds(c.slowest),
+        c.withinPerfect20 ? percent(*c.withinPerfect20) : kNone,
     };
     for (std::size_t row = 0; row < kRows; ++row) values_[row][column]->setText(shown[row]);
 }

@@ -18,10 +18,10 @@ class SlipFigures : public QWidget {
     void setFigures(const SessionFigures& figures);
 
   private:
-    void showTree(std::size_t column, const TreeFigures& figures);
+    void showTree(std::size_t column, const TreeFigures& figures, const CountedFigures& counted);
 
     // [figure][tree]; each is named for screen readers, "Median, Pro" say.
-    std::array<std::array<QLabel*, 3>, 8> values_{};
+    std::array<std::array<QLabel*, 3>, 11> values_{};
 };
 
 }  // namespace korvane::ui

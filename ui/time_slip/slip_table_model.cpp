@@ -11,7 +11,7 @@ namespace korvane::ui {
 
 namespace {
 
-const std::array<TableColumn, 10> kColumns{{
+const std::array<TableColumn, 12> kColumns{{
     {"Run", ""},
     {"Tree", ""},
     {"Level", ""},
@@ -26,9 +26,12 @@ const std::array<TableColumn, 10> kColumns{{
      "What timed the green: shown, when the compositor said its frame reached the "
      "screen; sent to screen, when the game handed the frame over"},
     {"Delay", "The random start delay the tree waited after Staged, when it is on"},
+    {"Let go", "When you let go, from the green: the R/T less the car delay, when one is set"},
+    {"Car delay", "The car's own delay after you let go, when one is set"},
 }};
 constexpr int kRtColumn = 4;
 constexpr int kOnsetColumn = 8;
+constexpr int kReleaseColumn = 10;
 
 QString boardStyled(const std::string& plain) {
     return QString::fromStdString(boardStyle(plain));
@@ -56,8 +59,12 @@ QString cell(const RaceRecord& run, int column) {
             return QString::fromStdString(resultName(run));
         case kOnsetColumn:
             return QString::fromStdString(onsetText(run));
-        default:
+        case 9:
             return boardStyled(startDelayText(run));
+        case kReleaseColumn:
+            return boardStyled(releaseText(run));
+        default:
+            return boardStyled(carDelayText(run));
     }
 }
 
@@ -97,6 +104,11 @@ void SlipTableModel::newestRunChanged() {
     emit dataChanged(index(0, 0), index(0, columnCount() - 1));
 }
 
+void SlipTableModel::setNewestHidden(bool hidden) {
+    newestHidden_ = hidden;
+    newestRunChanged();
+}
+
 int SlipTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : shown_;
 }
@@ -107,6 +119,11 @@ int SlipTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant SlipTableModel::data(const QModelIndex& index, int role) const {
     const RaceRecord& run = runs_[static_cast<std::size_t>(shown_ - 1 - index.row())];
+    const int column = index.column();
+    const bool result = (column >= kRtColumn && column <= kOnsetColumn) || column == kReleaseColumn;
+    if (newestHidden_ && index.row() == 0 && result) {
+        return role == Qt::DisplayRole ? QVariant(QStringLiteral("hidden")) : QVariant();
+    }
     if (role == Qt::DisplayRole) return cell(run, index.column());
     if (role == Qt::ToolTipRole) return tipOf(run, index.column());
     if (role == Qt::TextAlignmentRole) return QVariant(Qt::AlignRight | Qt::AlignVCenter);

@@ -16,6 +16,8 @@ class SlipTableModel : public QAbstractTableModel {
     void runAdded();
     // The newest run (the top row) changed.
     void newestRunChanged();
+    // The top row's result shows as hidden, for the results blocker.
+    void setNewestHidden(bool hidden);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -25,6 +27,7 @@ class SlipTableModel : public QAbstractTableModel {
   private:
     const std::vector<RaceRecord>& runs_;
     int shown_ = 0;
+    bool newestHidden_ = false;
 };
 
 }  // namespace korvane::ui

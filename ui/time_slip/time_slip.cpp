@@ -30,6 +30,10 @@ TimeSlip::TimeSlip(RaceWindow& race, const Main& main, std::unique_ptr<GreenOnse
     toggleAction->setShortcutVisibleInContextMenu(true);
     QObject::connect(toggleAction, &QAction::triggered, &race, [this] { toggle(); });
     race.addAction(toggleAction);
+    QObject::connect(&race, &RaceWindow::resultRevealed, toggleAction, [this] {
+        newestHidden_ = false;
+        if (window_) window_->setNewestHidden(false);
+    });
     // A right click on the picture opens the menu; the race button takes every mouse button.
     race.setContextMenuPolicy(Qt::ActionsContextMenu);
     race.widgetFor(main.raceButton)->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -71,6 +75,7 @@ void TimeSlip::makeWindow() {
     // A right click in the slip offers the same actions as the race window's menu.
     window_->setContextMenuPolicy(Qt::ActionsContextMenu);
     showLogbookLine();
+    window_->setNewestHidden(newestHidden_);
     // Destroyed by another program, the slip is made anew from the log, outside the X event.
     windowDestroyed_ = std::make_unique<DestroyedWindowFilter>(*window_, [this] {
         QMetaObject::invokeMethod(
@@ -92,7 +97,11 @@ GreenOnsetSource::Report TimeSlip::onsetReport() {
 void TimeSlip::released(const ReleaseOutcome& outcome, Moment at) {
     if (!log_.released(outcome, at, moments_)) return;
     if (logbook_) logbook_->record(log_.runs().back());
-    if (window_) window_->runAdded();
+    newestHidden_ = race_.resultCovered();
+    if (window_) {
+        window_->setNewestHidden(newestHidden_);
+        window_->runAdded();
+    }
 }
 
 void TimeSlip::addWindowAction(QAction& action) {

@@ -58,6 +58,7 @@ class TimeSlip {
     std::unique_ptr<GreenFrameWatch> watch_;
     std::unique_ptr<QAction> toggleAction_;
     std::vector<QAction*> windowActions_;
+    bool newestHidden_ = false;  // by the results blocker, until the racer asks
 };
 
 }  // namespace korvane::ui

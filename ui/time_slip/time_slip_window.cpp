@@ -138,8 +138,23 @@ void TimeSlipWindow::setLogbookLine(const QString& line) {
     logbookLine_->setVisible(!line.isEmpty());
 }
 
+void TimeSlipWindow::syncPoints() {
+    const std::size_t shown = runs_.size() - (newestHidden_ && !runs_.empty() ? 1 : 0);
+    if (points_.size() > shown) points_.resize(shown);
+    while (points_.size() < shown) points_.push_back(plotPointOf(runs_[points_.size()]));
+}
+
+void TimeSlipWindow::setNewestHidden(bool hidden) {
+    newestHidden_ = hidden;
+    model_->setNewestHidden(hidden);
+    syncPoints();
+    showFigures();
+    plot_->update();
+    histogram_->update();
+}
+
 void TimeSlipWindow::runAdded() {
-    points_.push_back(plotPointOf(runs_.back()));
+    syncPoints();
     model_->runAdded();
     widenColumnsFor(0);
     showFigures();
@@ -148,7 +163,7 @@ void TimeSlipWindow::runAdded() {
 }
 
 void TimeSlipWindow::newestRunChanged() {
-    points_.back() = plotPointOf(runs_.back());
+    if (points_.size() == runs_.size()) points_.back() = plotPointOf(runs_.back());
     model_->newestRunChanged();
     widenColumnsFor(0);
     showFigures();
@@ -165,7 +180,9 @@ void TimeSlipWindow::logbookChanged() {
 }
 
 void TimeSlipWindow::showFigures() {
-    const SessionFigures figures = sessionFigures(runs_);
+    const auto shown = static_cast<std::ptrdiff_t>(points_.size());
+    const SessionFigures figures =
+        sessionFigures(std::vector<RaceRecord>(runs_.begin(), runs_.begin() + shown));
     plot_->setMedian(figures.both.median);
     histogram_->setMedian(figures.both.median);
     figures_->setFigures(figures);

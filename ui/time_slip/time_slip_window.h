@@ -41,14 +41,19 @@ class TimeSlipWindow : public QWidget {
     void setLogbook(const std::string& path);
     // The logbook gained runs: the History tab, if shown, reads it again.
     void logbookChanged();
+    // The results blocker: the newest run's result stays out of the table, figures and plots.
+    void setNewestHidden(bool hidden);
 
   private:
     void showFigures();
+    // A plot point for every run shown.
+    void syncPoints();
     // Each column at least as wide as ROW's cell in it.
     void widenColumnsFor(int row);
 
     const std::vector<RaceRecord>& runs_;
-    std::vector<PlotPoint> points_;  // one a run, for the plots
+    std::vector<PlotPoint> points_;  // one a run shown, for the plots
+    bool newestHidden_ = false;
     QLabel* logbookLine_;
     SlipTableModel* model_;
     QTableView* table_;

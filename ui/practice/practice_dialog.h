@@ -21,6 +21,7 @@ class PracticeDialog : public QDialog {
                    QWidget* parent = nullptr);
     ~PracticeDialog() override;
     PracticeSettings settings() const;
+    void accept() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,11 +39,13 @@ class PracticeDialog : public QDialog {
     QCheckBox* delayOn_ = nullptr;
     QDoubleSpinBox* from_ = nullptr;
     QDoubleSpinBox* to_ = nullptr;
+    QLabel* rangeProblem_ = nullptr;
     QPushButton* chooseKey_ = nullptr;
     bool choosingKey_ = false;
     ControllerRoute* route_;
     QLabel* controllers_ = nullptr;
     QPushButton* chooseInput_ = nullptr;
+    QPushButton* ok_ = nullptr;
 };
 
 }  // namespace korvane::ui

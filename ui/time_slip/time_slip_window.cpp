@@ -172,17 +172,31 @@ void TimeSlipWindow::showFigures() {
 }
 
 void TimeSlipWindow::placeBeside(QWidget& raceWindow, const QRect& tree) {
+    placedBeside_ = &raceWindow;
+    treeInRace_ = tree.translated(-raceWindow.mapToGlobal(QPoint(0, 0)));
     const QRect race = raceWindow.frameGeometry();
     const QScreen* screen =
         raceWindow.screen() ? raceWindow.screen() : QGuiApplication::primaryScreen();
-    const QSize decoration = frameGeometry().size() - size();
+    // Before its first showing the slip has no frame yet: guessed like the race window's, and
+    // placed again once the window manager has framed it.
+    const QSize ownFrame = frameGeometry().size() - size();
+    frameGuessed_ = ownFrame.isNull();
+    const QSize decoration =
+        frameGuessed_ ? raceWindow.frameGeometry().size() - raceWindow.size() : ownFrame;
     const SlipPlacement placed =
-        sideBySide(race, tree, screen ? screen->availableGeometry() : race, frameGeometry().size(),
+        sideBySide(race, tree, screen ? screen->availableGeometry() : race, size() + decoration,
                    minimumSizeHint().width() + decoration.width());
     // Where the compositor places windows, the race window stays where it is put.
     if (placed.race != race && windowsPlaceThemselves()) raceWindow.move(placed.race.topLeft());
     resize(placed.slip.size() - decoration);
     move(placed.slip.topLeft());
+}
+
+void TimeSlipWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (!frameGuessed_ || placedBeside_ == nullptr || frameGeometry().size() == size()) return;
+    frameGuessed_ = false;
+    placeBeside(*placedBeside_, treeInRace_.translated(placedBeside_->mapToGlobal(QPoint(0, 0))));
 }
 
 void TimeSlipWindow::copy() {

@@ -42,6 +42,9 @@ class TimeSlipWindow : public QWidget {
     // The logbook gained runs: the History tab, if shown, reads it again.
     void logbookChanged();
 
+  protected:
+    void moveEvent(QMoveEvent* event) override;
+
   private:
     void showFigures();
     // Each column at least as wide as ROW's cell in it.
@@ -57,6 +60,9 @@ class TimeSlipWindow : public QWidget {
     RtHistogram* histogram_;
     QTabWidget* tabs_;
     HistoryView* history_;
+    QWidget* placedBeside_ = nullptr;
+    QRect treeInRace_;
+    bool frameGuessed_ = false;
 };
 
 }  // namespace korvane::ui

@@ -2,12 +2,9 @@
 # Drives the real game on the X display in $DISPLAY (run it through scripts/with-xvfb): finds
 # the race window, checks its size and its lamps on screen, holds a real mouse button on the
 # race button through the staging walk, lets go, and ends the game.
-# Last, it takes the game's screenshots with scripts/screenshots into a folder.
-# Usage: race_window_test.sh GAME [SCREENSHOT-DIR]
+# Usage: race_window_test.sh GAME
 set -uo pipefail
 game="$1"
-screenshots="${2:-}"
-root="$(cd "$(dirname "$0")/../.." && pwd)"
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_game "$game"
@@ -63,8 +60,4 @@ capture
 expect_pixel "Command1 after the release" "$race_face_x" "$race_face_y" "#00C000"
 
 stop_game
-
-if [[ -n "$screenshots" ]]; then
-    "$root/scripts/screenshots" "$screenshots" "$game" || fail "the screenshots were not all taken"
-fi
 finish

@@ -9,6 +9,7 @@
 #include "logbook/schema.h"
 #include "logbook/session_summary.h"
 #include "session/session_figures.h"
+#include "tests/support/temp_folder.h"
 
 namespace korvane::testing {
 namespace {
@@ -41,18 +42,12 @@ class Logbook {
   public:
     Logbook(const std::vector<SessionRow>& sessions, const std::vector<LoggedRun>& runs,
             const std::string& name = "", Made made = Made::Newest)
-        : path_(std::filesystem::temp_directory_path() /
-                ("korvane-history-" + name +
-                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".sqlite")) {
-        std::filesystem::remove(path_);
+        : path_(folder_ / ("history-" + name + ".sqlite")) {
         const std::size_t steps = logbook::schemaSteps().size();
         makeSteps(0, made == Made::Newest ? steps : 1);
         add(sessions, runs);
         makeSteps(made == Made::Migrated ? 1 : steps, made == Made::Migrated ? steps : 0);
     }
-    ~Logbook() { std::filesystem::remove(path_); }
-
     void add(const std::vector<SessionRow>& sessions, const std::vector<LoggedRun>& runs) {
         Database db(path_.string(), Database::Mode::ReadWrite);
         Statement session(db, "INSERT INTO session VALUES (?, ?, ?, ?, '1.0')");
@@ -88,7 +83,8 @@ class Logbook {
         version_ = std::max(version_, static_cast<int>(to));
     }
 
-    std::filesystem::path path_;
+    const TempFolder folder_;
+    const std::filesystem::path path_;
     long long number_ = 0;
     int version_ = 0;
 };

@@ -9,6 +9,7 @@
 #include "logbook/logbook.h"
 #include "logbook/older_file.h"
 #include "logbook/schema.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/unprivileged.h"
 
 namespace korvane::logbook {
@@ -19,9 +20,9 @@ using std::chrono::milliseconds;
 const std::chrono::system_clock::time_point kNoon{milliseconds(1796731200000)};  // 2026-12-08
 
 struct Folder {
-    fs::path path =
-        ::testing::TempDir() + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    Folder() { fs::remove_all(path), fs::create_directories(path / "korvane"); }
+    const testing::TempFolder own;
+    const fs::path path{own.path()};
+    Folder() { fs::create_directories(path / "korvane"); }
     std::string file() const { return (path / "korvane" / "logbook.sqlite").string(); }
 };
 

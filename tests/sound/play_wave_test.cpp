@@ -7,8 +7,8 @@
 #include "recording_doubles.h"
 #include "sound/mod_play_wave.h"
 #include "sound/wave_name.h"
-#include "temp_folder.h"
 #include "tests/support/unprivileged.h"
+#include "tone_file.h"
 
 namespace korvane::testing {
 namespace {
@@ -48,10 +48,10 @@ class PlayWaveChecks : public ::testing::Test {
 // Only the name's last three letters count, in any letter case, with or without a dot.
 TEST_F(PlayWaveChecks, AWaveIsPlayedOrSilentlyIgnoredByTheEndingOfItsName) {
     for (const char* name : {"a.wav", "b.WAV", "c.WaV", "d.wAv", "soundwav"}) {
-        expectPlayed(dir.writeTone(name, 50));
+        expectPlayed(writeTone(dir, name, 50));
     }
     for (const char* name : {"a.wave", "b.mp3", "c.wav.bak", "d.wa"}) {
-        expectIgnored(dir.writeTone(name, 50));
+        expectIgnored(writeTone(dir, name, 50));
     }
     expectIgnored("");
 }
@@ -82,7 +82,7 @@ TEST_F(PlayWaveChecks, AFolderFifoDeviceOrDanglingLinkNamedLikeAWaveIsIgnoredWit
 }
 
 TEST_F(PlayWaveChecks, ALinkToARealWavePlaysUnderTheLinksName) {
-    const std::string target = dir.writeTone("real.wav", 50);
+    const std::string target = writeTone(dir, "real.wav", 50);
     fs::create_symlink(target, dir / "link.wav");
     expectPlayed(dir / "link.wav");
 }
@@ -94,7 +94,7 @@ TEST_F(PlayWaveChecks, FilesThatAreNotValidWavesStillReachTheOutputLayer) {
 }
 
 TEST_F(PlayWaveChecks, APathWithNonAsciiCharactersPlays) {
-    expectPlayed(dir.writeTone("z\xC3\xBCndung-\xE2\x82\xAC.wav", 50));  // zündung-€.wav
+    expectPlayed(writeTone(dir, "z\xC3\xBCndung-\xE2\x82\xAC.wav", 50));  // zündung-€.wav
 }
 
 TEST_F(PlayWaveChecks, AFourThousandCharacterPathToARealWavePlays) {
@@ -106,7 +106,7 @@ TEST_F(PlayWaveChecks, AFourThousandCharacterPathToARealWavePlays) {
     const std::string name(4000 - folder.size() - 1 - 4, 'n');
     const std::string path = folder + "/" + name + ".wav";
     ASSERT_EQ(path.size(), 4000u);
-    std::filesystem::copy_file(dir.writeTone("short.wav", 50), path);
+    std::filesystem::copy_file(writeTone(dir, "short.wav", 50), path);
     expectPlayed(path);
 }
 
@@ -116,12 +116,12 @@ TEST_F(PlayWaveChecks, APathTooLongToLookUpShowsTheMessage) {
 }
 
 TEST_F(PlayWaveChecks, AZeroInsideThePathIsIgnoredAndNeverPlaysTheShorterName) {
-    const std::string shorter = dir.writeTone("start", 50);
+    const std::string shorter = writeTone(dir, "start", 50);
     expectIgnored(shorter + std::string(1, '\0') + ".wav");
 }
 
 TEST_F(PlayWaveChecks, APathThroughAFileAsIfItWereAFolderIsIgnoredSilently) {
-    const std::string file = dir.writeTone("plain.wav", 50);
+    const std::string file = writeTone(dir, "plain.wav", 50);
     expectIgnored(file + "/inner.wav");  // ENOTDIR: nothing can exist there
 }
 
@@ -137,7 +137,7 @@ TEST_F(PlayWaveChecks, ALookupThroughAFolderWeMayNotSearchShowsTheMessage) {
     fs::permissions(dir.path(),
                     fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
     fs::create_directory(dir / "locked");
-    const std::string path = dir.writeTone("locked/inside.wav", 50);
+    const std::string path = writeTone(dir, "locked/inside.wav", 50);
     fs::permissions(dir / "locked", fs::perms::none);
     // EACCES: the file may well be there, we cannot tell.
     EXPECT_EXIT(
@@ -153,7 +153,7 @@ TEST_F(PlayWaveChecks, ALookupThroughAFolderWeMayNotSearchShowsTheMessage) {
 TEST_F(PlayWaveChecks, AFileWeMayNotReadStillPassesTheChecks) {
     fs::permissions(dir.path(),
                     fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
-    const std::string path = dir.writeTone("unreadable.wav", 50);
+    const std::string path = writeTone(dir, "unreadable.wav", 50);
     fs::permissions(path, fs::perms::none);
     // The lookup does not read the file; the output layer finds it will not play.
     EXPECT_EXIT(
@@ -167,7 +167,7 @@ TEST_F(PlayWaveChecks, AFileWeMayNotReadStillPassesTheChecks) {
 }
 
 TEST_F(PlayWaveChecks, AnOutputThatCannotStartShowsTheMessageOnceAndTheNextCallTriesAgain) {
-    const std::string path = dir.writeTone("launch.wav", 50);
+    const std::string path = writeTone(dir, "launch.wav", 50);
     output.failuresToThrow = 1;
     player.PlayWave(path);
     EXPECT_EQ(messages.shown, kNoSoundMessage);
@@ -177,7 +177,7 @@ TEST_F(PlayWaveChecks, AnOutputThatCannotStartShowsTheMessageOnceAndTheNextCallT
 
 TEST_F(PlayWaveChecks, AWaveThatDidNotPlayIsNotReported) {
     output.result = 0;
-    expectPlayed(dir.writeTone("launch.wav", 50));
+    expectPlayed(writeTone(dir, "launch.wav", 50));
 }
 
 }  // namespace

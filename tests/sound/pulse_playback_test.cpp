@@ -7,9 +7,9 @@
 #include "sound/mod_play_wave.h"
 #include "sound/sdl_wave_output.h"
 #include "sound/sound_folder.h"
-#include "temp_folder.h"
 #include "tests/support/own_folder.h"
 #include "tests/support/pulse_null_sink.h"
+#include "tone_file.h"
 
 namespace korvane::testing {
 namespace {
@@ -48,7 +48,7 @@ class PulsePlayback : public ::testing::Test {
 };
 
 TEST_F(PulsePlayback, AWaveHasComeOutInFullByTheTimePlayWaveReturns) {
-    const auto recorded = recordPlayWave(dir.writeTone("tone.wav", 300));
+    const auto recorded = recordPlayWave(writeTone(dir, "tone.wav", 300));
     // Of its 300 ms, the two 10 ms windows at the edges may be partly filled.
     EXPECT_GE(audibleMs(recorded, MonitorRecording::kRate), 280);
     EXPECT_LE(audibleMs(recorded, MonitorRecording::kRate), 320);
@@ -82,7 +82,7 @@ TEST_F(PulsePlayback, SdlAudioStartsOnlyWhereTheServerIsNotFirstOrWillNotConnect
         if (drivers == rows[3].first) ::setenv("PULSE_SERVER", "unix:/no/such/socket", 1);
         ::setenv("SDL_AUDIODRIVER", drivers, 1);
         SdlWaveOutput fresh;
-        EXPECT_NE(fresh.playSync(dir.writeTone("tone.wav", 20)), 0) << drivers;
+        EXPECT_NE(fresh.playSync(writeTone(dir, "tone.wav", 20)), 0) << drivers;
         EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO) != 0, sdlStarts) << drivers;
     }
 }

@@ -20,8 +20,8 @@
 #include "sound/sdl_wave_output.h"
 #include "sound/sound_error.h"
 #include "sound/synth/wave_writer.h"
-#include "temp_folder.h"
 #include "tests/support/unprivileged.h"
+#include "tone_file.h"
 
 namespace korvane::testing {
 namespace {
@@ -63,14 +63,14 @@ class SdlOutput : public ::testing::Test {
 using std::chrono::milliseconds;
 
 TEST_F(SdlOutput, AWavePlaysToItsEndBeforeTheCallReturnsNonZero) {
-    const Outcome outcome = play(dir.writeTone("tone.wav", 300));
+    const Outcome outcome = play(writeTone(dir, "tone.wav", 300));
     EXPECT_NE(outcome.result, 0);
     EXPECT_GE(outcome.took, milliseconds(270));
 }
 
 TEST_F(SdlOutput, WavesOfOtherRatesPlayToo) {
-    EXPECT_NE(play(dir.writeTone("low.wav", 100, 8000)).result, 0);
-    EXPECT_NE(play(dir.writeTone("high.wav", 100, 48000)).result, 0);
+    EXPECT_NE(play(writeTone(dir, "low.wav", 100, 8000)).result, 0);
+    EXPECT_NE(play(writeTone(dir, "high.wav", 100, 48000)).result, 0);
 }
 
 TEST_F(SdlOutput, AFileThatIsNotAValidWaveGetsTheDefaultToneAndReturnsZero) {
@@ -147,10 +147,10 @@ TEST_F(SdlOutput, AHeaderClaimingGigabytesNeverMakesTheLayerAskForThem) {
 TEST_F(SdlOutput, NamesThatPassTheChecksPlayThroughPlayWave) {
     RecordingMessageBoxes messages;
     modPlayWave player(output, messages);
-    const std::string real = dir.writeTone("real.wav", 50);
+    const std::string real = writeTone(dir, "real.wav", 50);
     fs::create_symlink(real, dir / "link.wav");
-    for (const std::string& path : {dir.writeTone("soundwav", 50), dir / "link.wav",
-                                    dir.writeTone("z\xC3\xBCndung-\xE2\x82\xAC.WaV", 50)}) {
+    for (const std::string& path : {writeTone(dir, "soundwav", 50), dir / "link.wav",
+                                    writeTone(dir, "z\xC3\xBCndung-\xE2\x82\xAC.WaV", 50)}) {
         EXPECT_NE(play(path).result, 0) << path;  // the layer plays it ...
         player.PlayWave(path);                    // ... and PlayWave lets it through quietly
     }
@@ -163,7 +163,7 @@ TEST_F(SdlOutput, AFifoSwappedInAfterTheChecksNeitherHangsNorPlays) {
 }
 
 TEST_F(SdlOutput, PlayingLeavesCtrlCAndTerminationToEndTheGame) {
-    play(dir.writeTone("tone.wav", 50));
+    play(writeTone(dir, "tone.wav", 50));
     for (int signal : {SIGINT, SIGTERM}) {
         struct sigaction action {};
         ASSERT_EQ(::sigaction(signal, nullptr, &action), 0);
@@ -217,7 +217,7 @@ TEST_F(SdlOutput, WhateverKeepsASoundFromPlayingSaysWhyInOneLineOnStderr) {
     };
     ASSERT_EQ(::mkfifo((dir / "pipe.wav").c_str(), 0644), 0);
     const Row rows[] = {
-        {dir.writeTone("tone.wav", 50), ""},
+        {writeTone(dir, "tone.wav", 50), ""},
         {dir.writeText("text.wav", "not a sound\n"), "not a RIFF WAVE file"},
         {writeCut("header-cut.wav", 30), "no data chunk"},
         {dir / "pipe.wav", "not a regular file"},
@@ -246,12 +246,12 @@ class AudioDriver {
 TEST_F(SdlOutput, AudioStartsAtTheFirstCallAndNotBefore) {
     SdlWaveOutput fresh;
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
-    fresh.playSync(dir.writeTone("tone.wav", 20));
+    fresh.playSync(writeTone(dir, "tone.wav", 20));
     EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
 }
 
 TEST_F(SdlOutput, AudioThatWillNotStartRaisesAnErrorAndTheNextCallTriesAgain) {
-    const std::string path = dir.writeTone("launch.wav", 50);
+    const std::string path = writeTone(dir, "launch.wav", 50);
     SdlWaveOutput fresh;
     {
         AudioDriver missing("no-such-driver");
@@ -265,7 +265,7 @@ TEST_F(SdlOutput, AudioThatWillNotStartShowsNoSoundCameOutThroughPlayWave) {
     SdlWaveOutput fresh;
     modPlayWave player(fresh, messages);
     AudioDriver missing("no-such-driver");
-    const std::string path = dir.writeTone("launch.wav", 50);
+    const std::string path = writeTone(dir, "launch.wav", 50);
     ::testing::internal::CaptureStderr();
     player.PlayWave(path);
     const std::string said = ::testing::internal::GetCapturedStderr();
@@ -284,7 +284,7 @@ TEST_F(SdlOutput, ASoundServerThatNeverAnswersCostsTheAllowanceNotHalfAMinute) {
     std::strncpy(address.sun_path, socketPath.c_str(), sizeof address.sun_path - 1);
     ASSERT_EQ(::bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
     ASSERT_EQ(::listen(server, 8), 0);  // connections wait in the backlog, never answered
-    const std::string path = dir.writeTone("FiredUp.wav", 50);
+    const std::string path = writeTone(dir, "FiredUp.wav", 50);
     EXPECT_EXIT(
         {
             ::setenv("PULSE_SERVER", ("unix:" + socketPath).c_str(), 1);
@@ -313,7 +313,7 @@ TEST_F(SdlOutput, WithNoUsableOutputDeviceTheCallReturnsZeroAndPlayWaveStaysSile
     AudioDriver disk("disk");
     ::setenv("SDL_DISKAUDIOFILE", "/no/such/folder/out.raw", 1);
     SdlWaveOutput fresh;
-    const std::string path = dir.writeTone("launch.wav", 50);
+    const std::string path = writeTone(dir, "launch.wav", 50);
     EXPECT_EQ(fresh.playSync(path), 0);
     RecordingMessageBoxes messages;
     modPlayWave(fresh, messages).PlayWave(path);
@@ -323,7 +323,7 @@ TEST_F(SdlOutput, WithNoUsableOutputDeviceTheCallReturnsZeroAndPlayWaveStaysSile
 
 TEST_F(SdlOutput, AFileWeMayNotReadReturnsZeroWithoutAMessage) {
     fs::permissions(dir.path(), fs::perms::owner_all | fs::perms::others_exec);
-    const std::string path = dir.writeTone("unreadable.wav", 50);
+    const std::string path = writeTone(dir, "unreadable.wav", 50);
     fs::permissions(path, fs::perms::none);
     EXPECT_EXIT(
         {

@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "sound/sound_folder.h"
-#include "temp_folder.h"
 #include "tests/support/own_folder.h"
+#include "tone_file.h"
 
 namespace korvane::testing {
 namespace {

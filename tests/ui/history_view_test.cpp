@@ -8,6 +8,7 @@
 #include "logbook/database.h"
 #include "logbook/schema.h"
 #include "qt_app.h"
+#include "tests/support/temp_folder.h"
 #include "ui/time_slip/history_trend_plot.h"
 #include "ui/time_slip/history_view.h"
 #include "ui/time_slip/time_slip_window.h"
@@ -18,14 +19,20 @@ namespace {
 using logbook::Database;
 using ui::TimeSlipWindow;
 
-const std::filesystem::path kFile = std::filesystem::temp_directory_path() / "korvane-view.sqlite";
+// In one folder for the whole program, made on first use (not in a death test's fresh process,
+// which never removes it) and removed at the program's end.
+const std::filesystem::path& logbookFile() {
+    static const TempFolder folder;
+    static const std::filesystem::path file = folder / "view.sqlite";
+    return file;
+}
 
-// A logbook at kFile with two sessions (the later on both trees) when RUNS, else only its tables;
-// none at all when not MADE.
+// A logbook at logbookFile() with two sessions (the later on both trees) when RUNS, else only its
+// tables; none at all when not MADE.
 void makeLogbook(bool made, bool runs) {
-    std::filesystem::remove(kFile);
+    std::filesystem::remove(logbookFile());
     if (!made) return;
-    Database db(kFile.string(), Database::Mode::ReadWrite);
+    Database db(logbookFile().string(), Database::Mode::ReadWrite);
     db.exec(logbook::schemaSteps()[0]);
     db.exec("PRAGMA user_version = 1");
     if (!runs) return;
@@ -68,16 +75,16 @@ QString shown(TimeSlipWindow& window) {
 
 TEST(HistoryView, ShowsTheKeptSessionsOrSaysWhyThereAreNone) {
     qtApp();
-    const std::string missing = (kFile.string() + ".none");
+    const std::string missing = (logbookFile().string() + ".none");
     const struct {
         std::string path;
         bool made, runs;
         const char* shown;
     } rows[] = {
         {"", false, false, "Runs are not kept: the game was started with --no-logbook."},
-        {kFile.string(), false, false, "No runs kept yet"},
-        {kFile.string(), true, false, "No runs kept yet"},
-        {kFile.string(), true, true,
+        {logbookFile().string(), false, false, "No runs kept yet"},
+        {logbookFile().string(), true, false, "No runs kept yet"},
+        {logbookFile().string(), true, true,
          "Personal bests: Standard .213 (2026-12-01), Pro .198 (2026-12-01)\n"
          "2026-12-01 05:40|Standard|2|1|1|.213|.213|\u2013|100%\n"
          "2026-12-01 05:40|Pro|1|1|0|.198|.198|\u2013|100%\n"
@@ -95,7 +102,7 @@ TEST(HistoryView, ShowsTheKeptSessionsOrSaysWhyThereAreNone) {
             << shown(window).toStdString();
         EXPECT_EQ(window.width(), 380) << "History widened the slip";
     }
-    std::filesystem::remove(kFile);
+    std::filesystem::remove(logbookFile());
 }
 
 // Medians from .173 to .238 span .150 to .250; dates are ticked a usual number of days apart.

@@ -1,22 +1,18 @@
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <numbers>
 #include <stdexcept>
-
-#include "sound/synth/wave_writer.h"
 
 namespace korvane::testing {
 
 namespace fs = std::filesystem;
 
 TempFolder::TempFolder() {
-    std::string pattern = (fs::path(::testing::TempDir()) / "korvane-sound-XXXXXX").string();
+    std::string pattern = (fs::path(::testing::TempDir()) / "korvane-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
 }
@@ -42,20 +38,6 @@ std::string TempFolder::write(const std::string& name,
 
 std::string TempFolder::writeText(const std::string& name, const std::string& text) const {
     return write(name, std::vector<unsigned char>(text.begin(), text.end()));
-}
-
-std::string TempFolder::writeTone(const std::string& name, int ms, int rate) const {
-    return write(name, waveFileBytes(toneSamples(ms, rate), rate));
-}
-
-std::vector<std::int16_t> toneSamples(int ms, int rate) {
-    std::vector<std::int16_t> samples(static_cast<std::size_t>(rate) * ms / 1000);
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        const double t = static_cast<double>(i) / rate;
-        samples[i] = static_cast<std::int16_t>(
-            std::lround(16000 * std::sin(2 * std::numbers::pi * 440 * t)));
-    }
-    return samples;
 }
 
 }  // namespace korvane::testing

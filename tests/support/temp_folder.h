@@ -1,13 +1,12 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace korvane::testing {
 
 // A fresh folder in GoogleTest's temporary folder, removed with everything in it (permissions
-// restored first).
+// restored first), so tests and whole test runs never meet on a path.
 class TempFolder {
   public:
     TempFolder();
@@ -21,14 +20,9 @@ class TempFolder {
     // Writes the file and returns its path.
     std::string write(const std::string& name, const std::vector<unsigned char>& bytes) const;
     std::string writeText(const std::string& name, const std::string& text) const;
-    // A mono 16-bit wave of a 440 Hz tone lasting ms milliseconds.
-    std::string writeTone(const std::string& name, int ms, int rate = 22050) const;
 
   private:
     std::string path_;
 };
-
-// A 440 Hz tone at about half of full scale.
-std::vector<std::int16_t> toneSamples(int ms, int rate);
 
 }  // namespace korvane::testing

@@ -62,7 +62,8 @@ mkdir -p "$XDG_CONFIG_HOME/korvane"
 printf '%s\n' '[raceKey]' 'key=70' 'name=F' >"$XDG_CONFIG_HOME/korvane/practice.conf"
 start_game "$1"
 sleep 2  # the start-up sound
-xdotool windowfocus --sync "$window" key ctrl+t
+focus_window "$window"
+xdotool key ctrl+t
 slip=$(find_window '^Korvane Time Slip$' 10) || die "$screen: Ctrl+T showed no time slip"
 sleep 1  # framed and placed
 race_frame=$(frame_of "$window") slip_frame=$(frame_of "$slip")
@@ -85,7 +86,7 @@ if [[ "$screen" != 1600x900 ]]; then
 fi
 
 # The window manager gave the slip the focus: the race key stages all the same.
-[[ "$(xdotool getactivewindow)" == "$slip" ]] || xdotool windowactivate --sync "$slip"
+[[ "$(xdotool getactivewindow)" == "$slip" ]] || focus_window "$slip"
 xdotool keydown f
 capture_until "$race_face_x" "$race_face_y" "$lit_amber" 3000 ||
     fail "F held with the slip focused did not stage a race"
@@ -94,15 +95,19 @@ sleep 2  # the red light's sound
 
 # In the Practice dialog: the key chosen stays through Return, Return; Escape cancels a choice.
 practice_key() { sed -n 's/^key=//p' "$XDG_CONFIG_HOME/korvane/practice.conf"; }
-xdotool windowactivate --sync "$window" key ctrl+p
+focus_window "$window"
+xdotool key ctrl+p
 dialog=$(find_window '^Practice$' 10) || die "Ctrl+P opened no Practice dialog"
-xdotool windowactivate --sync "$dialog" key --delay 300 alt+k space F8 Return Return
+focus_window "$dialog"
+xdotool key --delay 300 alt+k space F8 Return Return
 sleep 0.5
 [[ -z "$(xdotool search --onlyvisible --name '^Practice$')" ]] || fail "Return did not confirm"
 [[ "$(practice_key)" == 16777271 ]] || fail "Alt+K, Space, F8, Return, Return kept key $(practice_key)"
-xdotool windowactivate --sync "$window" key ctrl+p
+focus_window "$window"
+xdotool key ctrl+p
 dialog=$(find_window '^Practice$' 10) || die "Ctrl+P opened no Practice dialog again"
-xdotool windowactivate --sync "$dialog" key --delay 300 alt+k space Escape Return
+focus_window "$dialog"
+xdotool key --delay 300 alt+k space Escape Return
 sleep 0.5
 [[ "$(practice_key)" == 16777271 ]] || fail "Escape while choosing changed the key to $(practice_key)"
 stop_game

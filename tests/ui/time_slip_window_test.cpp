@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QBrush>
 #include <QLabel>
 #include <QScrollBar>
@@ -227,6 +228,17 @@ TEST(TimeSlipWindow, LongTimesAndFiguresShowWhole) {
     }
     EXPECT_EQ(best->text(), "10.500");
     EXPECT_GE(best->width(), best->sizeHint().width());
+}
+
+// The slip's right-click menu lists its own actions: each needs words to be chosen by.
+TEST(TimeSlipWindow, EveryMenuItemIsNamed) {
+    qtApp();
+    const std::vector<RaceRecord> none;
+    ui::TimeSlipWindow window(none);
+    ASSERT_FALSE(window.actions().isEmpty());
+    for (const QAction* action : window.actions()) {
+        EXPECT_FALSE(action->text().isEmpty()) << action->shortcut().toString().toStdString();
+    }
 }
 
 }  // namespace

@@ -71,14 +71,16 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
     QPushButton* saveButton = button(tr("Save..."), tr("Save the runs as CSV"), this);
     connect(copyButton, &QPushButton::clicked, this, &TimeSlipWindow::copy);
     connect(saveButton, &QPushButton::clicked, this, &TimeSlipWindow::save);
-    auto* copyAction = new QAction(this);
+    auto* copyAction = new QAction(tr("Copy the runs"), this);
     copyAction->setShortcut(QKeySequence::Copy);
     copyAction->setShortcutContext(Qt::WindowShortcut);
+    copyAction->setShortcutVisibleInContextMenu(true);
     connect(copyAction, &QAction::triggered, this, &TimeSlipWindow::copy);
     addAction(copyAction);
-    auto* closeAction = new QAction(this);
+    auto* closeAction = new QAction(tr("Close the slip"), this);
     closeAction->setShortcut(QKeySequence(Qt::Key_Escape));
     closeAction->setShortcutContext(Qt::WindowShortcut);
+    closeAction->setShortcutVisibleInContextMenu(true);
     connect(closeAction, &QAction::triggered, this, &QWidget::hide);
     addAction(closeAction);
 

@@ -82,7 +82,9 @@ void PracticeDialog::accept() {
 }
 
 void PracticeDialog::addDelayRow() {
-    delayOn_ = new QCheckBox(tr("&Random start delay after Staged"));
+    // The walk's own step from Staged to the tree comes first: the wait is on top of it.
+    delayOn_ = new QCheckBox(tr("&Random extra wait before the tree starts"));
+    delayOn_->setToolTip(tr("Added to the usual 0.8 s between Staged and the tree's start"));
     delayOn_->setChecked(settings_.randomDelay);
     from_ = secondsBox(tr("Shortest start delay"), settings_.delay.lowMs);
     to_ = secondsBox(tr("Longest start delay"), settings_.delay.highMs);
@@ -92,7 +94,7 @@ void PracticeDialog::addDelayRow() {
     range->addWidget(to_);
     auto* form = static_cast<QFormLayout*>(layout());
     form->addRow(delayOn_);
-    form->addRow(labelFor(tr("Delay &from"), from_), range);
+    form->addRow(labelFor(tr("Extra wait &from"), from_), range);
     rangeProblem_ = new QLabel;
     rangeProblem_->setAccessibleName(tr("Start delay problem"));
     rangeProblem_->hide();

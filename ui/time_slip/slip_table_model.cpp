@@ -25,7 +25,9 @@ const std::array<TableColumn, 10> kColumns{{
     {"Onset",
      "What timed the green: shown, when the compositor said its frame reached the "
      "screen; sent to screen, when the game handed the frame over"},
-    {"Delay", "The random start delay the tree waited after Staged, when it is on"},
+    {"Delay",
+     "The random extra wait this press had before the tree started, on top of the "
+     "walk; empty when off or when a tap's walk was still under way"},
 }};
 constexpr int kRtColumn = 4;
 constexpr int kOnsetColumn = 8;

@@ -241,5 +241,22 @@ TEST(TimeSlipWindow, EveryMenuItemIsNamed) {
     }
 }
 
+// At its default width the slip shows whole the columns a racer reads first.
+TEST(TimeSlipWindow, RunRtResultAndDelayFitTheDefaultWidth) {
+    qtApp();
+    std::vector<RaceRecord> runs = fourRuns();
+    ui::TimeSlipWindow window(runs);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* table = window.findChild<QTableView*>();
+    const int shown = table->viewport()->width();
+    for (const char* name : {"Run", "R/T", "Result", "Delay"}) {
+        int column = 0;
+        while (table->model()->headerData(column, Qt::Horizontal).toString() != name) ++column;
+        const int right = table->columnViewportPosition(column) + table->columnWidth(column);
+        EXPECT_LE(right, shown) << name;
+    }
+}
+
 }  // namespace
 }  // namespace korvane::testing

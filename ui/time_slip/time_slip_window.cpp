@@ -57,6 +57,11 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
         header->resizeSection(column, header->sectionSizeHint(column));
     }
     for (int row = 0; row < model_->rowCount(); ++row) widenColumnsFor(row);
+    // What a racer reads first leads, so it fits the slip's width; the rest follow.
+    const int firstRead[] = {0, 4, 7, 9};
+    for (int place = 0; place < 4; ++place) {
+        header->moveSection(header->visualIndex(firstRead[place]), place);
+    }
     table_->setAccessibleName(tr("Runs, newest first"));
     logbookLine_->setObjectName(QStringLiteral("logbookLine"));
     logbookLine_->setAccessibleName(tr("Logbook"));

@@ -257,10 +257,11 @@ void RtHistogram::paintEvent(QPaintEvent*) {
     drawBars(painter, bins, x, y, area.bottom());
     const int top = static_cast<int>(std::lround(y(bins.early)));
     painter.fillRect(QRect(earlyBar.left(), top, earlyBar.width(), area.bottom() - top), Qt::red);
+    // The early bar in a box of its own, apart from the R/T axis: it has no place on it.
     painter.setPen(Qt::gray);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(area);
-    painter.drawLine(scale.left(), area.top(), scale.left(), area.bottom());
+    painter.drawRect(QRect(area.topLeft(), QPoint(earlyLabel.right() + 4, area.bottom())));
+    painter.drawRect(QRect(QPoint(scale.left(), area.top()), area.bottomRight()));
     if (median_) {
         painter.setPen(QPen(Qt::blue, 1));
         painter.drawLine(QPointF(x(*median_), area.top()), QPointF(x(*median_), area.bottom()));

@@ -111,6 +111,8 @@ TEST(HistoryTrend, SpansWhole50MsAndTicksUsualDays) {
     const ui::TrendSpan span = ui::trendSpan(points);
     EXPECT_EQ(std::pair(span.low, span.high), std::pair(150.0, 250.0));
     EXPECT_DOUBLE_EQ(span.topShare, 0.2);
+    // A share on a tenth gets room above it.
+    EXPECT_DOUBLE_EQ(ui::trendSpan({{0, 0, 200.0, 0.1}}).topShare, 0.2);
     const struct {
         double days;
         int most, step;

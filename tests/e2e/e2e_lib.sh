@@ -269,14 +269,20 @@ sample() {
     t=$(((before + $(now_ms)) / 2 - pressed))
 }
 
-# Samples until LAMP lights COLOUR or LIMIT ms have passed since the press; prints the time
-# (ms after the press) it was first seen, or nothing. The press dims every lamp, so the last
-# race's COLOUR, still on screen before the repaint, does not count.
-wait_for_lamp() {  # LAMP COLOUR LIMIT
-    local dimmed=""
-    while (($(now_ms) - pressed < $3)); do
+# Samples until LAMP (or any of the MORE lamps) lights COLOUR or LIMIT ms have passed since the
+# press; prints the time (ms after the press) it was first seen, or nothing. The press dims every
+# lamp, so the last race's COLOUR, still on screen before the repaint, does not count. MORE
+# serves a lamp lit only briefly, which a busy machine's slow captures can miss.
+wait_for_lamp() {  # LAMP COLOUR LIMIT [MORE...]
+    local dimmed="" colour=$2 limit=$3 lit which
+    local lamps=("$1" "${@:4}")
+    while (($(now_ms) - pressed < limit)); do
         sample
-        if [[ $(lamp "$1") != "$2" ]]; then
+        lit=""
+        for which in "${lamps[@]}"; do
+            [[ $(lamp "$which") == "$colour" ]] && lit=1
+        done
+        if [[ -z "$lit" ]]; then
             dimmed=1
         elif [[ -n "$dimmed" ]]; then
             echo "$t"

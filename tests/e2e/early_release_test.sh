@@ -15,10 +15,10 @@ capture
 skull_before=$(green_pixels $skull_area)
 
 press_race_button
-amber_at=$(wait_for_lamp Shape1 "$lit_amber" 5000)
+amber_at=$(wait_for_lamp Shape1 "$lit_amber" 5000 Shape2 Shape3)
 release_race_button
-echo "first amber seen ${amber_at:-never} ms after the press; released at $((released - pressed)) ms"
-[[ -n "$amber_at" ]] || die "the first amber never lit"
+echo "an amber seen ${amber_at:-never} ms after the press; released at $((released - pressed)) ms"
+[[ -n "$amber_at" ]] || die "no amber lit"
 
 # The red-light sound blocks the game for 0.8 s; the outcome is on screen before it.
 sleep 1.2

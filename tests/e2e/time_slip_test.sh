@@ -19,7 +19,8 @@ for wait_s in 0.3 0.6; do
     sleep 2  # the launch sound
 done
 press_race_button
-[[ -n "$(wait_for_lamp Shape1 "$lit_amber" 8000)" ]] || die "the first amber never lit"
+# Any amber will do: each is lit for only half a second, and all come before the green.
+[[ -n "$(wait_for_lamp Shape1 "$lit_amber" 8000 Shape2 Shape3)" ]] || die "no amber lit"
 release_race_button
 sleep 2
 press_race_button

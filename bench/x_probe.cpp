@@ -104,6 +104,19 @@ void XProbe::hover(Window window, int x, int y) {
     moveTo(rootX, rootY);
 }
 
+void XProbe::aim(Window window, int x, int y) {
+    hover(window, x, y);
+    XSetInputFocus(display_, window, RevertToParent, CurrentTime);
+    XFlush(display_);
+}
+
+bool XProbe::covered(int rootX, int rootY, int width, int height) const {
+    return findTopLevel(display_, [&](Window, const XWindowAttributes& a) {
+               return a.x < rootX + width && rootX < a.x + a.width && a.y < rootY + height &&
+                      rootY < a.y + a.height;
+           }) != 0;
+}
+
 std::pair<int, int> XProbe::screenSize() const {
     return {DisplayWidth(display_, DefaultScreen(display_)),
             DisplayHeight(display_, DefaultScreen(display_))};

@@ -33,6 +33,11 @@ class XProbe {
     std::pair<int, int> screenSize() const;
     // Moves the pointer to the point of the window, as a hand brings the mouse to a button.
     void hover(Window window, int x, int y);
+    // Hovers, and gives the window the keyboard's focus: the racer's hand on the input and the
+    // window active before a race, when the bench goes between two windows.
+    void aim(Window window, int x, int y);
+    // Whether a viewable top-level window covers any of this rectangle of the X screen.
+    bool covered(int rootX, int rootY, int width, int height) const;
     // Where the race window's client area lies inside the window read, when that window is a
     // nested compositor's output rather than the game's own.
     void setOrigin(int x, int y) {

@@ -4,6 +4,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
+#include <utility>
 
 #include "session/slip_text.h"
 
@@ -11,12 +13,43 @@ namespace korvane::logbook {
 
 namespace {
 
-constexpr const char* kRuns = R"sql(
-SELECT s.id, r.run, s.started, r.at, r.utc_offset, r.tree, r.level, r.roll_out, r.rt, r.onset,
-       r.player, r.computer, r.result, s.version, r.start_delay
-FROM run r JOIN session s ON s.id = r.session
-ORDER BY r.session, r.run
-)sql";
+// Each field's table and column, in the order of the header.
+constexpr std::array<std::pair<const char*, const char*>, 15> kColumns{{
+    {"session", "id"},
+    {"run", "run"},
+    {"session", "started"},
+    {"run", "at"},
+    {"run", "utc_offset"},
+    {"run", "tree"},
+    {"run", "level"},
+    {"run", "roll_out"},
+    {"run", "rt"},
+    {"run", "onset"},
+    {"run", "player"},
+    {"run", "computer"},
+    {"run", "result"},
+    {"session", "version"},
+    {"run", "start_delay"},
+}};
+
+// Each column as "table.column", or NULL where the file lacks it: what is there is exported.
+std::string runsSql(Database& db) {
+    std::set<std::string> present;
+    Statement columns(db,
+                      "SELECT m.name || '.' || p.name FROM (SELECT 'run' AS name UNION ALL "
+                      "SELECT 'session') m, pragma_table_info(m.name) p");
+    while (columns.step()) present.insert(columns.text(0));
+    const auto field = [&present](const char* table, const char* column) {
+        const std::string name = std::string(table) + "." + column;
+        return present.contains(name) ? name : std::string("NULL");
+    };
+    std::string sql = "SELECT ";
+    for (const auto& [table, column] : kColumns) {
+        sql += field(table, column) + (column == kColumns.back().second ? " " : ", ");
+    }
+    return sql + "FROM run LEFT JOIN session ON session.id = " + field("run", "session") +
+           " ORDER BY " + field("run", "session") + ", " + field("run", "run");
+}
 
 constexpr std::array<const char*, 15> kHeader{
     "session", "run",   "started", "at",       "utc_offset", "tree",    "level",      "rollout",
@@ -30,26 +63,33 @@ void writeRow(std::ostream& out, const std::array<std::string, kHeader.size()>& 
     out << "\r\n";
 }
 
-std::string optionalInteger(const Statement& runs, int column) {
-    return runs.isNull(column) ? std::string() : std::to_string(runs.integer(column));
+// Empty where the field is NULL, else SHOWN of it.
+template <typename Shown>
+std::string shownOr(const Statement& runs, int column, Shown shown) {
+    return runs.isNull(column) ? std::string() : shown(runs.integer(column));
 }
 
 std::array<std::string, kHeader.size()> rowOf(const Statement& runs) {
-    return {std::to_string(runs.integer(0)),
-            std::to_string(runs.integer(1)),
-            isoUtc(runs.integer(2)),
-            isoUtc(runs.integer(3)),
-            isoOffset(runs.integer(4)),
-            treeName(runs.integer(5) == 1 ? Tree::Pro : Tree::Standard),
+    const auto number = [](long long value) { return std::to_string(value); };
+    const auto tree = [](long long value) {
+        return treeName(value == 1 ? Tree::Pro : Tree::Standard);
+    };
+    const auto decimal = [](long long value) { return plainDecimal(value); };
+    return {shownOr(runs, 0, number),
+            shownOr(runs, 1, number),
+            shownOr(runs, 2, isoUtc),
+            shownOr(runs, 3, isoUtc),
+            shownOr(runs, 4, isoOffset),
+            shownOr(runs, 5, tree),
             runs.text(6),
-            plainDecimal(runs.integer(7)),
-            optionalInteger(runs, 8),
+            shownOr(runs, 7, decimal),
+            shownOr(runs, 8, number),
             runs.text(9),
             runs.text(10),
             runs.text(11),
             runs.text(12),
             runs.text(13),
-            optionalInteger(runs, 14)};
+            shownOr(runs, 14, number)};
 }
 
 }  // namespace
@@ -77,7 +117,7 @@ std::string isoOffset(long long minutes) {
 }
 
 void exportCsv(Database& db, std::ostream& out) {
-    Statement runs(db, kRuns);
+    Statement runs(db, runsSql(db).c_str());
     std::array<std::string, kHeader.size()> header;
     for (std::size_t i = 0; i < header.size(); ++i) header[i] = kHeader[i];
     writeRow(out, header);

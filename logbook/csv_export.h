@@ -10,7 +10,7 @@ namespace korvane::logbook {
 // Every run in the logbook as comma-separated values (RFC 4180: a header row, CRLF line ends,
 // fields quoted where they need it), oldest session first: times in ISO 8601 UTC beside the
 // local offset, the R/T and the practice start delay in whole milliseconds (empty where none), the
-// rest as the slip shows it.
+// rest as the slip shows it. A column the file lacks leaves its field empty.
 void exportCsv(Database& db, std::ostream& out);
 
 // Milliseconds since 1970 as ISO 8601 UTC: "2026-12-08T06:15:00.123Z".

@@ -2,6 +2,10 @@
 
 #include <sqlite3.h>
 
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <mutex>
 
 namespace korvane::logbook {
@@ -19,23 +23,75 @@ void allocatePagesSingly() {
 }
 
 [[noreturn]] void fail(sqlite3* db, int code) {
-    throw DatabaseError(code, db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(code));
+    if (db == nullptr) throw DatabaseError(code, sqlite3_errstr(code));
+    throw DatabaseError(code, sqlite3_errmsg(db), sqlite3_system_errno(db));
+}
+
+// A FIFO would block the open for good, a device or socket is nobody's logbook.
+void requireRegularFile(const std::string& path) {
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (error || !std::filesystem::exists(status) || std::filesystem::is_regular_file(status)) {
+        return;
+    }
+    throw DatabaseError(SQLITE_CANTOPEN,
+                        "it is " + fileTypeName(status.type()) + ", not a regular file");
+}
+
+// "file:" and the path with every byte a URI could read otherwise escaped.
+std::string untouchedUri(const std::string& path) {
+    std::string uri = "file:";
+    for (const unsigned char c : path) {
+        if (std::isalnum(c) || std::strchr("/-._~", c) != nullptr) {
+            uri += static_cast<char>(c);
+        } else {
+            char escaped[4];
+            std::snprintf(escaped, sizeof escaped, "%%%02X", c);
+            uri += escaped;
+        }
+    }
+    return uri + "?immutable=1";
 }
 
 }  // namespace
 
-DatabaseError::DatabaseError(int code, const std::string& message)
-    : std::runtime_error(message), code_(code) {}
+DatabaseError::DatabaseError(int code, const std::string& message, int systemError)
+    : std::runtime_error(message), code_(code), systemError_(systemError) {}
+
+std::string fileTypeName(std::filesystem::file_type type) {
+    using enum std::filesystem::file_type;
+    switch (type) {
+        case fifo:
+            return "a FIFO";
+        case block:
+            return "a block device";
+        case character:
+            return "a character device";
+        case socket:
+            return "a socket";
+        case directory:
+            return "a folder";
+        default:
+            return "something else";
+    }
+}
 
 Database::Database(const std::string& path, Mode mode) {
-    const int flags =
-        mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    requireRegularFile(path);
+    const int flags = mode == Mode::ReadWrite  ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE
+                      : mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY
+                                               : SQLITE_OPEN_READONLY | SQLITE_OPEN_URI;
     allocatePagesSingly();
-    const int result = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
+    const std::string name = mode == Mode::Untouched ? untouchedUri(path) : path;
+    const int result = sqlite3_open_v2(name.c_str(), &db_, flags, nullptr);
     if (result != SQLITE_OK) {
-        const DatabaseError error(result, sqlite3_errmsg(db_));
+        const DatabaseError error(result, sqlite3_errmsg(db_), sqlite3_system_errno(db_));
         sqlite3_close(db_);
         throw error;
+    }
+    // A reader never writes what it read back into the file, even as the last one to close it.
+    if (mode != Mode::ReadWrite) {
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     }
     sqlite3_extended_result_codes(db_, 1);
     sqlite3_busy_timeout(db_, kBusyWaitMs);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -10,23 +11,30 @@ struct sqlite3_stmt;
 
 namespace korvane::logbook {
 
-// What SQLite said went wrong, with its result code (SQLITE_BUSY, SQLITE_NOTADB, ...).
+// What SQLite said went wrong, with its result code (SQLITE_BUSY, SQLITE_NOTADB, ...) and the
+// system's errno behind it (0 when none).
 class DatabaseError : public std::runtime_error {
   public:
-    DatabaseError(int code, const std::string& message);
+    DatabaseError(int code, const std::string& message, int systemError = 0);
     int code() const { return code_; }
+    int systemError() const { return systemError_; }
 
   private:
     int code_;
+    int systemError_;
 };
+
+// How the player would name a kind of file: "a FIFO", "a folder".
+std::string fileTypeName(std::filesystem::file_type type);
 
 // One connection to an SQLite file; every failure throws DatabaseError.
 class Database {
   public:
-    enum class Mode { ReadWrite, ReadOnly };
+    // Untouched reads the file alone, as it is on disk: no lock, no log beside it read or made.
+    enum class Mode { ReadWrite, ReadOnly, Untouched };
 
     // Opens PATH, creating it in ReadWrite mode when missing; waits up to a second for a lock
-    // another connection holds.
+    // another connection holds. Anything but a regular file is refused before it is opened.
     Database(const std::string& path, Mode mode);
     ~Database();
     Database(const Database&) = delete;

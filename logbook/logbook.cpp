@@ -3,14 +3,21 @@
 #include <sqlite3.h>
 
 #include <cstdio>
+#include <utility>
 #include <vector>
 
+#include "logbook/plain_words.h"
 #include "logbook/run_rows.h"
 #include "logbook/writer_urgency.h"
 
 namespace korvane::logbook {
 
 namespace {
+
+bool heldByAnother(int code) {
+    const int primary = code & 0xff;
+    return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
+}
 
 void tell(const std::string& line) {
     if (!line.empty()) std::fprintf(stderr, "%s\n", line.c_str());
@@ -23,6 +30,7 @@ void keepAll(Database& db, RunRows& rows, const std::vector<RaceRecord>& batch) 
         for (const RaceRecord& run : batch) rows.keep(run);
         rows.summarise();
         db.exec("COMMIT");
+        rows.committed();
     } catch (const DatabaseError&) {
         sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
@@ -31,10 +39,11 @@ void keepAll(Database& db, RunRows& rows, const std::vector<RaceRecord>& batch) 
 
 }  // namespace
 
-Logbook::Logbook(Opened opened, std::string version, Clock::time_point started)
+Logbook::Logbook(Opened opened, std::string version, Clock::time_point started, Patience patience)
     : path_(std::move(opened.path)),
       version_(std::move(version)),
       started_(started),
+      patience_(patience),
       state_(opened.state),
       line_(std::move(opened.line)) {
     tell(line_);
@@ -43,15 +52,17 @@ Logbook::Logbook(Opened opened, std::string version, Clock::time_point started)
     }
 }
 
-Logbook::Logbook(std::string path, std::string version, Clock::time_point started)
+Logbook::Logbook(std::string path, std::string version, Clock::time_point started,
+                 Patience patience)
     : path_(std::move(path)),
       version_(std::move(version)),
       started_(started),
+      patience_(patience),
       state_(LogbookState::Writing),
       thread_(&Logbook::openAndServe, this) {}
 
 void Logbook::openAndServe() {
-    Opened opened = openLogbook(path_, Clock::now());
+    Opened opened = openPatiently();
     if (!opened.line.empty()) {
         const std::lock_guard lock(mutex_);
         line_ = opened.line;
@@ -62,6 +73,18 @@ void Logbook::openAndServe() {
     }
     state_ = opened.state;
     if (opened.state == LogbookState::Writing && opened.database) serve(std::move(opened.database));
+}
+
+// Another program holding the file at the start is waited out too, until the game closes.
+Opened Logbook::openPatiently() {
+    Backoff backoff(patience_);
+    for (;;) {
+        Opened opened = openLogbook(path_, Clock::now());
+        if (!opened.busy || !backoff.failed(true)) return opened;
+        stillWaiting(true);
+        std::unique_lock lock(mutex_);
+        if (wake_.wait_for(lock, backoff.wait(), [this] { return closing_; })) return opened;
+    }
 }
 
 Logbook::~Logbook() {
@@ -77,6 +100,11 @@ void Logbook::record(const RaceRecord& run) {
     if (state_.load(std::memory_order_relaxed) != LogbookState::Writing) return;
     {
         const std::lock_guard lock(mutex_);
+        if (held_ && queue_.size() >= kMostWaiting) {
+            ++dropped_;
+            return;
+        }
+        if (queue_.empty()) waitingSince_ = std::chrono::steady_clock::now();
         queue_.push_back(run);
     }
     wake_.notify_one();
@@ -96,33 +124,81 @@ void Logbook::serve(std::unique_ptr<Database> database) {
     yieldToWakers();
     try {
         RunRows rows(*database, version_, started_);
+        Backoff backoff(patience_);
         for (;;) {
-            std::vector<RaceRecord> batch;
-            {
-                std::unique_lock lock(mutex_);
-                wake_.wait(lock, [this] { return closing_ || !queue_.empty(); });
-                if (queue_.empty()) break;
-                batch.assign(std::make_move_iterator(queue_.begin()),
-                             std::make_move_iterator(queue_.end()));
-                queue_.clear();
+            const std::vector<RaceRecord> batch = nextBatch(backoff.wait());
+            if (batch.empty()) break;
+            try {
+                keepAll(*database, rows, batch);
+            } catch (const DatabaseError& error) {
+                rows.rolledBack();
+                const bool held = heldByAnother(error.code());
+                if (!backoff.failed(held) || (held && closing())) throw;
+                stillWaiting(held);
+                continue;
             }
-            keepAll(*database, rows, batch);
-            const std::lock_guard lock(mutex_);
-            if (report_) report_();
+            backoff.succeeded();
+            kept(batch.size());
         }
         rows.end(Clock::now());
     } catch (const DatabaseError& error) {
-        turnOff(error.what());
+        turnOff(plainReason(error));
     }
 }
 
-void Logbook::turnOff(const std::string& reason) {
-    state_ = LogbookState::Off;
+std::vector<RaceRecord> Logbook::nextBatch(std::chrono::milliseconds wait) {
+    std::unique_lock lock(mutex_);
+    wake_.wait_for(lock, wait, [this] { return closing_; });
+    wake_.wait(lock, [this] { return closing_ || !queue_.empty(); });
+    return {queue_.begin(), queue_.end()};
+}
+
+void Logbook::kept(std::size_t count) {
     const std::lock_guard lock(mutex_);
-    queue_.clear();
-    line_ = "korvane: cannot write the logbook " + path_ + " (" + reason +
-            "); the runs from now on are not being kept";
+    queue_.erase(queue_.begin(), queue_.begin() + static_cast<std::ptrdiff_t>(count));
+    held_ = false;
+    waitingSince_ = std::chrono::steady_clock::now();
+    if (std::exchange(toldWaiting_, false)) {
+        say("korvane: the runs that waited are kept in the logbook " + path_ +
+            (dropped_ > 0 ? "; " + std::to_string(dropped_) + " beyond the " +
+                                std::to_string(kMostWaiting) + " that could wait were not"
+                          : std::string()));
+    }
+    if (report_) report_();
+}
+
+bool Logbook::closing() const {
+    const std::lock_guard lock(mutex_);
+    return closing_;
+}
+
+// Told once, when the oldest run waiting for a file another program holds has waited long.
+void Logbook::stillWaiting(bool held) {
+    const std::lock_guard lock(mutex_);
+    held_ = held;
+    const auto waited = std::chrono::steady_clock::now() - waitingSince_;
+    if (!held || toldWaiting_ || queue_.empty() || waited < patience_.tellAfter) return;
+    toldWaiting_ = true;
+    say("korvane: another program is holding the logbook " + path_ + "; " +
+        std::to_string(queue_.size()) + " runs wait to be kept there");
+    if (report_) report_();
+}
+
+// Called with the mutex held.
+void Logbook::say(std::string line) {
+    line_ = std::move(line);
     tell(line_);
+}
+
+// Off once the line is told: whoever sees Off finds the line.
+void Logbook::turnOff(const std::string& reason) {
+    const std::lock_guard lock(mutex_);
+    const std::size_t lost = queue_.size();
+    queue_.clear();
+    say("korvane: cannot write the logbook " + path_ + " (" + reason +
+        "); the runs from now on are not being kept" +
+        (lost > 0 ? " (" + std::to_string(lost) + " waiting were not kept)" : std::string()));
+    state_ = LogbookState::Off;
     if (report_) report_();
 }
 

@@ -2,10 +2,13 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
+#include "logbook/file_look.h"
+#include "logbook/plain_words.h"
 #include "logbook/schema.h"
 
 namespace korvane::logbook {
@@ -17,11 +20,6 @@ namespace fs = std::filesystem;
 int userVersion(Database& db) {
     Statement version(db, "PRAGMA user_version");
     return version.step() ? static_cast<int>(version.integer(0)) : 0;
-}
-
-void checkWhole(Database& db) {
-    Statement check(db, "PRAGMA quick_check");
-    if (check.step() && check.text(0) != "ok") throw DatabaseError(SQLITE_CORRUPT, check.text(0));
 }
 
 // Each step in its own transaction, the version read again inside it: another game opening the
@@ -36,6 +34,8 @@ void migrate(Database& db) {
                 db.exec("COMMIT");
                 return;
             }
+            // Changed by another program since it was looked at: no step is taken from it.
+            if (version < 0) throw DatabaseError(SQLITE_MISMATCH, "its version changed");
             db.exec(steps[static_cast<std::size_t>(version)]);
             db.exec(("PRAGMA user_version = " + std::to_string(version + 1)).c_str());
             db.exec("COMMIT");
@@ -46,21 +46,12 @@ void migrate(Database& db) {
     }
 }
 
-// Opens and readies the file; a newer game's file comes back read-only.
+// Opens a file looked at and found ours, or none yet, for writing and brings it up to date.
 Opened openFile(const std::string& path) {
     Opened opened;
     opened.path = path;
     opened.database = std::make_unique<Database>(path, Database::Mode::ReadWrite);
     Database& db = *opened.database;
-    const int version = userVersion(db);
-    checkWhole(db);
-    if (version > kSchemaVersion) {
-        opened.database = std::make_unique<Database>(path, Database::Mode::ReadOnly);
-        opened.state = LogbookState::ReadOnly;
-        opened.line = "korvane: the logbook " + path + " is from a newer version of the game; " +
-                      "it is shown but this session's runs are not being kept";
-        return opened;
-    }
     if (sqlite3_db_readonly(db.handle(), "main") == 1) {
         throw DatabaseError(SQLITE_READONLY, "the file is read-only");
     }
@@ -71,22 +62,22 @@ Opened openFile(const std::string& path) {
     return opened;
 }
 
-bool damaged(int code) {
-    const int primary = code & 0xff;
-    return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT;
-}
-
 // Moves the file and its log files aside, never deleting them; returns the new name.
 std::string setAside(const std::string& path, std::chrono::system_clock::time_point now) {
     const std::string base = asideName(path, now);
     std::string aside = base;
-    for (int n = 2; fs::exists(aside); ++n) aside = base + "-" + std::to_string(n);
-    fs::rename(path, aside);
-    for (const char* log : {"-wal", "-shm"}) {
-        std::error_code ignored;
-        if (fs::exists(path + log)) fs::rename(path + log, aside + log, ignored);
+    for (int n = 2; fs::exists(aside) || fs::exists(aside + "-wal"); ++n) {
+        aside = base + "-" + std::to_string(n);
+    }
+    for (const char* log : {"", "-wal", "-shm"}) {
+        if (fs::exists(path + log)) fs::rename(path + log, aside + log);
     }
     return aside;
+}
+
+bool busy(int code) {
+    const int primary = code & 0xff;
+    return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
 }
 
 Opened off(const std::string& path, const std::string& reason) {
@@ -95,6 +86,74 @@ Opened off(const std::string& path, const std::string& reason) {
     opened.line = "korvane: cannot keep the runs in " + path + " (" + reason +
                   "); this session's runs are not being kept";
     return opened;
+}
+
+std::string systemWords(const std::error_code& error) {
+    return plainReason(DatabaseError(SQLITE_CANTOPEN, error.message(), error.value()));
+}
+
+// SQLite tells of the read-only open it tries after a refused create ("no such file"): the
+// create's own errno says why (a read-only disk, a folder the player may not write).
+int whyNotMade(const std::string& path) {
+    std::error_code error;
+    if (fs::exists(path, error)) return 0;
+    std::FILE* made = std::fopen(path.c_str(), "wbx");
+    if (made == nullptr) return errno;
+    std::fclose(made);
+    fs::remove(path, error);
+    return 0;
+}
+
+Opened failed(const std::string& path, const DatabaseError& error) {
+    const int why = (error.code() & 0xff) == SQLITE_CANTOPEN ? whyNotMade(path) : 0;
+    Opened opened =
+        off(path, plainReason(why != 0 ? DatabaseError(error.code(), error.what(), why) : error));
+    opened.busy = busy(error.code());
+    return opened;
+}
+
+Opened shownOnly(const std::string& path) {
+    Opened opened;
+    opened.path = path;
+    opened.state = LogbookState::ReadOnly;
+    opened.line = "korvane: the logbook " + path + " is from a newer version of the game; " +
+                  "it is shown but this session's runs are not being kept";
+    return opened;
+}
+
+Opened leftAlone(const std::string& path, const std::string& why) {
+    Opened opened;
+    opened.path = path;
+    opened.line = "korvane: the logbook " + path + " is left as it is (" + why +
+                  "); this session's runs are not being kept";
+    return opened;
+}
+
+Opened startedAfresh(const std::string& path, std::chrono::system_clock::time_point now) {
+    const std::string aside = setAside(path, now);
+    Opened opened = openFile(path);
+    opened.line = "korvane: the logbook " + path + " was damaged; it was set aside as " + aside +
+                  " and a new logbook started";
+    return opened;
+}
+
+Opened openLooked(const std::string& path, std::chrono::system_clock::time_point now) {
+    using Kind = FileLook::Kind;
+    const FileLook look = lookAtFile(path);
+    switch (look.kind) {
+        case Kind::New:
+        case Kind::Ours:
+            return openFile(path);
+        case Kind::Newer:
+            return shownOnly(path);
+        case Kind::Unusable:
+            return off(path, look.why);
+        case Kind::Foreign:
+            return leftAlone(path, look.why);
+        case Kind::Damaged:
+            return startedAfresh(path, now);
+    }
+    return off(path, look.why);
 }
 
 }  // namespace
@@ -114,22 +173,13 @@ Opened openLogbook(const std::string& path, std::chrono::system_clock::time_poin
     std::error_code error;
     const fs::path folder = fs::path(path).parent_path();
     if (!folder.empty()) fs::create_directories(folder, error);
-    if (error) return off(path, folder.string() + ": " + error.message());
+    if (error) return off(path, folder.string() + ": " + systemWords(error));
     try {
-        return openFile(path);
+        return openLooked(path, now);
     } catch (const DatabaseError& e) {
-        if (!damaged(e.code())) return off(path, e.what());
-    }
-    try {
-        const std::string aside = setAside(path, now);
-        Opened opened = openFile(path);
-        opened.line = "korvane: the logbook " + path + " was damaged; it was set aside as " +
-                      aside + " and a new logbook started";
-        return opened;
-    } catch (const DatabaseError& e) {
-        return off(path, e.what());
+        return failed(path, e);
     } catch (const fs::filesystem_error& e) {
-        return off(path, e.code().message());
+        return off(path, systemWords(e.code()));
     }
 }
 

@@ -65,6 +65,10 @@ void RunRows::keep(const RaceRecord& run) {
     end(run.at);
 }
 
+void RunRows::rolledBack() {
+    if (!sessionCommitted_) session_.reset();
+}
+
 void RunRows::summarise() {
     if (session_) summary_.write(*session_);
 }

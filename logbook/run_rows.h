@@ -22,12 +22,17 @@ class RunRows {
     void summarise();
     // The session ends now, if it was begun.
     void end(std::chrono::system_clock::time_point at);
+    // The transaction of the runs kept since the last call was undone: a session begun in it
+    // is begun again with the next run.
+    void rolledBack();
+    void committed() { sessionCommitted_ = session_.has_value(); }
 
   private:
     Database& db_;
     std::string version_;
     std::chrono::system_clock::time_point started_;
     std::optional<long long> session_;
+    bool sessionCommitted_ = false;
     Statement addSession_;
     Statement upsertRun_;
     Statement endSession_;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The logbook with a real mouse: runs kept through kill -9 150 ms after a release, a damaged
-# file, a read-only folder, a newer game's file and two games at once; read back by --export-logbook.
+# file, a read-only folder, a newer game's file, another program holding the file, hostile files
+# and two games at once; read back by --export-logbook.
 # Usage: logbook_test.sh GAME   (on an X display, with a sound server)
 set -uo pipefail
 source "$(dirname "$0")/e2e_lib.sh"
@@ -59,6 +60,71 @@ two_taps "$game" --logbook "$work/newer.sqlite"
 told_once "from a newer version of the game; it is shown"
 [[ "$(sqlite3 "$work/newer.sqlite" 'PRAGMA user_version; SELECT count(*) FROM run')" == $'9\n0' ]] ||
     fail "the newer game's file was written"
+
+# Another program holds the file for 2.5 s, then 30 s, while the player races: no run is lost,
+# and the long wait is told once and again when the runs are kept.
+hold() { (echo 'BEGIN EXCLUSIVE;'; sleep "$2"; echo 'COMMIT;') | sqlite3 "$1"; }  # FILE SECONDS
+start_game "$game" --logbook "$work/held.sqlite"
+tap && sleep 1
+hold "$work/held.sqlite" 2.5 &
+for _ in 1 2 3; do sleep 0.5 && tap; done
+wait $!
+hold "$work/held.sqlite" 30 &
+for _ in $(seq 10); do sleep 2.5 && tap; done
+wait $!
+sleep 3
+stop_game
+(($(runs_of "$work/held.sqlite" | wc -l) == 14)) || fail "held: $(runs_of "$work/held.sqlite" | wc -l) of 14 runs kept"
+grep -q "^korvane: another program is holding the logbook $work/held.sqlite; [0-9]* runs wait" \
+    "$e2e_game_log" || fail "held: the wait was not told"
+grep -q "^korvane: the runs that waited are kept in the logbook $work/held.sqlite$" \
+    "$e2e_game_log" || fail "held: the runs kept were not told"
+
+# Hostile files: each kept byte for byte where it is or where it was set aside, told once; the
+# game races with History shown and ends on Quit at once.
+race_showing_history() {  # FILE
+    start_game "$game" --logbook "$1"
+    xdotool windowfocus --sync "$window" key --window "$window" ctrl+t
+    local slip
+    slip=$(find_window '^Korvane Time Slip$' 10)
+    [[ -n "$slip" ]] || die "$1: the time slip did not appear"
+    xdotool windowfocus --sync "$slip" key alt+h sleep 1 key ctrl+t sleep 0.5
+    tap
+    sleep 1
+    quit_through_farewell
+    ((status == 0)) || fail "$1: the game ended with status $status"
+}
+sqlite3 "$work/damaged.sqlite" 'PRAGMA wal_checkpoint(TRUNCATE)' >/dev/null
+cp "$work/damaged.sqlite" "$work/foreign-wal.sqlite"
+cp "$work/damaged.sqlite" "$work/no-onset.sqlite"
+sqlite3 "$work/no-onset.sqlite" 'ALTER TABLE run DROP COLUMN onset'
+(echo "PRAGMA journal_mode = WAL; PRAGMA wal_autocheckpoint = 0; CREATE TABLE t (x);
+       INSERT INTO t VALUES (zeroblob(9000));" && sleep 1) | sqlite3 "$work/other.sqlite" >/dev/null &
+sleep 0.5 && cp "$work/other.sqlite-wal" "$work/foreign-wal.sqlite-wal" && wait $!
+sqlite3 "$work/negative.sqlite" 'PRAGMA user_version = -1'
+sqlite3 "$work/huge.sqlite" 'CREATE TABLE run (x); PRAGMA journal_mode = WAL; PRAGMA user_version = 2147483647' >/dev/null
+sqlite3 "$work/notes.sqlite" 'CREATE TABLE notes (x); INSERT INTO notes VALUES (1)'
+mkfifo "$work/fifo.sqlite"
+rows=(
+    foreign-wal "was damaged; it was set aside as $work/foreign-wal.sqlite.damaged-20[^ ]* and a new logbook started$"
+    no-onset "is left as it is \\(its run table has no column onset\\); this session's runs are not being kept$"
+    negative "\\(its version, -1, is one no game writes\\); this session's runs are not being kept$"
+    huge "is from a newer version of the game; it is shown"
+    notes "is left as it is \\(it is another program's database\\)"
+    fifo "\\(it is a FIFO, not a regular file\\); this session's runs are not being kept$"
+)
+bytes_of() { [[ -p "$1" ]] || cat "$1" && cat "$1-wal" 2>/dev/null; true; }  # FILE
+for ((i = 0; i < ${#rows[@]}; i += 2)); do
+    file="$work/${rows[i]}.sqlite"
+    bytes_of "$file" >"$work/before"
+    race_showing_history "$file"
+    told_once "${rows[i + 1]}"
+    kept=$(ls -d "$file".damaged-20* 2>/dev/null | grep -v -e '-wal$' -e '-shm$' || echo "$file")
+    bytes_of "$kept" | cmp -s - "$work/before" || fail "${rows[i]}: its bytes changed"
+done
+[[ -e "$work/huge.sqlite-wal" || -e "$work/huge.sqlite-shm" ]] && fail "huge: a -wal or -shm made"
+(($(runs_of "$work/no-onset.sqlite" | grep -c ',red light$') == 2)) || fail "no-onset: not exported"
+timeout 5 "$game" --logbook "$work/fifo.sqlite" --export-logbook - 2>/dev/null && fail "fifo: exported"
 
 
 # Two games at once, each with its own runs; the second's window lower right, raised to be clicked.

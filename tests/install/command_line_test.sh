@@ -9,6 +9,19 @@ source "$(dirname "$0")/../e2e/e2e_lib.sh"
 work=$(mktemp -d /tmp/korvane-cli-XXXXXX)
 on_cleanup 'rm -rf "$work"'
 
+# Logbooks to export: one lacking most columns, one damaged deep in its runs, one whose version
+# no game writes, and a FIFO; an older export that a failed one must leave whole.
+few_columns="PRAGMA user_version = 2; CREATE TABLE session (id INTEGER PRIMARY KEY);
+    CREATE TABLE run (session, run, level);
+    WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000)
+    INSERT INTO run SELECT 1, i, printf('Normal %0200d', i) FROM n"
+sqlite3 "$work/few.sqlite" "$few_columns"
+cp "$work/few.sqlite" "$work/damaged.sqlite"
+dd if=/dev/zero of="$work/damaged.sqlite" bs=4096 seek=150 count=1 conv=notrunc status=none
+sqlite3 "$work/negative.sqlite" 'PRAGMA user_version = -1000'
+mkfifo "$work/fifo"
+echo "an older export" >"$work/older.csv"
+
 # Arguments, exit status, the stream to read, and a regular expression it must match. Each row
 # runs on the display and again with none: nothing here may need one.
 rows=(
@@ -21,7 +34,13 @@ rows=(
     "-style Fusion --bogus" 2 stderr "Unknown option 'bogus'\..*Usage: "
     "extra" 2 stderr "Unexpected argument 'extra'\..*Usage: "
     "--help" 0 stdout "--logbook <file> .*--no-logbook .*--export-logbook <file> "
-    "--logbook $work/none --export-logbook -" 1 stderr "^korvane: cannot export the logbook $work/none: unable to open"
+    "--logbook $work/none --export-logbook -" 1 stderr "^korvane: cannot export the logbook $work/none: there is no such file or folder$"
+    "--logbook=" 2 stderr "^korvane: --logbook needs a file name$"
+    "--logbook $work/"$'\xff'".sqlite" 2 stderr "^korvane: --logbook takes a file name in UTF-8 only$"
+    "--logbook $work/few.sqlite --export-logbook -" 0 stdout "^session,run,.*,3000,,,,,Normal 0+3000,"
+    "--logbook $work/damaged.sqlite --export-logbook $work/older.csv" 1 stderr "^korvane: cannot export the logbook $work/damaged.sqlite: the file is damaged$"
+    "--logbook $work/negative.sqlite --export-logbook -" 1 stderr "^korvane: cannot export the logbook $work/negative.sqlite: its version, -1000, is one no game writes$"
+    "--logbook $work/fifo --export-logbook -" 1 stderr "^korvane: cannot export the logbook $work/fifo: it is a FIFO, not a regular file$"
 )
 for display in "$DISPLAY" ""; do
     on_display=(-u DISPLAY)
@@ -37,6 +56,23 @@ for display in "$DISPLAY" ""; do
         ((status == rows[i + 1])) || fail "$where ended with $status, expected ${rows[i + 1]}"
         [[ "$text" =~ ${rows[i + 3]} ]] || fail "$where printed '$text' on ${rows[i + 2]}"
     done
+done
+
+# A file size limit stops the export part-way, as a full disk would.
+(trap '' XFSZ && ulimit -f 100 && env -u DISPLAY "$game" --logbook "$work/few.sqlite" \
+    --export-logbook "$work/older.csv") 2>"$work/stderr"
+status=$?
+((status == 1)) && grep -q "^korvane: cannot export the logbook $work/few.sqlite: " "$work/stderr" ||
+    fail "over the file size limit: status $status, $(cat "$work/stderr")"
+[[ "$(cat "$work/older.csv")" == "an older export" ]] || fail "a failed export cut the older one"
+[[ "$(sqlite3 "$work/negative.sqlite" 'PRAGMA user_version')" == -1000 ]] || fail "negative: written"
+# Standard output closed or full: nothing reached anyone, and the game says so.
+for out in "&-" "/dev/full"; do
+    eval 'env -u DISPLAY "$game" --logbook "$work/few.sqlite" --export-logbook - >'"$out" 2>"$work/stderr"
+    status=$?
+    ((status == 1)) || fail "stdout $out: exported with status $status"
+    grep -qE "^korvane: cannot export the logbook .*: (standard output is closed|No space left on device)$" \
+        "$work/stderr" || fail "stdout $out: $(cat "$work/stderr")"
 done
 
 # The desktop matches the window to its entry by the X11 class.

@@ -1,13 +1,25 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
+#include <cerrno>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <regex>
 #include <sstream>
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "common/utc_offset.h"
 #include "logbook/csv_export.h"
 #include "logbook/logbook.h"
 #include "logbook/older_file.h"
+#include "logbook/plain_words.h"
 #include "logbook/schema.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/unprivileged.h"
@@ -61,61 +73,138 @@ const std::string kVersion1Runs =
     "  (1, 2, 0, 0, 1, 'Normal', 465, -12, '', '', '', ''),"
     "  (1, 3, 0, 0, 0, 'Normal', 465, NULL, '', '', '', '')";
 
+void runSql(const std::string& file, const char* sql) {
+    Database(file, Database::Mode::ReadWrite).exec(sql);
+}
+
+void overwrite(const std::string& file, int at) {
+    std::ofstream(file, std::ios::app).close();  // made when missing
+    std::fstream(file, std::ios::in | std::ios::out | std::ios::binary).seekp(at)
+        << std::string(4096, 'Z');
+}
+
+// FILE as a killed game leaves it: a commit of AFTER in its -wal that no checkpoint has reached,
+// BEFORE's in the file itself. Returns the -wal's name.
+std::string withLog(const std::string& file, const std::string& before, const char* after) {
+    const std::string scratch = file + ".scratch";
+    Database db(scratch, Database::Mode::ReadWrite);
+    db.exec("PRAGMA journal_mode = WAL; PRAGMA wal_autocheckpoint = 0");
+    db.exec(before.c_str());
+    db.exec("PRAGMA wal_checkpoint(TRUNCATE)");
+    db.exec(after);
+    fs::copy_file(scratch, file, fs::copy_options::overwrite_existing);
+    fs::copy_file(scratch + "-wal", file + "-wal");
+    return file + "-wal";
+}
+
+const std::string kNewest = std::string(schemaSteps()[0]) + schemaSteps()[1] +
+                            "; PRAGMA user_version = " + std::to_string(kSchemaVersion);
+
 struct OpeningRow {
     const char* name;
-    const char* sql;  // run in the file first, if any
-    int garbageAt;    // where 4 KiB of garbage go into it, or -1
-    bool folderIsAFile;
+    void (*make)(const std::string& file);  // the file as the game finds it, if any
     LogbookState state;
     const char* line;  // part of the line told
     int runs = 0;      // kept in it after
     int summary = 0;   // kSummaryDigits of its session figures
+    const char* tail = "logbook.sqlite";
 };
 
-// Each session figure row's counts as the digits of a number, its best added: a mistake in
-// any moves the sum.
+// Each row's summary figures as the digits of a number, its best added: a mistake in any moves
+// the sum.
 constexpr const char* kSummaryDigits =
     "SELECT sum(runs * 1000 + clean * 100 + early * 10 + staging + ifnull(best, 0)) "
     "FROM session_tree";
 
-TEST(OpenLogbook, EachKindOfFileGivesItsStateAndOneLine) {
+const std::string kLongTail =
+    std::string(250, 'a') + "/" + std::string(250, 'b') + "/logbook.sqlite";
+
+// A FIFO is never read: that would wait for a writer.
+std::string bytesOf(const std::string& file) {
+    return fs::is_regular_file(file) ? slurp(file) : fs::exists(file) ? "not a file" : "";
+}
+
+// A file's bytes, and its -wal's and whether it has a -shm.
+struct Found {
+    std::string bytes, log;
+    bool shm;
+    explicit Found(const std::string& file)
+        : bytes(bytesOf(file)), log(bytesOf(file + "-wal")), shm(fs::exists(file + "-shm")) {}
+    bool operator==(const Found&) const = default;
+};
+
+// Each row's file is kept byte for byte where it is or where it was set aside.
+TEST(OpenLogbook, EachKindOfFileGivesItsStateAndOneLineAndKeepsItsBytes) {
     const OpeningRow rows[] = {
-        {"a new file", nullptr, -1, false, LogbookState::Writing, ""},
-        {"a newer game's", "PRAGMA user_version = 9", -1, false, LogbookState::ReadOnly,
-         "from a newer version of the game; it is shown"},
-        {"not a database", nullptr, 0, false, LogbookState::Writing,
+        {"a new file", nullptr, LogbookState::Writing, ""},
+        {"a newer game's", [](auto& f) { runSql(f, "PRAGMA user_version = 9"); },
+         LogbookState::ReadOnly, "from a newer version of the game; it is shown"},
+        {"the newest version's, in WAL mode",
+         [](auto& f) {
+             runSql(f, (kNewest + "; PRAGMA journal_mode = WAL; PRAGMA user_version = 2147483647")
+                           .c_str());
+         },
+         LogbookState::ReadOnly, "from a newer version of the game; it is shown"},
+        {"a negative version", [](auto& f) { runSql(f, "PRAGMA user_version = -1000"); },
+         LogbookState::Off, "(its version, -1000, is one no game writes); this session's"},
+        {"version -1", [](auto& f) { runSql(f, "PRAGMA user_version = -1"); }, LogbookState::Off,
+         "(its version, -1, is one no game writes)"},
+        {"not a database", [](auto& f) { overwrite(f, 0); }, LogbookState::Writing,
          "was damaged; it was set aside"},
-        {"damaged pages", kRows, 8192, false, LogbookState::Writing,
-         "was damaged; it was set aside"},
-        {"under a plain file", nullptr, -1, true, LogbookState::Off, "runs are not being kept"},
-        {"a version-1 file", kVersion1Runs.c_str(), -1, false, LogbookState::Writing, "", 3,
-         2101 + 213 + 1010 + 3111 + 213},
+        {"damaged pages", [](auto& f) { runSql(f, kRows), overwrite(f, 8192); },
+         LogbookState::Writing, "was damaged; it was set aside"},
+        {"damaged, with its own -wal",
+         [](auto& f) { withLog(f, kRows, "INSERT INTO t VALUES (1)"), overwrite(f, 8192); },
+         LogbookState::Writing, "was damaged; it was set aside"},
+        {"another database's -wal",
+         [](auto& f) {
+             runSql(f, (kNewest + "; PRAGMA journal_mode = WAL").c_str());
+             const std::string other = f + ".other";
+             fs::rename(withLog(other, kRows, "DELETE FROM t"), f + "-wal");
+         },
+         LogbookState::Writing, "was damaged; it was set aside"},
+        {"another program's database", [](auto& f) { runSql(f, "CREATE TABLE notes (x)"); },
+         LogbookState::Off, "is left as it is (it is another program's database)"},
+        {"a column missing",
+         [](auto& f) { runSql(f, (kNewest + "; ALTER TABLE run DROP COLUMN level").c_str()); },
+         LogbookState::Off, "is left as it is (its run table has no column level)"},
+        {"a FIFO", [](auto& f) { ::mkfifo(f.c_str(), 0600); }, LogbookState::Off,
+         "(it is a FIFO, not a regular file); this session's"},
+        {"a FIFO for its -wal",
+         [](auto& f) { runSql(f, ""), ::mkfifo((f + "-wal").c_str(), 0600); }, LogbookState::Off,
+         "(its -wal is a FIFO, not a regular file)"},
+        {"a long path", nullptr, LogbookState::Off, "(the path is too long: at most 503 bytes)", 0,
+         0, kLongTail.c_str()},
+        {"under a plain file",
+         [](auto& f) {
+             const fs::path folder = fs::path(f).parent_path();
+             fs::remove(folder), std::ofstream(folder).close();
+         },
+         LogbookState::Off, "runs are not being kept"},
+        {"a version-1 file", [](auto& f) { runSql(f, kVersion1Runs.c_str()); },
+         LogbookState::Writing, "", 3, 2101 + 213 + 1010 + 3111 + 213},
     };
     for (const OpeningRow& row : rows) {
         const Folder folder;
-        if (row.sql) Database(folder.file(), Database::Mode::ReadWrite).exec(row.sql);
-        if (row.garbageAt >= 0) {
-            std::ofstream(folder.file(), std::ios::app).close();  // made when missing
-            std::fstream(folder.file(), std::ios::in | std::ios::out | std::ios::binary)
-                    .seekp(row.garbageAt)
-                << std::string(4096, 'Z');
-        }
-        if (row.folderIsAFile) {
-            fs::remove(folder.path / "korvane"), std::ofstream(folder.path / "korvane");
-        }
-        const std::string before = slurp(folder.file());
-        const Opened opened = openLogbook(folder.file(), kNoon);
+        const std::string file = (folder.path / "korvane" / row.tail).string();
+        fs::create_directories(fs::path(file).parent_path());
+        if (row.make) row.make(file);
+        const Found before(file);
+        const Opened opened = openLogbook(file, kNoon);
         EXPECT_EQ(opened.state, row.state) << row.name;
         EXPECT_NE(opened.line.find(row.line), std::string::npos) << row.name << ": " << opened.line;
         if (std::string(row.line).find("damaged") != std::string::npos) {
-            EXPECT_TRUE(slurp(folder.file() + ".damaged-2026-12-08T120000") == before) << row.name;
+            // Its -shm may be made in the look; it holds nothing of the file's own.
+            const Found aside(file + ".damaged-2026-12-08T120000");
+            EXPECT_TRUE(aside.bytes == before.bytes && aside.log == before.log) << row.name;
+        } else if (row.state != LogbookState::Writing) {
+            EXPECT_TRUE(Found(file) == before) << row.name;
         }
         if (row.state == LogbookState::Writing) {
-            EXPECT_EQ(count(folder.file(), "PRAGMA user_version"), kSchemaVersion) << row.name;
-            EXPECT_EQ(count(folder.file(), "SELECT count(*) FROM run WHERE start_delay IS NULL"),
-                      row.runs)
+            EXPECT_EQ(count(file, "PRAGMA user_version"), kSchemaVersion) << row.name;
+            EXPECT_EQ(count(file, "SELECT count(*) FROM run WHERE start_delay IS NULL"), row.runs)
                 << row.name;
-            EXPECT_EQ(count(folder.file(), kSummaryDigits), row.summary) << row.name;
+            EXPECT_EQ(count(file, kSummaryDigits), row.summary) << row.name;
         }
     }
 }
@@ -131,25 +220,172 @@ TEST(Logbook, InAFolderItCannotWriteItTellsOneLineAndRecordsRunsWithoutThrowing)
             std::exit(logbook.state() == LogbookState::Off ? 0 : 1);
         },
         ::testing::ExitedWithCode(0),
-        "^korvane: cannot keep the runs in [^\n]*; this session's runs are not being kept\n$");
+        "^korvane: cannot keep the runs in [^\n]*permission denied: the file or its folder may "
+        "not be written\\); this session's runs are not being kept\n$");
 }
 
-TEST(Logbook, AWriteThatFailsLaterTurnsItOffTellingOnce) {
+// The file may grow no further, as on a full disk: the system's words, not "disk I/O error".
+TEST(Logbook, AWriteTheSystemRefusesIsToldInTheSystemsWords) {
     const Folder folder;
-    Logbook logbook(openLogbook(folder.file(), kNoon), "1.00");
-    int reports = 0;
-    logbook.setLineReport([&reports] { ++reports; });
-    Database other(folder.file(), Database::Mode::ReadWrite);
-    other.exec("BEGIN IMMEDIATE");  // holds the write lock past the writer's patience
-    logbook.record(run(1, 200));
-    for (int i = 0; i < 500 && logbook.state() == LogbookState::Writing; ++i) {
-        std::this_thread::sleep_for(milliseconds(10));
+    const rlimit disk{256 * 1024, 256 * 1024};
+    const Patience quick{milliseconds(1), milliseconds(1), {}, 2};
+    EXPECT_EXIT(
+        {
+            std::signal(SIGXFSZ, SIG_IGN);
+            ::setrlimit(RLIMIT_FSIZE, &disk);
+            Logbook logbook(openLogbook(folder.file(), kNoon), "1.00", kNoon, quick);
+            for (int i = 1; i <= 5000; ++i) logbook.record(run(i, 200, std::string(100, 'x')));
+            for (int i = 0; i < 500 && logbook.state() == LogbookState::Writing; ++i) {
+                std::this_thread::sleep_for(milliseconds(10));
+            }
+            std::exit(logbook.state() == LogbookState::Off ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0),
+        "^korvane: cannot write the logbook [^\n]* \\(File too large\\); the runs from now on");
+}
+
+struct DiskRow {
+    const char* name;
+    const char* size;  // of the disk
+    bool readOnly;
+    const char* told;  // a regular expression
+};
+
+// On a disk of its own in a mount namespace of its own, which only root may make.
+TEST(Logbook, AFullOrReadOnlyDiskIsToldInPlainWords) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root for a disk of its own";
+    const DiskRow rows[] = {
+        {"a full disk", "size=128k", false,
+         "^korvane: cannot write the logbook [^\n]* \\(the disk is full\\); the runs from now"},
+        {"a read-only disk", "size=128k", true,
+         "^korvane: cannot keep the runs in [^\n]* \\(the disk is mounted read-only\\); this"},
+    };
+    for (const DiskRow& row : rows) {
+        const Folder folder;
+        const std::string disk = (folder.path / "korvane").string();
+        EXPECT_EXIT(
+            {
+                if (::unshare(CLONE_NEWNS) != 0 ||
+                    ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                    ::mount("tmpfs", disk.c_str(), "tmpfs", 0, row.size) != 0 ||
+                    (row.readOnly && ::mount("tmpfs", disk.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY,
+                                             row.size) != 0)) {
+                    std::_Exit(99);
+                }
+                Logbook logbook(openLogbook(folder.file(), kNoon), "1.00", kNoon,
+                                {milliseconds(1), milliseconds(1), {}, 2});
+                for (int i = 1; i <= 2000; ++i) logbook.record(run(i, 200, std::string(100, 'x')));
+                for (int i = 0; i < 500 && logbook.state() == LogbookState::Writing; ++i) {
+                    std::this_thread::sleep_for(milliseconds(10));
+                }
+                std::exit(logbook.state() == LogbookState::Off ? 0 : 1);
+            },
+            ::testing::ExitedWithCode(0), row.told)
+            << row.name;
     }
-    other.exec("ROLLBACK");
-    logbook.record(run(2, 200));
-    EXPECT_EQ(logbook.state(), LogbookState::Off);
-    EXPECT_NE(logbook.line().find("the runs from now on are not being kept"), std::string::npos);
-    EXPECT_EQ(reports, 1);
+}
+
+struct HeldRow {
+    const char* name;
+    bool atStart;     // held from before the game opens it, or from after its first run
+    int holdMs;       // another program holds the file this long
+    const char* sql;  // what it does before letting go
+    LogbookState state;
+    std::string told;  // stderr, a regular expression
+    int runs;          // kept in the file
+};
+
+long long runsIn(const std::string& file) {
+    try {
+        return count(file, "SELECT count(*) FROM run");
+    } catch (const DatabaseError&) {
+        return -1;
+    }
+}
+
+// Each row races six runs a tenth of a second apart, the file held by another program meanwhile.
+TEST(Logbook, AFileAnotherProgramHoldsIsWaitedOutAndOnlyALastingFailureTurnsItOff) {
+    const Patience quick{milliseconds(10), milliseconds(100), milliseconds(300), 3};
+    const std::string waited =
+        "korvane: another program is holding the logbook [^\n]*; [0-9]+ "
+        "runs wait to be kept there\n";
+    const std::string keptNow = "korvane: the runs that waited are kept in the logbook [^\n]*\n";
+    const HeldRow rows[] = {
+        {"held briefly", false, 200, "", LogbookState::Writing, "", 6},
+        {"held 1.5 s while racing", false, 1500, "", LogbookState::Writing, waited + keptNow, 6},
+        {"held 1.5 s from the start", true, 1500, "", LogbookState::Writing, waited + keptNow, 6},
+        {"its table dropped", false, 100, "DROP TABLE run", LogbookState::Off,
+         "(" + waited +
+             ")?korvane: cannot write the logbook [^\\n]*; the runs from now on are not being kept "
+             "\\([0-9] waiting were not kept\\)\n",
+         -1},
+    };
+    for (const HeldRow& row : rows) {
+        const Folder folder;
+        const std::string file = folder.file();
+        Logbook(openLogbook(file, kNoon), "1.00");  // made, in WAL mode
+        Database other(file, Database::Mode::ReadWrite);
+        ::testing::internal::CaptureStderr();
+        std::optional<Logbook> logbook;
+        if (row.atStart) other.exec("BEGIN EXCLUSIVE");
+        logbook.emplace(file, "1.00", kNoon, quick);
+        logbook->record(run(1, 200));
+        const auto held = std::chrono::steady_clock::now();
+        if (!row.atStart) {
+            for (int i = 0; i < 500 && runsIn(file) < 1; ++i) {
+                std::this_thread::sleep_for(milliseconds(10));
+            }
+            other.exec("BEGIN EXCLUSIVE");
+        }
+        for (int i = 2; i <= 6; ++i) {
+            std::this_thread::sleep_for(milliseconds(100));
+            logbook->record(run(i, 200));
+        }
+        std::this_thread::sleep_until(held + milliseconds(row.holdMs));
+        other.exec(row.sql);
+        other.exec("COMMIT");
+        for (int i = 0; i < 500 && (logbook->state() != row.state || runsIn(file) < row.runs);
+             ++i) {
+            std::this_thread::sleep_for(milliseconds(10));
+        }
+        EXPECT_EQ(logbook->state(), row.state) << row.name;
+        logbook.reset();
+        EXPECT_EQ(runsIn(file), row.runs) << row.name;
+        const std::string told = ::testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(std::regex_match(told, std::regex(row.told))) << row.name << ": " << told;
+    }
+}
+
+TEST(Logbook, ABurstBeyondTheRunsThatMayWaitIsKeptWhileNoOtherProgramHoldsTheFile) {
+    const Folder folder;
+    const int runs = static_cast<int>(kMostWaiting) + 100;
+    {
+        Logbook logbook(openLogbook(folder.file(), kNoon), "1.00");
+        for (int i = 1; i <= runs; ++i) logbook.record(run(i, 200));
+    }
+    EXPECT_EQ(runsIn(folder.file()), runs);
+}
+
+TEST(Logbook, WhileAnotherProgramHoldsTheFileAtMostTheBoundWaitsAndTheRestAreTold) {
+    const Folder folder;
+    const std::string file = folder.file();
+    Logbook(openLogbook(file, kNoon), "1.00");  // made, in WAL mode
+    Database other(file, Database::Mode::ReadWrite);
+    ::testing::internal::CaptureStderr();
+    {
+        Logbook logbook(file, "1.00", kNoon, {milliseconds(10), milliseconds(100), {}, 3});
+        other.exec("BEGIN EXCLUSIVE");
+        logbook.record(run(1, 200));
+        std::this_thread::sleep_for(milliseconds(1300));  // a try has failed
+        for (int i = 2; i <= static_cast<int>(kMostWaiting) + 100; ++i) logbook.record(run(i, 200));
+        other.exec("COMMIT");
+        for (int i = 0; i < 500 && runsIn(file) < 1; ++i)
+            std::this_thread::sleep_for(milliseconds(10));
+    }
+    EXPECT_EQ(runsIn(file), static_cast<long long>(kMostWaiting));
+    EXPECT_NE(
+        ::testing::internal::GetCapturedStderr().find("; 100 beyond the 10000 that could wait"),
+        std::string::npos);
 }
 
 TEST(Logbook, ALateOnsetUpdatesTheRunAndTwoGamesAtOnceKeepTheirOwn) {
@@ -204,6 +440,24 @@ TEST(ExportCsv, WritesAHeaderAndOneQuotedRowARunWithCrlf) {
         "\r\n1,3,1970-01-01T00:00:00.000Z,1970-01-01T00:00:00.000Z,+00:00,Standard,Normal,0.465,"
         ",,,,,1.00,\r\n"))
         << rows.str();
+}
+
+TEST(PlainReason, TellsTheSystemsCauseOnlyWhereTheSystemRefused) {
+    const struct {
+        int code, error;
+        const char* words;
+    } rows[] = {
+        {SQLITE_FULL, 0, "the disk is full"},
+        {SQLITE_IOERR_WRITE, ENOSPC, "the disk is full"},
+        {SQLITE_CANTOPEN, EROFS, "the disk is mounted read-only"},
+        {SQLITE_CANTOPEN, ENAMETOOLONG, "the path is too long"},
+        {SQLITE_IOERR_READ, EIO, "Input/output error"},
+        {SQLITE_BUSY, ENOENT, "another program is holding the file"},  // an old errno
+        {SQLITE_ERROR, ENOENT, "SQLite's words"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(plainReason(DatabaseError(row.code, "SQLite's words", row.error)), row.words);
+    }
 }
 
 TEST(UtcOffset, ComesFromTheFieldsAcrossDaysAndYears) {

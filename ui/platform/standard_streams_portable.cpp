@@ -6,6 +6,10 @@ namespace korvane::ui {
 // raises no signal, and the lines kept for a signal need not be written by one.
 void openClosedStandardStreams() {}
 
+bool outputWasClosed() {
+    return false;
+}
+
 void ignoreBrokenPipes() {}
 
 KeptForSignals::KeptForSignals() = default;

@@ -12,12 +12,23 @@
 
 namespace korvane::ui {
 
+namespace {
+
+bool outputClosed = false;
+
+}  // namespace
+
 void openClosedStandardStreams() {
     for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
         if (::fcntl(stream, F_GETFD) != -1 || errno != EBADF) continue;
+        if (stream == STDOUT_FILENO) outputClosed = true;
         // open() takes the lowest free number, and the streams below this one are open by now.
         ::open("/dev/null", O_RDWR);
     }
+}
+
+bool outputWasClosed() {
+    return outputClosed;
 }
 
 void ignoreBrokenPipes() {

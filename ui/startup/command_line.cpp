@@ -2,16 +2,20 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iostream>
+#include <cstring>
 #include <optional>
+#include <sstream>
 #include <vector>
 
 #include "logbook/csv_export.h"
 #include "logbook/logbook_path.h"
 #include "logbook/older_file.h"
+#include "logbook/plain_words.h"
+#include "ui/startup/standard_streams.h"
+#include "ui/time_slip/runs_file.h"
 
 namespace korvane::ui {
 
@@ -28,24 +32,36 @@ namespace {
     std::exit(0);
 }
 
-// Every run in the logbook at PATH as CSV to FILE ("-": standard output); ends the program.
+[[noreturn]] void cannotExport(const std::string& path, const std::string& why) {
+    std::fprintf(stderr, "korvane: cannot export the logbook %s: %s\n", path.c_str(), why.c_str());
+    std::exit(1);
+}
+
+// Every write and the last flush checked: a full disk or a closed stdout is no export.
+void writeToOutput(const std::string& path, const std::string& csv) {
+    if (outputWasClosed()) cannotExport(path, "standard output is closed");
+    if (std::fwrite(csv.data(), 1, csv.size(), stdout) != csv.size() || std::fflush(stdout) != 0) {
+        cannotExport(path, std::strerror(errno));
+    }
+}
+
+// Every run in the logbook at PATH as CSV to FILE ("-": standard output), written whole or not
+// at all; ends the program.
 [[noreturn]] void exportLogbook(const std::string& path, const std::string& file) {
+    std::ostringstream csv;
     try {
-        logbook::Database db(path, logbook::Database::Mode::ReadOnly);
-        logbook::readAsNewest(db);
-        std::ofstream stream;
-        if (file != "-") {
-            stream.open(file, std::ios::binary);
-            if (!stream) throw std::runtime_error("cannot write " + file);
-        }
-        std::ostream& out = file == "-" ? std::cout : stream;
-        logbook::exportCsv(db, out);
-        out.flush();
-        if (!out) throw std::runtime_error("cannot write " + file);
+        const auto db = logbook::openForReading(path);
+        logbook::exportCsv(*db, csv);
+    } catch (const logbook::DatabaseError& error) {
+        cannotExport(path, logbook::plainReason(error));
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "korvane: cannot export the logbook %s: %s\n", path.c_str(),
-                     error.what());
-        std::exit(1);
+        cannotExport(path, error.what());
+    }
+    if (file == "-") {
+        writeToOutput(path, csv.str());
+    } else if (const auto error =
+                   saveRuns(QString::fromStdString(file), QByteArray::fromStdString(csv.str()))) {
+        cannotExport(path, error->toStdString());
     }
     std::exit(0);
 }
@@ -68,12 +84,25 @@ LogbookChoice usualLogbook() {
     return {path, !path.empty()};
 }
 
+// A file name given with OPTION: never empty, and as the system has it (a byte that is not
+// UTF-8 would come back as U+FFFD and name another file).
+std::string fileName(const QCommandLineParser& parser, const QCommandLineOption& option) {
+    const QString name = parser.value(option);
+    const char* problem = name.isEmpty() ? "needs a file name"
+                          : name.contains(QChar::ReplacementCharacter)
+                              ? "takes a file name in UTF-8 only"
+                              : nullptr;
+    if (problem == nullptr) return name.toStdString();
+    std::fprintf(stderr, "korvane: --%s %s\n", qPrintable(option.names().constFirst()), problem);
+    std::exit(2);
+}
+
 LogbookChoice logbookChoice(const QCommandLineParser& parser, const LogbookOptions& options) {
     LogbookChoice choice = usualLogbook();
-    if (parser.isSet(options.file)) choice = {parser.value(options.file).toStdString(), true};
+    if (parser.isSet(options.file)) choice = {fileName(parser, options.file), true};
     if (parser.isSet(options.none)) choice.keep = false;
     if (parser.isSet(options.exported)) {
-        exportLogbook(choice.path, parser.value(options.exported).toStdString());
+        exportLogbook(choice.path, fileName(parser, options.exported));
     }
     return choice;
 }

@@ -11,6 +11,9 @@ namespace korvane::ui {
 // written into it.
 void openClosedStandardStreams();
 
+// Whether standard output was one of them: what is written to it reaches no one.
+bool outputWasClosed();
+
 // A reader of stdout or stderr that has gone away must not end the game with SIGPIPE: the
 // write fails and its line is dropped.
 void ignoreBrokenPipes();

@@ -68,10 +68,9 @@ HistoryView::Reading readLogbook(const std::string& path,
     reading.path = path;
     try {
         if (!std::filesystem::exists(path)) return reading;
-        logbook::Database db(path, logbook::Database::Mode::ReadOnly);
-        if (schemaVersion(db) == 0) return reading;
-        logbook::readAsNewest(db);
-        reading.history = kept ? logbook::updateHistory(db, *kept) : logbook::readHistory(db);
+        const auto db = logbook::openForReading(path);
+        if (schemaVersion(*db) == 0) return reading;
+        reading.history = kept ? logbook::updateHistory(*db, *kept) : logbook::readHistory(*db);
         if (!reading.history.sessions.empty()) reading.outcome = Outcome::Read;
     } catch (const std::exception& error) {  // none may leave the thread, or the game ends
         reading.outcome = Outcome::Failed;
@@ -217,9 +216,7 @@ void HistoryView::exportRuns() {
     if (file.isEmpty()) return;
     std::ostringstream csv;
     try {
-        logbook::Database db(path_, logbook::Database::Mode::ReadOnly);
-        logbook::readAsNewest(db);
-        logbook::exportCsv(db, csv);
+        logbook::exportCsv(*logbook::openForReading(path_), csv);
     } catch (const std::exception& error) {
         QMessageBox::warning(this, tr("Export the logbook"),
                              tr("The logbook %1 could not be read: %2")

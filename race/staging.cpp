@@ -15,6 +15,7 @@ void Main::readSkillLevel() {
 }
 
 void Main::stagePressed() {
+    const bool fullWalk = !stagingWalk.enabled() && staged.caption != "Staged";
     readSkillLevel();
     if (proTreeSelected()) {
         computerFastest = computerFastest - ShortInt::from(kProTreeLead);
@@ -38,7 +39,7 @@ void Main::stagePressed() {
         running->setEnabled(false);
     }
     stagingWalk.setEnabled(true);
-    if (services_.startDelay != nullptr) services_.startDelay->raceStaged();
+    if (services_.startDelay != nullptr) services_.startDelay->raceStaged(fullWalk);
 }
 
 // The walk keeps no counter: the indicator captions say how far it has come.

@@ -4,7 +4,8 @@
 
 namespace korvane {
 
-void StartDelay::raceStaged() {
+void StartDelay::raceStaged(bool fullWalk) {
+    fromPress_ = fullWalk && !timer_.enabled();
     if (!timer_.enabled()) drawnMs_.reset();
 }
 

@@ -26,20 +26,23 @@ class StartDelay {
     explicit StartDelay(std::uint32_t seed) : engine_(seed) {}
 
     void setRange(std::optional<DelayRange> range) { range_ = range; }
-    // A stage press: forget the last race's wait unless one is still running.
-    void raceStaged();
+    // A stage press: forget the last race's wait unless one is still running. FULL_WALK: the
+    // walk starts from rest; after a tap it may still be going on, or skip to Staged.
+    void raceStaged(bool fullWalk);
     // The walk has reached the hand-over: true when a wait has begun, which hands over itself.
     bool holdHandOver();
     // The wait's one tick: the hand-over is due.
     void waitEnded() { timer_.setEnabled(false); }
-    // The wait drawn for the race staged last; none when off or not yet reached.
-    std::optional<int> drawnMs() const { return drawnMs_; }
+    // The wait the race staged last had on top of its whole walk; none when off, not yet
+    // reached, or when its press did not start a whole walk of its own.
+    std::optional<int> drawnMs() const { return fromPress_ ? drawnMs_ : std::nullopt; }
     Timer& timer() { return timer_; }
 
   private:
     std::optional<DelayRange> range_;
     std::mt19937 engine_;
     std::optional<int> drawnMs_;
+    bool fromPress_ = true;
     Timer timer_{"StartDelay", kShortestMs};
 };
 

@@ -20,7 +20,7 @@ long long floorTo(long long value, long long step) {
 }  // namespace
 
 PlotPoint plotPointOf(const RaceRecord& run) {
-    return {reactionMillis(run), run.playerRed};
+    return {reactionMillis(run), run.playerRed, run.tree == Tree::Pro};
 }
 
 bool earlyStart(const PlotPoint& point) {

@@ -11,6 +11,7 @@ namespace korvane {
 struct PlotPoint {
     std::optional<long long> ms;  // none when left during staging
     bool red = false;
+    bool pro = false;  // on the Pro tree: drawn round, a Standard run square
 };
 PlotPoint plotPointOf(const RaceRecord& run);
 // An early start: shown below .000, so it goes in the plots' early strip, off the scale.

@@ -82,6 +82,16 @@ find_window() {  # PATTERN [SECONDS]
     done
     return 1
 }
+# Gives WINDOW the keyboard's focus as a player's click would: through the window manager where
+# there is one (which would otherwise take it back), then a moment for the game to see it.
+focus_window() {  # WINDOW
+    if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+        xdotool windowactivate --sync "$1" 2>/dev/null || true
+    else
+        xdotool windowfocus --sync "$1" 2>/dev/null || true
+    fi
+    sleep 0.3
+}
 # The race window's X id, or nothing.
 race_window() { xdotool search --onlyvisible --name "$race_title" 2>/dev/null | head -n1; }
 # The splash window's X id: the game's one visible window of the splash's size; or nothing.

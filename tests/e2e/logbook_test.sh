@@ -84,11 +84,13 @@ grep -q "^korvane: the runs that waited are kept in the logbook $work/held.sqlit
 # game races with History shown and ends on Quit at once.
 race_showing_history() {  # FILE
     start_game "$game" --logbook "$1"
-    xdotool windowfocus --sync "$window" key --window "$window" ctrl+t
+    focus_window "$window"
+    xdotool key ctrl+t
     local slip
     slip=$(find_window '^Korvane Time Slip$' 10)
     [[ -n "$slip" ]] || die "$1: the time slip did not appear"
-    xdotool windowfocus --sync "$slip" key alt+h sleep 1 key ctrl+t sleep 0.5
+    focus_window "$slip"
+    xdotool key alt+h sleep 1 key ctrl+t sleep 0.5
     tap
     sleep 1
     quit_through_farewell

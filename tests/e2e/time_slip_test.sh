@@ -69,14 +69,16 @@ done
 xdotool windowclose "$slip"
 sleep 0.5
 echo -n | xclip -selection clipboard
-xdotool windowfocus --sync "$window" key --window "$window" ctrl+t
+focus_window "$window"
+xdotool key ctrl+t
 slip=$(timeout 10 xdotool search --sync --onlyvisible --name '^Korvane Time Slip$' | head -n1)
 [[ -n "$slip" ]] || die "Ctrl+T showed no time slip after another program closed it"
 xdotool mousemove --window "$slip" 300 60 click 1 sleep 0.3 key --window "$slip" ctrl+c
 sleep 0.5
 [[ "$(xclip -o -selection clipboard)" == "$copied" ]] || fail "the slip came back without its runs"
 
-xdotool windowfocus --sync "$window" key --window "$window" ctrl+t
+focus_window "$window"
+xdotool key ctrl+t
 sleep 1
 [[ -z "$(xdotool search --onlyvisible --name '^Korvane Time Slip$')" ]] ||
     fail "a second Ctrl+T left the slip on screen"

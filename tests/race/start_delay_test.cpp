@@ -67,6 +67,29 @@ INSTANTIATE_TEST_SUITE_P(Rows, StartDelayRanges,
                                            RangeRow{{500, 2000}, true}, RangeRow{{0, 130}, false},
                                            RangeRow{{1000, 1000}, true}));
 
+struct TapRow {
+    std::int64_t pressedAfterTapMs;
+    bool delayShown;
+};
+
+// A tap's walk goes on by itself, and leaves Staged lit: a press after it, while the walk or its
+// wait runs or long after, never had the whole walk and its wait to show; a press after a whole
+// race shows the wait it had on top of the walk.
+TEST(StartDelay, ShowsAWaitOnlyWhereThePressStartedTheWalk) {
+    const TapRow rows[] = {{300, false}, {2500, false}, {10000, false}};
+    for (const TapRow& row : rows) {
+        Rig rig(DelayRange{500, 2000});
+        rig.main.stagePressed();
+        rig.clock.advanceBy(100);
+        rig.main.launched();
+        rig.clock.advanceBy(row.pressedAfterTapMs);
+        rig.race(false);
+        EXPECT_EQ(rig.main.startDelayMs().has_value(), row.delayShown) << row.pressedAfterTapMs;
+        const std::int64_t handOver = rig.race(false).first;
+        EXPECT_EQ(rig.main.startDelayMs(), handOver - 2400) << "a whole race after the tap";
+    }
+}
+
 // The delay draws from its own generator: the computer's times follow the same sequence.
 TEST(StartDelay, LeavesTheComputersTimesAsTheyWere) {
     Rig plain(std::nullopt);

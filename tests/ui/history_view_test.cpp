@@ -45,7 +45,7 @@ void makeLogbook(bool made, bool runs) {
         "  (1, 1, 1796000010000, 60, 0, 'Normal', 465, 241, '', '', '', ''),"
         "  (2, 1, 1796100010000, 60, 0, 'Normal', 465, 213, '', '', '', ''),"
         "  (2, 2, 1796100020000, 60, 0, 'Normal', 465, -12, '', '', '', ''),"
-        "  (2, 3, 1796100030000, 60, 1, 'Normal', 465, NULL, '', '', '', '');");
+        "  (2, 3, 1796100030000, 60, 1, 'Normal', 465, 198, '', '', '', '');");
 }
 
 // What the History tab shows: its message, or the bests and the table's rows.
@@ -86,19 +86,22 @@ TEST(HistoryView, ShowsTheKeptSessionsOrSaysWhyThereAreNone) {
         {logbookFile().string(), false, false, "No runs kept yet"},
         {logbookFile().string(), true, false, "No runs kept yet"},
         {logbookFile().string(), true, true,
-         "Personal bests: Standard .213 (2026-12-01)\n"
+         "Personal bests: Standard .213 (2026-12-01), Pro .198 (2026-12-01)\n"
          "2026-12-01 05:40|Standard|2|1|1|.213|.213|\u2013|100%\n"
-         "2026-12-01 05:40|Pro|1|0|0|\u2013|\u2013|\u2013|\u2013\n"
+         "2026-12-01 05:40|Pro|1|1|0|.198|.198|\u2013|100%\n"
          "2026-11-30 01:53|Standard|1|1|0|.241|.241|\u2013|100%"},
     };
     const std::vector<RaceRecord> none;
     TimeSlipWindow window(none);
+    // As narrow as the slip is placed beside the race window on a small screen.
+    window.resize(380, 760);
     window.show();
     for (const auto& row : rows) {
         makeLogbook(row.made, row.runs);
         window.setLogbook(row.path);
         EXPECT_TRUE(shown(window).startsWith(QString::fromUtf8(row.shown)))
             << shown(window).toStdString();
+        EXPECT_EQ(window.width(), 380) << "History widened the slip";
     }
     std::filesystem::remove(logbookFile());
 }
@@ -147,6 +150,8 @@ TEST(HistoryTrend, SpansWhole50MsAndTicksUsualDays) {
     const ui::TrendSpan span = ui::trendSpan(points);
     EXPECT_EQ(std::pair(span.low, span.high), std::pair(150.0, 250.0));
     EXPECT_DOUBLE_EQ(span.topShare, 0.2);
+    // A share on a tenth gets room above it.
+    EXPECT_DOUBLE_EQ(ui::trendSpan({{0, 0, 200.0, 0.1}}).topShare, 0.2);
     const struct {
         double days;
         int most, step;

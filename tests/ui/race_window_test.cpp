@@ -1,10 +1,12 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QPaintEvent>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -17,6 +19,7 @@
 #include "ui/kit/coloured_button.h"
 #include "ui/kit/font_choice.h"
 #include "ui/kit/qt_colour.h"
+#include "ui/practice/race_key.h"
 #include "ui/time_slip/time_slip.h"
 #include "ui/time_slip/time_slip_window.h"
 
@@ -450,6 +453,41 @@ TEST_F(RaceWindowStaging, SpaceOrEnterOnTheRaceButtonDoesNothing) {
     for (auto key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(button, key);
     EXPECT_EQ(main.raceButton.caption, "Stage (Down)");
     EXPECT_FALSE(main.stagingWalk.enabled());
+}
+
+struct RaceKeyRow {
+    const char* focus;
+    bool stages;
+};
+
+// The race key stages from whichever of the game's windows has the focus, but never from a
+// dialog or a text field, where the key has a meaning of its own.
+TEST_F(RaceWindowStaging, TheRaceKeyStagesWhereverTheGameHasTheFocus) {
+    const RaceKeyRow rows[] = {
+        {"race window", true}, {"slip", true}, {"text field", false}, {"dialog", false}};
+    for (const RaceKeyRow& r : rows) {
+        ui::RaceKey key(window);
+        key.setKey(Qt::Key_F8);
+        QWidget slip;
+        auto* field = new QLineEdit(&slip);
+        auto* copy = new QPushButton(&slip);
+        QDialog dialog;
+        const std::string focus = r.focus;
+        QWidget* target = focus == "race window" ? &window
+                          : focus == "dialog"    ? static_cast<QWidget*>(&dialog)
+                                                 : &slip;
+        target->show();
+        target->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(target)) << r.focus;
+        if (target == &slip)
+            (focus == "text field" ? static_cast<QWidget*>(field) : copy)->setFocus();
+        QWidget* focused = QApplication::focusWidget() ? QApplication::focusWidget() : target;
+        QTest::keyPress(focused, Qt::Key_F8);
+        EXPECT_EQ(main.raceButton.caption == "Launch (Up)", r.stages) << r.focus;
+        QTest::keyRelease(focused, Qt::Key_F8);
+        key.setKey(0);
+        advance(5000);
+    }
 }
 
 TEST_F(RaceWindowStaging, AnErrorInAHandlerIsReportedAndTheWindowGoesOn) {

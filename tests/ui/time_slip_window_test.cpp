@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QBrush>
 #include <QLabel>
 #include <QScrollBar>
@@ -249,6 +250,34 @@ TEST(TimeSlipWindow, LongTimesAndFiguresShowWhole) {
     }
     EXPECT_EQ(best->text(), "10.500");
     EXPECT_GE(best->width(), best->sizeHint().width());
+}
+
+// The slip's right-click menu lists its own actions: each needs words to be chosen by.
+TEST(TimeSlipWindow, EveryMenuItemIsNamed) {
+    qtApp();
+    const std::vector<RaceRecord> none;
+    ui::TimeSlipWindow window(none);
+    ASSERT_FALSE(window.actions().isEmpty());
+    for (const QAction* action : window.actions()) {
+        EXPECT_FALSE(action->text().isEmpty()) << action->shortcut().toString().toStdString();
+    }
+}
+
+// At its default width the slip shows whole the columns a racer reads first.
+TEST(TimeSlipWindow, RunRtResultAndDelayFitTheDefaultWidth) {
+    qtApp();
+    std::vector<RaceRecord> runs = fourRuns();
+    ui::TimeSlipWindow window(runs);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* table = window.findChild<QTableView*>();
+    const int shown = table->viewport()->width();
+    for (const char* name : {"Run", "R/T", "Result", "Delay"}) {
+        int column = 0;
+        while (table->model()->headerData(column, Qt::Horizontal).toString() != name) ++column;
+        const int right = table->columnViewportPosition(column) + table->columnWidth(column);
+        EXPECT_LE(right, shown) << name;
+    }
 }
 
 }  // namespace

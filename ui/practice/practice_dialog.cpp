@@ -30,9 +30,22 @@ QDoubleSpinBox* secondsBox(const QString& name, int PracticeOptions::*field, int
     return box;
 }
 
+// A caption whose Alt+letter only moves the focus: QLabel would also click a button buddy.
+class FocusLabel : public QLabel {
+  public:
+    using QLabel::QLabel;
+
+  protected:
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::Shortcut || buddy() == nullptr) return QLabel::event(event);
+        buddy()->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+};
+
 // A row's caption whose Alt+letter moves the focus to the row's first control.
 QLabel* labelFor(const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text);
+    auto* label = new FocusLabel(text);
     label->setBuddy(buddy);
     return label;
 }
@@ -54,13 +67,27 @@ PracticeDialog::PracticeDialog(const PracticeSettings& settings, ControllerRoute
     addKeyRow();
     addControllerRows();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     static_cast<QFormLayout*>(layout())->addRow(buttons);
 }
 
+// A range typed backwards is the racer's slip: told, not silently turned round.
+void PracticeDialog::accept() {
+    if (millis(from_) <= millis(to_)) {
+        QDialog::accept();
+        return;
+    }
+    rangeProblem_->setText(tr("The shortest delay is longer than the longest."));
+    rangeProblem_->show();
+    from_->setFocus(Qt::OtherFocusReason);
+}
+
 void PracticeDialog::addDelayRow() {
-    delayOn_ = new QCheckBox(tr("&Random start delay after Staged"));
+    // The walk's own step from Staged to the tree comes first: the wait is on top of it.
+    delayOn_ = new QCheckBox(tr("&Random extra wait before the tree starts"));
+    delayOn_->setToolTip(tr("Added to the usual 0.8 s between Staged and the tree's start"));
     delayOn_->setChecked(settings_.randomDelay);
     from_ = secondsBox(tr("Shortest start delay"), &PracticeOptions::delayFromMs,
                        settings_.delayFromMs, StartDelay::kStepMs);
@@ -72,7 +99,11 @@ void PracticeDialog::addDelayRow() {
     range->addWidget(to_);
     auto* form = static_cast<QFormLayout*>(layout());
     form->addRow(delayOn_);
-    form->addRow(labelFor(tr("Delay &from"), from_), range);
+    form->addRow(labelFor(tr("Extra wait &from"), from_), range);
+    rangeProblem_ = new QLabel;
+    rangeProblem_->setAccessibleName(tr("Start delay problem"));
+    rangeProblem_->hide();
+    form->addRow(rangeProblem_);
 }
 
 void PracticeDialog::addCarDelayRows() {
@@ -113,18 +144,21 @@ void PracticeDialog::showKey() {
             : tr("Choose key (%1)").arg(QString::fromStdString(settings_.raceKeyName)));
 }
 
-// While choosing, the next key is the race key, whatever it would do in the dialog.
+// While choosing, the next key is the race key, whatever it would do in the dialog; Escape
+// cancels the choice. Then the focus goes to OK, so Return confirms instead of choosing again.
 bool PracticeDialog::eventFilter(QObject* watched, QEvent* event) {
     const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
     if (watched != chooseKey_ || !choosingKey_ || !key) return QDialog::eventFilter(watched, event);
     auto* press = static_cast<QKeyEvent*>(event);
     event->accept();
-    if (event->type() == QEvent::KeyPress && !press->isAutoRepeat()) {
+    if (event->type() != QEvent::KeyPress || press->isAutoRepeat()) return true;
+    if (press->key() != Qt::Key_Escape) {
         settings_.raceKey = press->key();
         settings_.raceKeyName =
             QKeySequence(press->key()).toString(QKeySequence::NativeText).toStdString();
-        showKey();
     }
+    showKey();
+    ok_->setFocus(Qt::OtherFocusReason);
     return true;
 }
 
@@ -207,8 +241,8 @@ void PracticeDialog::inputOffered(const ChosenInput& input) {
 PracticeSettings PracticeDialog::settings() const {
     PracticeSettings chosen = settings_;
     chosen.randomDelay = delayOn_->isChecked();
-    chosen.delayFromMs = std::min(millis(from_), millis(to_));
-    chosen.delayToMs = std::max(millis(from_), millis(to_));
+    chosen.delayFromMs = millis(from_);
+    chosen.delayToMs = millis(to_);
     chosen.carDelayMs = millis(carDelay_);
     chosen.blocker = blocker_->isChecked();
     return chosen;

@@ -21,6 +21,7 @@ class PracticeDialog : public QDialog {
                    QWidget* parent = nullptr);
     ~PracticeDialog() override;
     PracticeSettings settings() const;
+    void accept() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,11 +42,13 @@ class PracticeDialog : public QDialog {
     QDoubleSpinBox* to_ = nullptr;
     QDoubleSpinBox* carDelay_ = nullptr;
     QCheckBox* blocker_ = nullptr;
+    QLabel* rangeProblem_ = nullptr;
     QPushButton* chooseKey_ = nullptr;
     bool choosingKey_ = false;
     ControllerRoute* route_;
     QLabel* controllers_ = nullptr;
     QPushButton* chooseInput_ = nullptr;
+    QPushButton* ok_ = nullptr;
 };
 
 }  // namespace korvane::ui

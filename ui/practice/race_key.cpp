@@ -1,7 +1,12 @@
 #include "ui/practice/race_key.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 
 #include "ui/platform/key_state.h"
 #include "ui/race_window/race_window.h"
@@ -25,10 +30,23 @@ void RaceKey::setKey(int key) {
     key_ = key;
 }
 
-// Only keys meant for the race window's own controls.
+namespace {
+
+bool typesText(const QWidget* widget) {
+    return qobject_cast<const QLineEdit*>(widget) != nullptr ||
+           qobject_cast<const QAbstractSpinBox*>(widget) != nullptr ||
+           qobject_cast<const QTextEdit*>(widget) != nullptr ||
+           qobject_cast<const QPlainTextEdit*>(widget) != nullptr;
+}
+
+}  // namespace
+
+// Keys meant for any of the game's windows, the slip and its History too; never a dialog's (a
+// message to answer, a file to name) nor a text field's.
 bool RaceKey::forRace(QObject* watched) const {
     auto* widget = qobject_cast<QWidget*>(watched);
-    return widget != nullptr && widget->window() == &race_;
+    if (widget == nullptr || qobject_cast<QDialog*>(widget->window()) != nullptr) return false;
+    return !typesText(QApplication::focusWidget());
 }
 
 bool RaceKey::eventFilter(QObject* watched, QEvent* event) {

@@ -6,9 +6,10 @@ namespace korvane::ui {
 
 class RaceWindow;
 
-// A key of the racer's choosing as the race button, whichever control has the focus: going
-// down stages as a mouse press does and coming up launches, stamped with the key event's own
-// time; auto-repeat is ignored, and every other key keeps its meaning.
+// A key of the racer's choosing as the race button, whichever of the game's windows has the
+// focus (not a dialog, not a text field): going down stages as a mouse press does and coming up
+// launches, stamped with the key event's own time; auto-repeat is ignored, and every other key
+// keeps its meaning.
 class RaceKey : public QObject {
   public:
     explicit RaceKey(RaceWindow& race);

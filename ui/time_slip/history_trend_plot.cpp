@@ -71,7 +71,8 @@ TrendSpan trendSpan(const std::vector<logbook::TrendPoint>& points) {
     double high = -INFINITY;
     for (const logbook::TrendPoint& point : points) {
         if (point.median) low = std::min(low, *point.median), high = std::max(high, *point.median);
-        span.topShare = std::max(span.topShare, std::ceil(point.earlyShare * 10) / 10);
+        // A quarter of a tenth at least above the highest share, so its line stays off the top.
+        span.topShare = std::max(span.topShare, std::ceil(point.earlyShare * 10 + 0.25) / 10);
     }
     if (low <= high) {
         span.low = std::floor(low / kRtStep) * kRtStep;

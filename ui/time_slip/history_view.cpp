@@ -207,6 +207,8 @@ void HistoryView::build() {
     if (table_) return;
     bests_ = new QLabel(this);
     bests_->setAccessibleName(tr("Personal bests"));
+    // Wrapped, so that both trees' bests never widen the slip over the race window.
+    bests_->setWordWrap(true);
     bests_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     bests_->setToolTip(tr("The quickest clean reaction ever on each tree, and the day of its run"));
     model_ = new HistoryTableModel(this);

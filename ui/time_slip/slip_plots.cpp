@@ -100,34 +100,37 @@ int widest(const QFontMetrics& fm, std::initializer_list<QString> labels) {
 }
 
 // Each run with an R/T as a point at AT(i): red where early, as in the table, and for the
-// board's red light. Points shrink in a long session, where they crowd each other anyway; one a
-// pixel and colour is enough, however many runs fall on it.
+// board's red light; square on the Standard tree, round on the Pro. Points shrink in a long
+// session, where they crowd each other anyway; one a pixel, colour and shape is enough, however
+// many runs fall on it.
 void drawRuns(QPainter& painter, const std::vector<PlotPoint>& runs,
               const std::function<QPoint(std::size_t)>& at) {
     const QRect window = painter.window();
     const int size = runs.size() > kCrowded ? 2 : 5;
-    std::vector<QRect> clean;
-    std::vector<QRect> red;
-    std::vector<bool> drawn(static_cast<std::size_t>(window.width() * window.height() * 2));
+    std::vector<QRect> kinds[4];  // clean or marked, square or round
+    std::vector<bool> drawn(static_cast<std::size_t>(window.width() * window.height() * 4));
     for (std::size_t i = 0; i < runs.size(); ++i) {
         if (!runs[i].ms) continue;
         const QPoint p = at(i);
         const bool marked = runs[i].red || earlyStart(runs[i]);
         if (!window.contains(p)) continue;
-        auto seen = drawn[static_cast<std::size_t>((p.y() * window.width() + p.x()) * 2 +
-                                                   (marked ? 1 : 0))];
+        const int kind = (marked ? 1 : 0) + (runs[i].pro ? 2 : 0);
+        auto seen = drawn[static_cast<std::size_t>((p.y() * window.width() + p.x()) * 4 + kind)];
         if (seen) continue;
         seen = true;
-        const int grow = marked ? 1 : 0;
-        (marked ? red : clean)
-            .emplace_back(p.x() - size / 2 - grow, p.y() - size / 2 - grow, size + 2 * grow,
-                          size + 2 * grow);
+        const int grow = (marked ? 1 : 0) + (runs[i].pro ? 1 : 0);
+        kinds[kind].emplace_back(p.x() - size / 2 - grow, p.y() - size / 2 - grow, size + 2 * grow,
+                                 size + 2 * grow);
     }
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::darkGreen);
-    painter.drawRects(clean.data(), static_cast<int>(clean.size()));
-    painter.setBrush(Qt::red);
-    painter.drawRects(red.data(), static_cast<int>(red.size()));
+    for (int kind = 0; kind < 4; ++kind) {
+        painter.setBrush(kind % 2 == 1 ? Qt::red : Qt::darkGreen);
+        if (kind < 2) {
+            painter.drawRects(kinds[kind].data(), static_cast<int>(kinds[kind].size()));
+            continue;
+        }
+        for (const QRect& point : kinds[kind]) painter.drawEllipse(point);
+    }
 }
 
 // A bar a bin from X(its start) to X(its end), up to Y(its count) from BOTTOM, a pixel apart
@@ -193,7 +196,11 @@ void RtPlot::paintEvent(QPaintEvent*) {
                    QString::number(r));
     }
     leftTitle(painter, tr("R/T (s)"), area.top(), earlyStrip.bottom());
-    bottomTitle(painter, tr("Run"), area.left(), area.right());
+    // Told apart by shape where a session mixes the trees.
+    const bool pro = std::any_of(runs_.begin(), runs_.end(), [](auto& r) { return r.pro; });
+    const bool standard = std::any_of(runs_.begin(), runs_.end(), [](auto& r) { return !r.pro; });
+    bottomTitle(painter, pro && standard ? tr("Run  \u25A0 Standard  \u25CF Pro") : tr("Run"),
+                area.left(), area.right());
     painter.setPen(Qt::gray);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area);
@@ -257,10 +264,11 @@ void RtHistogram::paintEvent(QPaintEvent*) {
     drawBars(painter, bins, x, y, area.bottom());
     const int top = static_cast<int>(std::lround(y(bins.early)));
     painter.fillRect(QRect(earlyBar.left(), top, earlyBar.width(), area.bottom() - top), Qt::red);
+    // The early bar in a box of its own, apart from the R/T axis: it has no place on it.
     painter.setPen(Qt::gray);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(area);
-    painter.drawLine(scale.left(), area.top(), scale.left(), area.bottom());
+    painter.drawRect(QRect(area.topLeft(), QPoint(earlyLabel.right() + 4, area.bottom())));
+    painter.drawRect(QRect(QPoint(scale.left(), area.top()), area.bottomRight()));
     if (median_) {
         painter.setPen(QPen(Qt::blue, 1));
         painter.drawLine(QPointF(x(*median_), area.top()), QPointF(x(*median_), area.bottom()));

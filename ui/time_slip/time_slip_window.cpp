@@ -57,6 +57,11 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
         header->resizeSection(column, header->sectionSizeHint(column));
     }
     for (int row = 0; row < model_->rowCount(); ++row) widenColumnsFor(row);
+    // What a racer reads first leads, so it fits the slip's width; the rest follow.
+    const int firstRead[] = {0, 4, 7, 9};
+    for (int place = 0; place < 4; ++place) {
+        header->moveSection(header->visualIndex(firstRead[place]), place);
+    }
     table_->setAccessibleName(tr("Runs, newest first"));
     logbookLine_->setObjectName(QStringLiteral("logbookLine"));
     logbookLine_->setAccessibleName(tr("Logbook"));
@@ -71,14 +76,16 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
     QPushButton* saveButton = button(tr("Save..."), tr("Save the runs as CSV"), this);
     connect(copyButton, &QPushButton::clicked, this, &TimeSlipWindow::copy);
     connect(saveButton, &QPushButton::clicked, this, &TimeSlipWindow::save);
-    auto* copyAction = new QAction(this);
+    auto* copyAction = new QAction(tr("Copy the runs"), this);
     copyAction->setShortcut(QKeySequence::Copy);
     copyAction->setShortcutContext(Qt::WindowShortcut);
+    copyAction->setShortcutVisibleInContextMenu(true);
     connect(copyAction, &QAction::triggered, this, &TimeSlipWindow::copy);
     addAction(copyAction);
-    auto* closeAction = new QAction(this);
+    auto* closeAction = new QAction(tr("Close the slip"), this);
     closeAction->setShortcut(QKeySequence(Qt::Key_Escape));
     closeAction->setShortcutContext(Qt::WindowShortcut);
+    closeAction->setShortcutVisibleInContextMenu(true);
     connect(closeAction, &QAction::triggered, this, &QWidget::hide);
     addAction(closeAction);
 
@@ -189,17 +196,31 @@ void TimeSlipWindow::showFigures() {
 }
 
 void TimeSlipWindow::placeBeside(QWidget& raceWindow, const QRect& tree) {
+    placedBeside_ = &raceWindow;
+    treeInRace_ = tree.translated(-raceWindow.mapToGlobal(QPoint(0, 0)));
     const QRect race = raceWindow.frameGeometry();
     const QScreen* screen =
         raceWindow.screen() ? raceWindow.screen() : QGuiApplication::primaryScreen();
-    const QSize decoration = frameGeometry().size() - size();
+    // Before its first showing the slip has no frame yet: guessed like the race window's, and
+    // placed again once the window manager has framed it.
+    const QSize ownFrame = frameGeometry().size() - size();
+    frameGuessed_ = ownFrame.isNull();
+    const QSize decoration =
+        frameGuessed_ ? raceWindow.frameGeometry().size() - raceWindow.size() : ownFrame;
     const SlipPlacement placed =
-        sideBySide(race, tree, screen ? screen->availableGeometry() : race, frameGeometry().size(),
+        sideBySide(race, tree, screen ? screen->availableGeometry() : race, size() + decoration,
                    minimumSizeHint().width() + decoration.width());
     // Where the compositor places windows, the race window stays where it is put.
     if (placed.race != race && windowsPlaceThemselves()) raceWindow.move(placed.race.topLeft());
     resize(placed.slip.size() - decoration);
     move(placed.slip.topLeft());
+}
+
+void TimeSlipWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (!frameGuessed_ || placedBeside_ == nullptr || frameGeometry().size() == size()) return;
+    frameGuessed_ = false;
+    placeBeside(*placedBeside_, treeInRace_.translated(placedBeside_->mapToGlobal(QPoint(0, 0))));
 }
 
 void TimeSlipWindow::copy() {

@@ -44,6 +44,9 @@ class TimeSlipWindow : public QWidget {
     // The results blocker: the newest run's result stays out of the table, figures and plots.
     void setNewestHidden(bool hidden);
 
+  protected:
+    void moveEvent(QMoveEvent* event) override;
+
   private:
     void showFigures();
     // A plot point for every run shown.
@@ -62,6 +65,9 @@ class TimeSlipWindow : public QWidget {
     RtHistogram* histogram_;
     QTabWidget* tabs_;
     HistoryView* history_;
+    QWidget* placedBeside_ = nullptr;
+    QRect treeInRace_;
+    bool frameGuessed_ = false;
 };
 
 }  // namespace korvane::ui

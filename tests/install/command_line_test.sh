@@ -13,7 +13,7 @@ on_cleanup 'rm -rf "$work"'
 # no game writes, and a FIFO; an older export that a failed one must leave whole.
 few_columns="PRAGMA user_version = 2; CREATE TABLE session (id INTEGER PRIMARY KEY);
     CREATE TABLE run (session, run, level);
-    WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000)
+    WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10000)
     INSERT INTO run SELECT 1, i, printf('Normal %0200d', i) FROM n"
 sqlite3 "$work/few.sqlite" "$few_columns"
 cp "$work/few.sqlite" "$work/damaged.sqlite"
@@ -37,7 +37,7 @@ rows=(
     "--logbook $work/none --export-logbook -" 1 stderr "^korvane: cannot export the logbook $work/none: there is no such file or folder$"
     "--logbook=" 2 stderr "^korvane: --logbook needs a file name$"
     "--logbook $work/"$'\xff'".sqlite" 2 stderr "^korvane: --logbook takes a file name in UTF-8 only$"
-    "--logbook $work/few.sqlite --export-logbook -" 0 stdout "^session,run,.*,3000,,,,,Normal 0+3000,"
+    "--logbook $work/few.sqlite --export-logbook -" 0 stdout "^session,run,.*,10000,,,,,,"
     "--logbook $work/damaged.sqlite --export-logbook $work/older.csv" 1 stderr "^korvane: cannot export the logbook $work/damaged.sqlite: the file is damaged$"
     "--logbook $work/negative.sqlite --export-logbook -" 1 stderr "^korvane: cannot export the logbook $work/negative.sqlite: its version, -1000, is one no game writes$"
     "--logbook $work/fifo --export-logbook -" 1 stderr "^korvane: cannot export the logbook $work/fifo: it is a FIFO, not a regular file$"

@@ -22,8 +22,8 @@
 #include "logbook/history.h"
 #include "logbook/logbook.h"
 #include "logbook/schema.h"
-#include "ui/time_slip/history_trend_plot.h"
-#include "ui/time_slip/history_view.h"
+#include "ui/history/history_trend_plot.h"
+#include "ui/history/history_view.h"
 #include "ui/time_slip/time_slip_window.h"
 
 namespace {

@@ -9,9 +9,9 @@
 #include "logbook/schema.h"
 #include "qt_app.h"
 #include "tests/support/temp_folder.h"
-#include "ui/time_slip/history_table_model.h"
-#include "ui/time_slip/history_trend_plot.h"
-#include "ui/time_slip/history_view.h"
+#include "ui/history/history_table_model.h"
+#include "ui/history/history_trend_plot.h"
+#include "ui/history/history_view.h"
 #include "ui/time_slip/time_slip_window.h"
 
 namespace korvane::testing {

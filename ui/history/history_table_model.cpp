@@ -1,4 +1,4 @@
-#include "ui/time_slip/history_table_model.h"
+#include "ui/history/history_table_model.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "ui/time_slip/history_trend_plot.h"
+#include "ui/history/history_trend_plot.h"
 
 #include <QDate>
 #include <QPainter>

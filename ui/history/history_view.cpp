@@ -1,4 +1,4 @@
-#include "ui/time_slip/history_view.h"
+#include "ui/history/history_view.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -19,8 +19,8 @@
 #include "logbook/history.h"
 #include "logbook/older_file.h"
 #include "session/slip_text.h"
-#include "ui/time_slip/history_table_model.h"
-#include "ui/time_slip/history_trend_plot.h"
+#include "ui/history/history_table_model.h"
+#include "ui/history/history_trend_plot.h"
 #include "ui/time_slip/runs_file.h"
 
 namespace korvane::ui {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <iterator>
 
 #include "session/slip_text.h"
 
@@ -37,20 +38,28 @@ double shareStep(const TrendSpan& span) {
     return span.topShare <= 0.5 ? 0.1 : 0.25;
 }
 
-// Where a day, an R/T and a share fall in the plot's area.
+// Where a day, an R/T and a share fall in their panels.
 struct Scale {
     const TrendSpan& span;
-    QRectF area;
+    QRectF rtArea;
+    QRectF shareArea;
     double x(double day) const {
-        return area.left() + (day - span.firstDay) / (span.lastDay - span.firstDay) * area.width();
+        return rtArea.left() +
+               (day - span.firstDay) / (span.lastDay - span.firstDay) * rtArea.width();
     }
     double rtY(double ms) const {
-        return area.bottom() - (ms - span.low) / (span.high - span.low) * area.height();
+        return rtArea.bottom() - (ms - span.low) / (span.high - span.low) * rtArea.height();
     }
     double shareY(double share) const {
-        return area.bottom() - share / span.topShare * area.height();
+        return shareArea.bottom() - share / span.topShare * shareArea.height();
     }
 };
+
+// Points are marked where there are few enough to tell apart, and always one standing alone.
+constexpr std::size_t kMostMarked = 120;
+constexpr double kMarkRadius = 2.5;
+// The early-start panel's share of the height both panels have.
+constexpr double kSharePanel = 0.3;
 
 }  // namespace
 
@@ -58,15 +67,37 @@ double localDay(const logbook::TrendPoint& point) {
     return (static_cast<double>(point.started) + point.utcOffset * 60'000.0) / kDayMs;
 }
 
-TrendSpan trendSpan(const std::vector<logbook::TrendPoint>& points) {
+std::vector<double> spreadDays(const std::vector<logbook::TrendPoint>& points) {
+    std::vector<double> days(points.size());
+    for (std::size_t first = 0; first < points.size();) {
+        const double day = std::floor(localDay(points[first]));
+        std::size_t end = first;
+        while (end < points.size() && std::floor(localDay(points[end])) == day) ++end;
+        const auto count = static_cast<double>(end - first);
+        for (std::size_t i = first; i < end; ++i) {
+            days[i] = day + (static_cast<double>(i - first) + 0.5) / count;
+        }
+        first = end;
+    }
+    return days;
+}
+
+std::vector<logbook::TrendPoint> pointsOf(const std::vector<logbook::TrendPoint>& points,
+                                          std::optional<Tree> tree) {
+    std::vector<logbook::TrendPoint> chosen;
+    std::copy_if(points.begin(), points.end(), std::back_inserter(chosen),
+                 [tree](const logbook::TrendPoint& point) { return point.tree == tree; });
+    return chosen;
+}
+
+TrendSpan trendSpan(const std::vector<logbook::TrendPoint>& points,
+                    const std::vector<double>& days) {
     TrendSpan span;
     if (points.empty()) return span;
-    span.firstDay = localDay(points.front());
-    span.lastDay = localDay(points.back());
-    // A little room either side, so the first and last points sit clear of the axes.
-    const double room = std::max(0.5, (span.lastDay - span.firstDay) * 0.02);
-    span.firstDay -= room;
-    span.lastDay += room;
+    // Whole local days, and a little room either side on a long span.
+    const double room = (days.back() - days.front()) * 0.02;
+    span.firstDay = std::floor(days.front()) - room;
+    span.lastDay = std::floor(days.back()) + 1 + room;
     double low = INFINITY;
     double high = -INFINITY;
     for (const logbook::TrendPoint& point : points) {
@@ -90,77 +121,115 @@ int dayStep(double days, int most) {
 }
 
 HistoryTrendPlot::HistoryTrendPlot(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(300, 200);
+    setMinimumSize(300, 240);
     setAccessibleName(tr("Trend: each session's median R/T and early-start share"));
 }
 
 void HistoryTrendPlot::setPoints(std::vector<logbook::TrendPoint> points) {
-    points_ = std::move(points);
-    span_ = trendSpan(points_);
+    all_ = std::move(points);
+    choose();
+}
+
+void HistoryTrendPlot::setTree(std::optional<Tree> tree) {
+    tree_ = tree;
+    choose();
+}
+
+void HistoryTrendPlot::choose() {
+    points_ = pointsOf(all_, tree_);
+    days_ = spreadDays(points_);
+    span_ = trendSpan(points_, days_);
+    stale_ = true;
     update();
 }
 
+void HistoryTrendPlot::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    stale_ = true;
+}
+
+// Drawn once for each change, however often the window is painted meanwhile.
 void HistoryTrendPlot::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    if (stale_ || picture_.devicePixelRatio() != devicePixelRatioF()) render();
+    QPainter(this).drawPixmap(0, 0, picture_);
+}
+
+void HistoryTrendPlot::render() {
+    picture_ = QPixmap(size() * devicePixelRatioF());
+    picture_.setDevicePixelRatio(devicePixelRatioF());
+    picture_.fill(Qt::white);
+    QPainter painter(&picture_);
+    painter.setFont(font());
+    drawPlot(painter);
+    stale_ = false;
+}
+
+void HistoryTrendPlot::drawPlot(QPainter& painter) const {
     const QFontMetrics metrics = fontMetrics();
     const int side = metrics.horizontalAdvance(QStringLiteral("-.000")) + metrics.height() +
                      kTickLength + 2 * kGap;
-    const QRect area =
-        rect().adjusted(side, 2 * metrics.height(), -side, -2 * metrics.height() - 2 * kGap);
+    const QRect area = rect().adjusted(side, 2 * metrics.height(), -2 * kGap - kTickLength,
+                                       -2 * metrics.height() - 2 * kGap);
     if (!area.isValid()) return;
-    drawAxes(painter, area);
-    drawLines(painter, area);
-    drawLegend(painter, area);
+    const int shareHeight = static_cast<int>(area.height() * kSharePanel);
+    const QRect rtArea = area.adjusted(0, 0, 0, -shareHeight - metrics.height());
+    const QRect shareArea = area.adjusted(0, area.height() - shareHeight, 0, 0);
+    if (!rtArea.isValid() || !shareArea.isValid()) return;
+    drawRtPanel(painter, rtArea);
+    drawSharePanel(painter, shareArea);
+    drawDateAxis(painter, shareArea);
+    painter.setPen(Qt::black);
+    painter.drawText(
+        QRect(area.left(), height() - metrics.height() - kGap, area.width(), metrics.height()),
+        Qt::AlignCenter, tr("Session date"));
+    drawLines(painter, rtArea, shareArea);
+    drawLegend(painter, rtArea);
 }
 
-void HistoryTrendPlot::drawAxes(QPainter& painter, const QRect& area) const {
+void HistoryTrendPlot::drawRtPanel(QPainter& painter, const QRect& area) const {
+    const Scale scale{span_, area, area};
+    const int label = fontMetrics().height();
     painter.setPen(Qt::gray);
     painter.drawRect(area);
-    drawRtAxis(painter, area);
-    drawShareAxis(painter, area);
-    drawDateAxis(painter, area);
-    const int label = fontMetrics().height();
-    painter.drawText(QRect(area.left(), height() - label - kGap, area.width(), label),
-                     Qt::AlignCenter, tr("Session date"));
-    painter.save();
-    painter.rotate(-90);
-    painter.drawText(QRect(-area.bottom(), 0, area.height(), label), Qt::AlignCenter,
-                     tr("Median R/T (s)"));
-    painter.drawText(QRect(-area.bottom(), width() - label, area.height(), label), Qt::AlignCenter,
-                     tr("Early starts"));
-    painter.restore();
-}
-
-void HistoryTrendPlot::drawRtAxis(QPainter& painter, const QRect& area) const {
-    const Scale scale{span_, area};
-    const int label = fontMetrics().height();
     for (double ms = span_.low; ms <= span_.high + 0.5; ms += rtStep(span_)) {
         const int y = static_cast<int>(scale.rtY(ms));
         painter.setPen(QColor(230, 230, 230));
         painter.drawLine(area.left() + 1, y, area.right() - 1, y);
         painter.setPen(Qt::black);
         painter.drawLine(area.left() - kTickLength, y, area.left(), y);
-        painter.drawText(QRect(0, y - label / 2, area.left() - kTickLength - kGap, label),
-                         Qt::AlignRight | Qt::AlignVCenter,
-                         QString::fromStdString(boardMillis(ms)));
+        painter.drawText(
+            QRect(label, y - label / 2, area.left() - kTickLength - kGap - label, label),
+            Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(boardMillis(ms)));
     }
+    painter.save();
+    painter.rotate(-90);
+    painter.drawText(QRect(-area.bottom(), 0, area.height(), label), Qt::AlignCenter,
+                     tr("Median R/T (s)"));
+    painter.restore();
 }
 
-void HistoryTrendPlot::drawShareAxis(QPainter& painter, const QRect& area) const {
-    const Scale scale{span_, area};
+void HistoryTrendPlot::drawSharePanel(QPainter& painter, const QRect& area) const {
+    const Scale scale{span_, area, area};
     const int label = fontMetrics().height();
+    painter.setPen(Qt::gray);
+    painter.drawRect(area);
+    painter.setPen(Qt::black);
     for (double share = 0; share <= span_.topShare + 1e-9; share += shareStep(span_)) {
         const int y = static_cast<int>(scale.shareY(share));
-        painter.drawLine(area.right(), y, area.right() + kTickLength, y);
-        painter.drawText(QRect(area.right() + kTickLength + kGap, y - label / 2, width(), label),
-                         Qt::AlignLeft | Qt::AlignVCenter, percent(share));
+        painter.drawLine(area.left() - kTickLength, y, area.left(), y);
+        painter.drawText(
+            QRect(label, y - label / 2, area.left() - kTickLength - kGap - label, label),
+            Qt::AlignRight | Qt::AlignVCenter, percent(share));
     }
+    painter.save();
+    painter.rotate(-90);
+    painter.drawText(QRect(-area.bottom(), 0, area.height(), label), Qt::AlignCenter, tr("Early"));
+    painter.restore();
 }
 
 // Local midnights a usual number of days apart, as many as fit without touching.
 void HistoryTrendPlot::drawDateAxis(QPainter& painter, const QRect& area) const {
-    const Scale scale{span_, area};
+    const Scale scale{span_, area, area};
     const int label = fontMetrics().height();
     const double days = span_.lastDay - span_.firstDay;
     const bool longSpan = days > 300;
@@ -175,25 +244,36 @@ void HistoryTrendPlot::drawDateAxis(QPainter& painter, const QRect& area) const 
     }
 }
 
-void HistoryTrendPlot::drawLines(QPainter& painter, const QRect& area) const {
-    const Scale scale{span_, area};
+void HistoryTrendPlot::drawLines(QPainter& painter, const QRect& rtArea,
+                                 const QRect& shareArea) const {
+    const Scale scale{span_, rtArea, shareArea};
     QPolygonF early;
     // A session without a clean reaction breaks the median's line.
     std::vector<QPolygonF> medians(1);
-    for (const logbook::TrendPoint& point : points_) {
-        const double x = scale.x(localDay(point));
-        early << QPointF(x, scale.shareY(point.earlyShare));
-        if (!point.median) {
+    for (std::size_t i = 0; i < points_.size(); ++i) {
+        const double x = scale.x(days_[i]);
+        early << QPointF(x, scale.shareY(points_[i].earlyShare));
+        if (!points_[i].median) {
             if (!medians.back().isEmpty()) medians.emplace_back();
             continue;
         }
-        medians.back() << QPointF(x, scale.rtY(*point.median));
+        medians.back() << QPointF(x, scale.rtY(*points_[i].median));
     }
-    // Plain polylines: smoothing a few thousand sessions' worth would miss a frame.
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Plain polylines: smoothing a few thousand sessions' worth would cost more than it shows.
     painter.setPen(QPen(kEarlyColour, 1));
     painter.drawPolyline(early);
     painter.setPen(QPen(kMedianColour, 2));
     for (const QPolygonF& line : medians) painter.drawPolyline(line);
+    const auto mark = [&painter](const QPolygonF& line, const QColor& colour, bool all) {
+        if (!all && line.size() != 1) return;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        for (const QPointF& point : line) painter.drawEllipse(point, kMarkRadius, kMarkRadius);
+    };
+    const bool few = points_.size() <= kMostMarked;
+    mark(early, kEarlyColour, few);
+    for (const QPolygonF& line : medians) mark(line, kMedianColour, few);
 }
 
 void HistoryTrendPlot::drawLegend(QPainter& painter, const QRect& area) const {

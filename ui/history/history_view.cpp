@@ -1,5 +1,6 @@
 #include "ui/history/history_view.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -184,11 +185,18 @@ void HistoryView::showHistory(const logbook::History& history) {
     bests_->setText(bestsText(history.bests));
     // Only the first rows change after a run: the widths are measured again when all did.
     if (!model_->setSessions(history.sessions)) fitColumns();
+    // The tree of the newest session, until the racer chooses one.
+    if (!treeChosen_ && !history.sessions.empty()) {
+        const QSignalBlocker quiet(trendTree_);
+        trendTree_->setCurrentIndex(history.sessions.front().tree == Tree::Pro ? 1 : 0);
+        plot_->setTree(history.sessions.front().tree);
+    }
     plot_->setPoints(history.trend);
     message_->hide();
     bests_->show();
     export_->show();
     table_->show();
+    trendTree_->show();
     plot_->show();
 }
 
@@ -228,7 +236,23 @@ void HistoryView::build() {
     auto* layout = static_cast<QVBoxLayout*>(this->layout());
     layout->insertLayout(1, top);
     layout->insertWidget(2, table_, 1);
-    layout->insertWidget(3, plot_);
+    layout->insertWidget(3, buildTreeChoice());
+    layout->insertWidget(4, plot_);
+}
+
+// Each tree's trend apart, so that a Pro session never reads as an improvement on Standard.
+QComboBox* HistoryView::buildTreeChoice() {
+    trendTree_ = new QComboBox(this);
+    trendTree_->addItems({tr("Standard tree"), tr("Pro tree"), tr("Both trees together")});
+    trendTree_->setAccessibleName(tr("The tree the trend shows"));
+    trendTree_->setToolTip(tr("The tree whose sessions the trend shows"));
+    connect(trendTree_, &QComboBox::activated, this, [this](int index) {
+        treeChosen_ = true;
+        plot_->setTree(index == 2 ? std::nullopt
+                                  : std::optional<Tree>(index == 1 ? Tree::Pro : Tree::Standard));
+    });
+    trendTree_->hide();
+    return trendTree_;
 }
 
 // Read and written on a thread of its own, so the race window never waits for the file.
@@ -257,6 +281,7 @@ void HistoryView::say(const QString& message) {
         bests_->hide();
         export_->hide();
         table_->hide();
+        trendTree_->hide();
         plot_->hide();
     }
 }

@@ -33,9 +33,12 @@ double rtStep(const TrendSpan& span) {
     return span.high - span.low > 300 ? 2 * kRtStep : kRtStep;
 }
 
-double shareStep(const TrendSpan& span) {
-    if (span.topShare <= 0.2) return 0.05;
-    return span.topShare <= 0.5 ? 0.1 : 0.25;
+// The smallest usual step whose labels, LABEL pixels tall, fit HEIGHT without touching.
+double shareStep(const TrendSpan& span, int height, int label) {
+    for (double step : {0.05, 0.1, 0.25, 0.5}) {
+        if ((span.topShare / step + 1) * label <= height) return step;
+    }
+    return 1;
 }
 
 // Where a day, an R/T and a share fall in their panels.
@@ -214,7 +217,8 @@ void HistoryTrendPlot::drawSharePanel(QPainter& painter, const QRect& area) cons
     painter.setPen(Qt::gray);
     painter.drawRect(area);
     painter.setPen(Qt::black);
-    for (double share = 0; share <= span_.topShare + 1e-9; share += shareStep(span_)) {
+    const double step = shareStep(span_, area.height(), label);
+    for (double share = 0; share <= span_.topShare + 1e-9; share += step) {
         const int y = static_cast<int>(scale.shareY(share));
         painter.drawLine(area.left() - kTickLength, y, area.left(), y);
         painter.drawText(

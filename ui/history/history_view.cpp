@@ -246,6 +246,7 @@ QComboBox* HistoryView::buildTreeChoice() {
     trendTree_->addItems({tr("Standard tree"), tr("Pro tree"), tr("Both trees together")});
     trendTree_->setAccessibleName(tr("The tree the trend shows"));
     trendTree_->setToolTip(tr("The tree whose sessions the trend shows"));
+    trendTree_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     connect(trendTree_, &QComboBox::activated, this, [this](int index) {
         treeChosen_ = true;
         plot_->setTree(index == 2 ? std::nullopt

@@ -18,8 +18,8 @@
 
 #include "session/session_figures.h"
 #include "session/slip_text.h"
-#include "ui/kit/window_placement.h"
 #include "ui/history/history_view.h"
+#include "ui/kit/window_placement.h"
 #include "ui/time_slip/runs_file.h"
 #include "ui/time_slip/slip_figures.h"
 #include "ui/time_slip/slip_plots.h"

@@ -80,12 +80,16 @@ bool busy(int code) {
     return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
 }
 
-Opened off(const std::string& path, const std::string& reason) {
+// A logbook kept off for the session, with the one line that says why: WHAT is said of PATH.
+Opened notKept(const std::string& path, const std::string& what) {
     Opened opened;
     opened.path = path;
-    opened.line = "korvane: cannot keep the runs in " + path + " (" + reason +
-                  "); this session's runs are not being kept";
+    opened.line = "korvane: " + what + "; this session's runs are not being kept";
     return opened;
+}
+
+Opened off(const std::string& path, const std::string& reason) {
+    return notKept(path, "cannot keep the runs in " + path + " (" + reason + ")");
 }
 
 std::string systemWords(const std::error_code& error) {
@@ -122,11 +126,7 @@ Opened shownOnly(const std::string& path) {
 }
 
 Opened leftAlone(const std::string& path, const std::string& why) {
-    Opened opened;
-    opened.path = path;
-    opened.line = "korvane: the logbook " + path + " is left as it is (" + why +
-                  "); this session's runs are not being kept";
-    return opened;
+    return notKept(path, "the logbook " + path + " is left as it is (" + why + ")");
 }
 
 Opened startedAfresh(const std::string& path, std::chrono::system_clock::time_point now) {

@@ -48,12 +48,7 @@ for g in "${greens[@]}"; do
 done
 ((high - low >= 150)) || fail "the greens came $low to $high ms after the press: no spread"
 
-xdotool key --window "$window" ctrl+t
-slip=$(find_window '^Korvane Time Slip$' 10)
-[[ -n "$slip" ]] || die "Ctrl+T showed no time slip"
-xdotool mousemove --window "$slip" 300 60 click 1 sleep 0.3 key --window "$slip" ctrl+c
-sleep 0.5
-mapfile -t rows < <(xclip -o -selection clipboard)
+copy_slip_rows
 ((${#rows[@]} == 11)) || fail "${#rows[@]} lines copied, expected a header and ten runs"
 for ((run = 1; run < ${#rows[@]}; run++)); do
     IFS=$'\t' read -r -a f <<<"${rows[$run]}"

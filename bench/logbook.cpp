@@ -11,6 +11,7 @@
 
 #include "bench/figures.h"
 #include "bench/sample_run.h"
+#include "bench/temp_folder.h"
 #include "logbook/logbook.h"
 
 namespace {
@@ -93,11 +94,8 @@ void sizePerRun(const std::string& file, int runs) {
 int main(int argc, char* argv[]) {
     const int sized = argc > 1 ? std::stoi(argv[1]) : 100000;
     const int timed = argc > 2 ? std::stoi(argv[2]) : 1000;
-    const fs::path folder = fs::temp_directory_path() / "korvane-logbook-bench";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    timeRecords((folder / "timed.sqlite").string(), timed);
-    timeClosing((folder / "closed.sqlite").string(), 50);
-    sizePerRun((folder / "sized.sqlite").string(), sized);
-    fs::remove_all(folder);
+    const bench::TempFolder folder;
+    timeRecords(folder / "timed.sqlite", timed);
+    timeClosing(folder / "closed.sqlite", 50);
+    sizePerRun(folder / "sized.sqlite", sized);
 }

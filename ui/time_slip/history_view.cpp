@@ -11,10 +11,8 @@
 #include <QVBoxLayout>
 #include <filesystem>
 #include <memory>
-#include <sstream>
 #include <utility>
 
-#include "logbook/csv_export.h"
 #include "logbook/database.h"
 #include "logbook/history.h"
 #include "logbook/older_file.h"
@@ -84,14 +82,13 @@ HistoryView::Reading readLogbook(const std::string& path,
 
 // Every run of the logbook at PATH as CSV in FILE; what to tell the player when it failed.
 std::optional<QString> exportLogbook(const std::string& path, const QString& file) {
-    std::ostringstream csv;
     try {
-        logbook::exportCsv(*logbook::openForReading(path), csv);
+        const auto db = logbook::openForReading(path);
+        return saveRuns(file, logbookRows(*db));
     } catch (const std::exception& error) {
         return QObject::tr("The logbook %1 could not be read: %2")
             .arg(QString::fromStdString(path), error.what());
     }
-    return saveRuns(file, QByteArray::fromStdString(std::move(csv).str()));
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "logbook/database.h"
 #include "logbook/history.h"
 #include "logbook/older_file.h"
+#include "logbook/writer_urgency.h"
 #include "session/slip_text.h"
 #include "ui/time_slip/history_table_model.h"
 #include "ui/time_slip/history_trend_plot.h"
@@ -236,6 +237,7 @@ void HistoryView::exportRuns() {
     export_->setEnabled(false);
     if (exporter_.joinable()) exporter_.join();
     exporter_ = std::thread([this, path = path_, file] {
+        logbook::yieldToWakers();  // a press on the race window never waits for the export
         auto problem = std::make_shared<std::optional<QString>>(exportLogbook(path, file));
         QMetaObject::invokeMethod(
             this, [this, problem] { exported(*problem); }, Qt::QueuedConnection);

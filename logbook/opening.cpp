@@ -46,6 +46,15 @@ void migrate(Database& db) {
     }
 }
 
+// A migration that rebuilt a table leaves its old pages free inside the file: they are given
+// back once, here at the start. Best effort: another game reading the file at once keeps them.
+void giveBackFreedPages(Database& db) {
+    try {
+        db.exec("VACUUM");
+    } catch (const DatabaseError&) {
+    }
+}
+
 // Opens a file looked at and found ours, or none yet, for writing and brings it up to date.
 Opened openFile(const std::string& path) {
     Opened opened;
@@ -57,7 +66,9 @@ Opened openFile(const std::string& path) {
     }
     // A commit is in the write-ahead log before the call returns: a killed game loses nothing.
     db.exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON");
+    const int version = userVersion(db);
     migrate(db);
+    if (version > 0 && version < kSchemaVersion) giveBackFreedPages(db);
     opened.state = LogbookState::Writing;
     return opened;
 }

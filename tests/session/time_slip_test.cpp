@@ -8,6 +8,7 @@
 #include "session/slip_log.h"
 #include "session/slip_text.h"
 #include "tests/race/race_fixture.h"
+#include "tests/support/virtual_timers.h"
 
 namespace korvane::testing {
 namespace {
@@ -141,7 +142,8 @@ TEST(SlipText, WritesEveryRunAsTabAndCommaSeparatedRows) {
     RaceRecord a = run(1213, 1000, 1004);
     a.run = 1, a.tree = Tree::Pro, a.level = "Race of Champions", a.rollOutMs = 465;
     a.playerTime = " .404", a.computerTime = ".401", a.winner = Winner::Computer;
-    a.onsetSource = "presented", a.startDelayMs = 1230, a.carDelayMs = 400;
+    a.onsetSource = "presented", a.startDelayMs = 1230, a.pressToHandOverMs = 3630;
+    a.carDelayMs = 400;
     RaceRecord b = run(500, kNone, kNone, true);
     b.run = 2, b.level = "Novice Trophy", b.rollOutMs = 455, b.playerTime = " .455";
     const std::vector<RaceRecord> runs{a, b};
@@ -150,12 +152,12 @@ TEST(SlipText, WritesEveryRunAsTabAndCommaSeparatedRows) {
          "run\ttree\tlevel\trollout\treaction\tplayer\tcomputer\tresult\tonset\tstart "
          "delay\trelease\tcar delay\n"
          "1\tPro\tRace of "
-         "Champions\t0.465\t0.209\t0.404\t0.401\tloss\tshown\t1.230\t-0.191\t0.400\n"
+         "Champions\t0.465\t0.209\t0.404\t0.401\tloss\tshown\t3.630\t-0.191\t0.400\n"
          "2\tStandard\tNovice Trophy\t0.455\t\t0.455\t\tred light\t\t\t\t\n"},
         {slipCsv(runs),
          "run,tree,level,rollout,reaction,player,computer,result,onset,start delay,release,car "
          "delay\r\n"
-         "1,Pro,Race of Champions,0.465,0.209,0.404,0.401,loss,shown,1.230,-0.191,0.400\r\n"
+         "1,Pro,Race of Champions,0.465,0.209,0.404,0.401,loss,shown,3.630,-0.191,0.400\r\n"
          "2,Standard,Novice Trophy,0.455,,0.455,,red light,,,,\r\n"},
         {plainDecimal(-41) + " " + plainDecimal(5) + " " + boardTimeText(" .5"),
          "-0.041 0.005 0.500"},
@@ -230,6 +232,64 @@ TEST_F(SlipLogTest, TheNewestRunTakesItsRacesOnsetWhenItComesAfterTheRelease) {
     moments.greenShown(moments.race(), at(10402), at(10403), "presented");
     EXPECT_FALSE(log.greenShownLate(moments.race(), moments));
     EXPECT_EQ(reactionText(log.runs().back()), "");
+}
+
+// The game's timer service as the slip hears it: each timer's start told to the race's moments.
+struct MomentTimers : VirtualTimers {
+    RaceMoments* moments = nullptr;
+    void timerEnabled(Timer& timer) override {
+        VirtualTimers::timerEnabled(timer);
+        moments->timerStarted(timer, kT0 + milliseconds(now()));
+    }
+};
+
+struct DelayRow {
+    const char* name;
+    bool delayOn;
+    int tapAheadMs;  // a tap this long before the press, its walk still running; 0 for none
+    bool shown;
+};
+
+// The Delay column is the wait from the press to the hand-over on the game's clock, the walk and
+// the extra wait together, where the press began the walk with the delay on; else empty.
+TEST(SlipDelay, IsThePressToTheHandOverWhereThePressBeganTheWalk) {
+    const DelayRow rows[] = {
+        {"a whole walk with an extra wait", true, 0, true},
+        {"a whole walk without one", false, 0, false},
+        {"during a tap's walk with an extra wait", true, 1000, false},
+        {"during a tap's walk without one", false, 1000, false},
+    };
+    for (const DelayRow& row : rows) {
+        StartDelay delay{7};
+        delay.setRange(row.delayOn ? std::optional(DelayRange{500, 2000}) : std::nullopt);
+        RandomSource random;
+        RecordingWavePlayer sound;
+        RecordingMessageBoxes messages;
+        Main main{{random, sound, messages, "/data", &delay}};
+        RaceMoments moments{main};
+        SlipLog log{main};
+        MomentTimers clock;
+        clock.moments = &moments;
+        for (Timer* t : main.raceTimers()) t->setHost(&clock);
+        if (row.tapAheadMs > 0) {
+            main.stagePressed();
+            clock.advanceBy(100);
+            main.launched();
+            clock.advanceBy(row.tapAheadMs - 100);
+        }
+        const std::int64_t pressed = clock.now();
+        main.stagePressed();
+        while (!main.reactionClockTicker.enabled()) clock.advanceBy(1);
+        const std::int64_t handOver = clock.now() - pressed;
+        clock.advanceBy(300);
+        ASSERT_TRUE(log.released(main.launched(), at(static_cast<int>(clock.now())), moments));
+        EXPECT_EQ(startDelayText(log.runs().back()),
+                  row.shown ? plainDecimal(static_cast<int>(handOver)) : "")
+            << row.name;
+        if (row.shown) {
+            EXPECT_GE(handOver, 2400 + 500) << "the walk and a wait of 0.5 s or more";
+        }
+    }
 }
 
 }  // namespace

@@ -81,16 +81,11 @@ TEST_P(SaveRuns, SavesWholeOrSaysSoAndLeavesTheOldFileWhole) {
     };
 
     std::optional<QString> error;
-    EXPECT_EQ(
-        [&] {
-            try {
-                error = saveRuns(path, rows);
-            } catch (const std::runtime_error&) {
-                return true;
-            }
-            return false;
-        }(),
-        row.readFails);
+    if (row.readFails) {
+        EXPECT_THROW(saveRuns(path, rows), std::runtime_error);
+    } else {
+        error = saveRuns(path, rows);
+    }
 
     const QString notSaved = QStringLiteral("The runs were not saved to %1: %2")
                                  .arg(path, QString::fromLocal8Bit(std::strerror(ENOSPC)));

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QObject>
 #include <QSaveFile>
+#include <chrono>
+#include <thread>
 
 #include "logbook/csv_export.h"
 
@@ -50,9 +52,12 @@ std::optional<QString> saveRuns(const QString& path, const CsvWriter& write) {
     return QObject::tr("The runs were not saved to %1: %2").arg(path, *error);
 }
 
-CsvWriter logbookRows(logbook::Database& db) {
-    return [&db](QIODevice& file) {
-        return logbook::exportCsv(db, [&file](std::string_view row) {
+CsvWriter logbookRows(logbook::Database& db, int restEvery) {
+    return [&db, restEvery](QIODevice& file) {
+        return logbook::exportCsv(db, [&file, restEvery, rows = 0](std::string_view row) mutable {
+            if (restEvery > 0 && ++rows % restEvery == 0) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
             const auto size = static_cast<qint64>(row.size());
             return file.write(row.data(), size) == size;
         });

@@ -21,7 +21,8 @@ std::optional<QString> saveRuns(const QString& path, const QByteArray& csv);
 std::optional<QString> saveRuns(const QString& path, const CsvWriter& write);
 
 // Every run of DB as CSV, each row written as it is read: a logbook of years holds no more than a
-// row in memory. What reading DB throws goes on to the caller.
-CsvWriter logbookRows(logbook::Database& db);
+// row in memory. With REST_EVERY above 0 the writing rests a millisecond after each REST_EVERY
+// rows. What reading DB throws goes on to the caller.
+CsvWriter logbookRows(logbook::Database& db, int restEvery = 0);
 
 }  // namespace korvane::ui

@@ -3,8 +3,10 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace korvane::bench {
 
@@ -26,9 +28,18 @@ class TempFolder {
 
     // FILE inside the folder.
     std::string operator/(const std::string& file) const { return (path_ / file).string(); }
+    const std::filesystem::path& path() const { return path_; }
 
   private:
     std::filesystem::path path_;
 };
+
+// A new folder of this run's own for a game it starts, removed with all the game left there when
+// the bench ends.
+inline std::string folderUntilExit() {
+    static std::vector<std::unique_ptr<TempFolder>> folders;
+    folders.push_back(std::make_unique<TempFolder>());
+    return folders.back()->path().string();
+}
 
 }  // namespace korvane::bench

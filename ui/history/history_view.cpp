@@ -12,13 +12,12 @@
 #include <QVBoxLayout>
 #include <filesystem>
 #include <memory>
-#include <sstream>
 #include <utility>
 
-#include "logbook/csv_export.h"
 #include "logbook/database.h"
 #include "logbook/history.h"
 #include "logbook/older_file.h"
+#include "logbook/writer_urgency.h"
 #include "session/slip_text.h"
 #include "ui/history/history_table_model.h"
 #include "ui/history/history_trend_plot.h"
@@ -30,6 +29,9 @@ namespace {
 
 // How long after the latest run History reads the logbook again.
 constexpr int kSettleMs = 1000;
+// History exports beside a race: a rest after each 500 rows (a few ms of work) leaves a busy
+// machine's cores to the race window at once.
+constexpr int kRowsBetweenRests = 500;
 // Rows measured for the columns' widths: every row would cost too much with years of sessions.
 constexpr int kMeasuredRows = 40;
 
@@ -85,14 +87,13 @@ HistoryView::Reading readLogbook(const std::string& path,
 
 // Every run of the logbook at PATH as CSV in FILE; what to tell the player when it failed.
 std::optional<QString> exportLogbook(const std::string& path, const QString& file) {
-    std::ostringstream csv;
     try {
-        logbook::exportCsv(*logbook::openForReading(path), csv);
+        const auto db = logbook::openForReading(path);
+        return saveRuns(file, logbookRows(*db, kRowsBetweenRests));
     } catch (const std::exception& error) {
         return QObject::tr("The logbook %1 could not be read: %2")
             .arg(QString::fromStdString(path), error.what());
     }
-    return saveRuns(file, QByteArray::fromStdString(std::move(csv).str()));
 }
 
 }  // namespace
@@ -264,6 +265,7 @@ void HistoryView::exportRuns() {
     export_->setEnabled(false);
     if (exporter_.joinable()) exporter_.join();
     exporter_ = std::thread([this, path = path_, file] {
+        logbook::yieldToWakers();  // a press on the race window never waits for the export
         auto problem = std::make_shared<std::optional<QString>>(exportLogbook(path, file));
         QMetaObject::invokeMethod(
             this, [this, problem] { exported(*problem); }, Qt::QueuedConnection);

@@ -26,7 +26,7 @@
 #include "bench/temp_folder.h"
 #include "logbook/opening.h"
 #include "logbook/session_summary.h"
-#include "ui/time_slip/history_view.h"
+#include "ui/history/history_view.h"
 #include "ui/time_slip/time_slip_window.h"
 
 extern char** environ;

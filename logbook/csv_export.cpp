@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "session/run_codes.h"
+#include "session/session_figures.h"
 #include "session/slip_text.h"
 
 namespace korvane::logbook {
@@ -54,10 +55,11 @@ std::string runsSql(Database& db) {
            " ORDER BY " + field("run", "session") + ", " + field("run", "run");
 }
 
-constexpr std::array<const char*, 17> kHeader{
-    "session", "run",     "started",     "at",        "utc_offset", "tree",
-    "level",   "rollout", "rt_ms",       "onset",     "player",     "computer",
-    "result",  "version", "start_delay", "car_delay", "release_ms"};
+// The last two mark each run a perfect light or within .020, so a sheet counts them per tree.
+constexpr std::array<const char*, 19> kHeader{
+    "session",     "run",       "started",    "at",      "utc_offset", "tree",   "level",
+    "rollout",     "rt_ms",     "onset",      "player",  "computer",   "result", "version",
+    "start_delay", "car_delay", "release_ms", "perfect", "within_020"};
 
 std::string rowText(const std::array<std::string, kHeader.size()>& fields) {
     std::string row;
@@ -80,15 +82,28 @@ std::array<std::string, kHeader.size()> rowOf(const Statement& runs) {
         return treeName(value == 1 ? Tree::Pro : Tree::Standard);
     };
     const auto decimal = [](long long value) { return plainDecimal(value); };
-    return {shownOr(runs, 0, number),       shownOr(runs, 1, number),
-            shownOr(runs, 2, isoUtc),       shownOr(runs, 3, isoUtc),
-            shownOr(runs, 4, isoOffset),    shownOr(runs, 5, tree),
-            shownOr(runs, 6, levelCaption), shownOr(runs, 7, decimal),
-            shownOr(runs, 8, number),       shownOr(runs, 9, onsetWord),
-            shownOr(runs, 10, decimal),     shownOr(runs, 11, decimal),
-            shownOr(runs, 12, resultWord),  runs.text(13),
-            shownOr(runs, 14, number),      shownOr(runs, 15, number),
-            shownOr(runs, 16, number)};
+    const auto flag = [](bool (*rule)(long long)) {
+        return [rule](long long ms) { return std::string(rule(ms) ? "1" : "0"); };
+    };
+    return {shownOr(runs, 0, number),
+            shownOr(runs, 1, number),
+            shownOr(runs, 2, isoUtc),
+            shownOr(runs, 3, isoUtc),
+            shownOr(runs, 4, isoOffset),
+            shownOr(runs, 5, tree),
+            shownOr(runs, 6, levelCaption),
+            shownOr(runs, 7, decimal),
+            shownOr(runs, 8, number),
+            shownOr(runs, 9, onsetWord),
+            shownOr(runs, 10, decimal),
+            shownOr(runs, 11, decimal),
+            shownOr(runs, 12, resultWord),
+            runs.text(13),
+            shownOr(runs, 14, number),
+            shownOr(runs, 15, number),
+            shownOr(runs, 16, number),
+            shownOr(runs, 8, flag(perfectLight)),
+            shownOr(runs, 8, flag(withinPerfect20))};
 }
 
 }  // namespace

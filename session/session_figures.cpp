@@ -90,6 +90,14 @@ CountedFigures countedFigures(const std::vector<RaceRecord>& runs, std::optional
     return countedFigures(shown);
 }
 
+bool perfectLight(long long ms) {
+    return ms >= 0 && ms <= kPerfectMs;
+}
+
+bool withinPerfect20(long long ms) {
+    return ms >= 0 && ms <= kNearPerfectMs;
+}
+
 CountedFigures countedFigures(std::span<const std::optional<long long>> shownRts) {
     CountedFigures figures;
     if (shownRts.empty()) return figures;
@@ -97,8 +105,8 @@ CountedFigures countedFigures(std::span<const std::optional<long long>> shownRts
     int near = 0;
     for (const std::optional<long long>& ms : shownRts) {
         if (!ms || *ms < 0) continue;
-        perfect += *ms <= kPerfectMs;
-        near += *ms <= kNearPerfectMs;
+        perfect += perfectLight(*ms);
+        near += withinPerfect20(*ms);
         figures.slowest = std::max(figures.slowest.value_or(0), static_cast<double>(*ms));
     }
     const auto all = static_cast<double>(shownRts.size());

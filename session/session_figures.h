@@ -56,6 +56,11 @@ struct CountedFigures {
 };
 
 CountedFigures countedFigures(const std::vector<RaceRecord>& runs, std::optional<Tree> tree);
+
+// Whether an R/T shown as MS whole milliseconds is a perfect light (.000 to .009), or within
+// .020 of perfect (.000 to .020): the rules the counts above and the CSV's columns share.
+bool perfectLight(long long ms);
+bool withinPerfect20(long long ms);
 // The same of runs given by their R/Ts as shown, in whole milliseconds (none for a release during
 // staging): the logbook keeps them so, and History counts through here.
 CountedFigures countedFigures(std::span<const std::optional<long long>> shownRts);

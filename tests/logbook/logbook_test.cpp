@@ -463,12 +463,12 @@ TEST(ExportCsv, WritesAHeaderAndOneQuotedRowARunWithCrlf) {
     exportCsv(db, out);
     EXPECT_EQ(out.str(),
               "session,run,started,at,utc_offset,tree,level,rollout,rt_ms,onset,player,computer,"
-              "result,version,start_delay,car_delay,release_ms\r\n"
+              "result,version,start_delay,car_delay,release_ms,perfect,within_020\r\n"
               "1,1,2026-12-08T12:00:00.000Z,2026-12-08T12:01:00.000Z,+01:00,Standard,"
               "Race of Champions,0.465,213,,0.505,0.500,win,\"1.00 \"\"dev\"\", local\",1734,400,"
-              "-187\r\n"
+              "-187,0,0\r\n"
               "1,2,2026-12-08T12:00:00.000Z,2026-12-08T12:02:00.000Z,+01:00,Standard,Normal,"
-              "0.465,,,0.505,0.500,red light,\"1.00 \"\"dev\"\", local\",,,\r\n");
+              "0.465,,,0.505,0.500,red light,\"1.00 \"\"dev\"\", local\",,,,,\r\n");
     // A file an older game left is exported as it is, without start delays.
     const std::string older = folder.file() + ".v1";
     Database(older, Database::Mode::ReadWrite).exec(kVersion1Runs.c_str());
@@ -478,8 +478,30 @@ TEST(ExportCsv, WritesAHeaderAndOneQuotedRowARunWithCrlf) {
     exportCsv(v1, rows);
     EXPECT_TRUE(rows.str().ends_with(
         "\r\n1,3,1970-01-01T00:00:00.000Z,1970-01-01T00:00:00.000Z,+00:00,Standard,Normal,0.465,"
-        ",,,,,1.00,,,\r\n"))
+        ",,,,,1.00,,,,,\r\n"))
         << rows.str();
+}
+
+TEST(ExportCsv, MarksPerfectLightsAndThoseWithinTwentyOnTheShownThousandths) {
+    const struct {
+        int rtMs;
+        const char* marks;
+    } rows[] = {{0, ",1,1"}, {9, ",1,1"}, {10, ",0,1"}, {20, ",0,1"}, {21, ",0,0"}, {-1, ",0,0"}};
+    const Folder folder;
+    {
+        Logbook logbook(openLogbook(folder.file(), kNoon), "1.00", kNoon);
+        for (int i = 0; i < 6; ++i) logbook.record(run(i + 1, rows[i].rtMs));
+    }
+    Database db(folder.file(), Database::Mode::ReadOnly);
+    std::ostringstream out;
+    exportCsv(db, out);
+    std::istringstream lines(out.str());
+    std::string line;
+    std::getline(lines, line);
+    for (const auto& row : rows) {
+        std::getline(lines, line);
+        EXPECT_TRUE(line.ends_with(std::string(row.marks) + "\r")) << row.rtMs << ": " << line;
+    }
 }
 
 TEST(PlainReason, TellsTheSystemsCauseOnlyWhereTheSystemRefused) {

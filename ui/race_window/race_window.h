@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/handler_guard.h"
 #include "common/moment.h"
 #include "input/race_button_holders.h"
 #include "race/main.h"
@@ -13,7 +14,6 @@
 #include "ui/kit/picture_book.h"
 #include "ui/race_window/changed_controls.h"
 #include "ui/race_window/graphics_painter.h"
-#include "ui/shell/handler_guard.h"
 
 namespace korvane::ui {
 

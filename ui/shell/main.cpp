@@ -12,8 +12,8 @@
 #include "logbook/logbook.h"
 #include "race/result_sound_gate.h"
 #include "sound/sound_folder.h"
+#include "ui/controllers/controller_route.h"
 #include "ui/kit/built_icon_engine.h"
-#include "ui/shell/controller_route.h"
 #include "ui/shell/loaded_devices.h"
 #include "ui/shell/qt_message_boxes.h"
 #include "ui/shell/qt_timer_service.h"
@@ -100,7 +100,7 @@ int main(int argc, char* argv[]) {
 
     korvane::ui::QtWindowSystem windows(timers, report);
     windows.setLogbook(logbook.get());
-    korvane::ui::ControllerRoute route(windows);
+    korvane::ui::ControllerRoute route([&windows] { return windows.raceWindow(); });
     windows.setControllerRoute(&route);
     korvane::ResultSoundGate gatedSound(sound);
     windows.setResultSoundGate(&gatedSound);

@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "common/fixed_rate_schedule.h"
+#include "common/handler_guard.h"
 #include "common/timer.h"
-#include "ui/shell/handler_guard.h"
 
 namespace korvane::ui {
 

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/window_system.h"
-#include "ui/shell/handler_guard.h"
+#include "common/handler_guard.h"
 
 namespace korvane {
 class ResultSoundGate;

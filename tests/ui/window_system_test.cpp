@@ -123,8 +123,7 @@ TEST(QtWindowSystemTest, AControllerReleaseCountsOnlyWhenItsPressReachedTheRaceW
     for (const auto& row : rows) {
         ui::QtTimerService timers;
         WindowedRace race(timers);
-        ui::ControllerRoute route([&race] { return race.windows.raceWindow(); });
-        route.choose(row.chosen);
+        ui::ControllerRoute& route = race.windows.controllerRoute();
         const auto sink = route.sink();
         const input::HeldInputs::Input button{0, input::HeldInputs::Kind::Button, 2};
         const auto showRace = [&race] {
@@ -132,6 +131,8 @@ TEST(QtWindowSystemTest, AControllerReleaseCountsOnlyWhenItsPressReachedTheRaceW
             race.windows.showMain();
         };
         if (row.press == Press::InTheRace) showRace();
+        // After the load, which applies the practice settings' choice.
+        route.choose(row.chosen);
         sink({true, 1, std::chrono::steady_clock::now(), button, "pad"});
         if (row.press != Press::DuringTheSplashDeliveredLate) QCoreApplication::processEvents();
         if (row.press != Press::InTheRace) showRace();

@@ -18,7 +18,7 @@
 #include "race_window_fixture.h"
 #include "ui/kit/coloured_button.h"
 #include "ui/kit/font_choice.h"
-#include "ui/kit/qt_colour.h"
+#include "ui/kit/qt_values.h"
 #include "ui/practice/race_key.h"
 #include "ui/time_slip/time_slip.h"
 #include "ui/time_slip/time_slip_window.h"

@@ -10,11 +10,11 @@
 
 #include "ui/kit/control_geometry.h"
 #include "ui/kit/font_choice.h"
-#include "ui/kit/paint_threads.h"
-#include "ui/kit/window_placement.h"
+#include "ui/placement/window_placement.h"
 #include "ui/race_window/assistive_names.h"
 #include "ui/race_window/control_widgets.h"
 #include "ui/race_window/frame_widget.h"
+#include "ui/race_window/paint_threads.h"
 #include "ui/race_window/race_button.h"
 #include "ui/race_window/result_cover.h"
 #include "ui/race_window/widget_mirror.h"

@@ -18,7 +18,7 @@
 
 #include "session/session_figures.h"
 #include "session/slip_text.h"
-#include "ui/kit/window_placement.h"
+#include "ui/placement/window_placement.h"
 #include "ui/time_slip/history_view.h"
 #include "ui/time_slip/runs_file.h"
 #include "ui/time_slip/slip_figures.h"

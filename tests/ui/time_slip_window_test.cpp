@@ -255,7 +255,8 @@ TEST(SlipPlots, TheEarlyStripShowsHowEarly) {
     }
     ASSERT_GT(counts[0], 0);
     ASSERT_GT(counts[1], 0);
-    EXPECT_GT(heights[1] / counts[1] - heights[0] / counts[0], 8) << "-1.492 drawn no lower than -.021";
+    EXPECT_GT(heights[1] / counts[1] - heights[0] / counts[0], 8)
+        << "-1.492 drawn no lower than -.021";
 }
 
 // R/Ts of 1.800 and 10.500 scrolled into view below later runs of .210, and a Pro figure of
@@ -312,6 +313,31 @@ TEST(TimeSlipWindow, RunRtResultAndDelayFitTheDefaultWidth) {
         while (table->model()->headerData(column, Qt::Horizontal).toString() != name) ++column;
         const int right = table->columnViewportPosition(column) + table->columnWidth(column);
         EXPECT_LE(right, shown) << name;
+    }
+}
+
+// Both plots show whole, unscrolled, at each size the desktop gives the slip: its default, on
+// 1366x768 and 1024x768, and on 1920x1080 at scale 2 (in the scale's own pixels).
+TEST(TimeSlipWindow, ThePlotsShowWholeAtEverySizeTheDesktopGivesTheSlip) {
+    qtApp();
+    std::vector<RaceRecord> runs = fourRuns();
+    for (const QSize size : {QSize(560, 760), QSize(560, 747), QSize(377, 747), QSize(345, 529)}) {
+        ui::TimeSlipWindow window(runs);
+        window.resize(size);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        EXPECT_EQ(window.size(), size);
+        int plots = 0;
+        for (QWidget* plot : window.findChildren<QWidget*>()) {
+            if (plot->accessibleName() != "R/T per run" &&
+                plot->accessibleName() != "R/T histogram")
+                continue;
+            ++plots;
+            EXPECT_EQ(plot->visibleRegion().boundingRect(), plot->rect())
+                << plot->accessibleName().toStdString() << " at " << size.width() << "x"
+                << size.height();
+        }
+        EXPECT_EQ(plots, 2);
     }
 }
 

@@ -13,6 +13,8 @@ namespace {
 
 constexpr std::size_t kCrowded = 400;
 constexpr long long kLeastTickMs = 10;
+// Both side by side below the table on the narrowest slip, as on a screen at scale 2.
+constexpr QSize kLeast(150, 240);
 const QColor kStrip(255, 228, 228);
 
 // Each run with an R/T as a point at AT(i): red where early, as in the table, and for the
@@ -68,7 +70,7 @@ void drawBars(QPainter& painter, const PlotBins& bins, const PlotScale& x, const
 }  // namespace
 
 RtPlot::RtPlot(const std::vector<PlotPoint>& runs, QWidget* parent) : QWidget(parent), runs_(runs) {
-    setMinimumSize(170, 240);
+    setMinimumSize(kLeast);
     setAccessibleName(tr("R/T per run"));
 }
 
@@ -130,7 +132,7 @@ void RtPlot::paintEvent(QPaintEvent*) {
 
 RtHistogram::RtHistogram(const std::vector<PlotPoint>& runs, QWidget* parent)
     : QWidget(parent), runs_(runs) {
-    setMinimumSize(170, 240);
+    setMinimumSize(kLeast);
     setAccessibleName(tr("R/T histogram"));
 }
 

@@ -5,7 +5,10 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
+
+#include "bench/temp_folder.h"
 
 extern char** environ;
 
@@ -16,10 +19,9 @@ namespace {
 // The game's settings and logbook go to folders of the benchmark's own, never the player's.
 void keepApart(const char* variable) {
     const char* now = std::getenv(variable);
-    if (now != nullptr && std::string(now).starts_with("/tmp/korvane-bench-")) return;
-    std::string folder = "/tmp/korvane-bench-XXXXXX";
-    if (mkdtemp(folder.data()) == nullptr) throw std::runtime_error("no temporary folder");
-    setenv(variable, folder.c_str(), 1);
+    const auto ours = std::filesystem::temp_directory_path() / "korvane-bench-";
+    if (now != nullptr && std::string(now).starts_with(ours.string())) return;
+    setenv(variable, folderUntilExit().c_str(), 1);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // What keeping every run costs: the event loop's share of a run (its copy into the writer's
 // queue), the time until another connection sees the run, the wait at the game's end, and the
-// file's size per run after many runs, each against its target:
+// file's size per run after many runs and after a version-2 file is brought up to date, each
+// against its target:
 //   build/default/bench/logbook_cost [runs for the size] [runs timed]
 #include <chrono>
 #include <cstdio>
@@ -11,7 +12,9 @@
 
 #include "bench/figures.h"
 #include "bench/sample_run.h"
+#include "bench/temp_folder.h"
 #include "logbook/logbook.h"
+#include "logbook/schema.h"
 
 namespace {
 
@@ -88,16 +91,38 @@ void sizePerRun(const std::string& file, int runs) {
     std::printf("opening it at the start: %.1f ms\n", bench::monotonicMs() - t0);
 }
 
+// A version-2 file of RUNS (the slip's words kept) brought to the newest version at the start:
+// its bytes a run before and after, the log written back.
+void sizeAfterMigration(const std::string& file, int runs) {
+    const std::string count = std::to_string(runs);
+    logbook::Database(file, logbook::Database::Mode::ReadWrite)
+        .exec((std::string(logbook::schemaSteps()[0]) + "PRAGMA user_version = 1;" +
+               logbook::schemaSteps()[1] +
+               "; PRAGMA user_version = 2; INSERT INTO session VALUES (1, 0, 60, 0, '1.00');"
+               "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+               count +
+               ") INSERT INTO run SELECT 1, i, i * 20000, 60, i % 2, 'Normal', 465, 150 + i % 120, "
+               "'shown', '0.505', '0.500', 'win', NULL FROM n;")
+                  .c_str());
+    const auto before = fs::file_size(file);
+    const double t0 = bench::monotonicMs();
+    logbook::openLogbook(file, std::chrono::system_clock::now());
+    const double took = bench::monotonicMs() - t0;
+    const auto after = fs::file_size(file);
+    std::printf(
+        "a version-2 file of %d runs: %.1f bytes a run, brought up to date in %.0f ms: "
+        "%.1f bytes a run   (target <= 100)\n",
+        runs, static_cast<double>(before) / runs, took, static_cast<double>(after) / runs);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     const int sized = argc > 1 ? std::stoi(argv[1]) : 100000;
     const int timed = argc > 2 ? std::stoi(argv[2]) : 1000;
-    const fs::path folder = fs::temp_directory_path() / "korvane-logbook-bench";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    timeRecords((folder / "timed.sqlite").string(), timed);
-    timeClosing((folder / "closed.sqlite").string(), 50);
-    sizePerRun((folder / "sized.sqlite").string(), sized);
-    fs::remove_all(folder);
+    const bench::TempFolder folder;
+    timeRecords(folder / "timed.sqlite", timed);
+    timeClosing(folder / "closed.sqlite", 50);
+    sizePerRun(folder / "sized.sqlite", sized);
+    sizeAfterMigration(folder / "older.sqlite", sized);
 }

@@ -3,16 +3,15 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 
+#include "bench/temp_folder.h"
 #include "bench/x_probe.h"
 
 namespace korvane::bench {
 
 void practiceSettingsForBench(const std::string& lines) {
-    char folder[] = "/tmp/korvane-bench-XXXXXX";
-    if (mkdtemp(folder) == nullptr) throw std::runtime_error("no temporary folder");
-    setenv("XDG_CONFIG_HOME", folder, 1);
+    const std::string folder = folderUntilExit();
+    setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
     if (lines.empty()) return;
     std::filesystem::create_directories(std::string(folder) + "/korvane");
     std::ofstream(std::string(folder) + "/korvane/practice.conf") << lines;

@@ -14,13 +14,15 @@ set(KORVANE_UI_BELOW "common race app session logbook art art/preview sound inpu
 # ui/'s rooms, the window system's wiring at the top; no room includes one above it.
 set(KORVANE_UI_ROOMS
     "ui/shell:${KORVANE_UI_BELOW} ui/*"
-    "ui/startup:${KORVANE_UI_BELOW} ui/time_slip"
-    "ui/time_slip:${KORVANE_UI_BELOW} ui/race_window ui/placement ui/timing ui/kit ui/platform"
+    "ui/startup:${KORVANE_UI_BELOW} ui/runs"
+    "ui/time_slip:${KORVANE_UI_BELOW} ui/history ui/race_window ui/placement ui/runs ui/timing ui/kit ui/platform"
+    "ui/history:${KORVANE_UI_BELOW} ui/runs"
     "ui/practice:${KORVANE_UI_BELOW} ui/controllers ui/race_window ui/timing ui/kit ui/platform"
     "ui/controllers:${KORVANE_UI_BELOW} ui/race_window"
     "ui/splash:${KORVANE_UI_BELOW} ui/placement ui/kit"
     "ui/race_window:${KORVANE_UI_BELOW} ui/placement ui/timing ui/kit ui/platform"
     "ui/placement:${KORVANE_UI_BELOW}"
+    "ui/runs:${KORVANE_UI_BELOW}"
     "ui/kit:${KORVANE_UI_BELOW} ui/platform"
     "ui/platform:${KORVANE_UI_BELOW} ui/timing ui/startup"
     "ui/timing:${KORVANE_UI_BELOW}"

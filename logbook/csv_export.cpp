@@ -59,12 +59,13 @@ constexpr std::array<const char*, 17> kHeader{
     "level",   "rollout", "rt_ms",       "onset",     "player",     "computer",
     "result",  "version", "start_delay", "car_delay", "release_ms"};
 
-void writeRow(std::ostream& out, const std::array<std::string, kHeader.size()>& fields) {
+std::string rowText(const std::array<std::string, kHeader.size()>& fields) {
+    std::string row;
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0) out << ',';
-        out << csvField(fields[i]);
+        if (i > 0) row += ',';
+        row += csvField(fields[i]);
     }
-    out << "\r\n";
+    return row + "\r\n";
 }
 
 // Empty where the field is NULL, else SHOWN of it.
@@ -114,12 +115,19 @@ std::string isoOffset(long long minutes) {
     return text;
 }
 
-void exportCsv(Database& db, std::ostream& out) {
+bool exportCsv(Database& db, const CsvRows& write) {
     Statement runs(db, runsSql(db).c_str());
     std::array<std::string, kHeader.size()> header;
     for (std::size_t i = 0; i < header.size(); ++i) header[i] = kHeader[i];
-    writeRow(out, header);
-    while (runs.step()) writeRow(out, rowOf(runs));
+    if (!write(rowText(header))) return false;
+    while (runs.step()) {
+        if (!write(rowText(rowOf(runs)))) return false;
+    }
+    return true;
+}
+
+void exportCsv(Database& db, std::ostream& out) {
+    exportCsv(db, [&out](std::string_view row) { return static_cast<bool>(out << row); });
 }
 
 }  // namespace korvane::logbook

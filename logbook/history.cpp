@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <iterator>
+#include <map>
 
 #include "logbook/session_summary.h"
 
@@ -20,6 +21,13 @@ SELECT s.id, s.started, s.utc_offset, t.tree, t.runs, t.clean, t.early, t.stagin
 FROM session_tree t JOIN session s ON s.id = t.session
 WHERE t.session >= ?1
 ORDER BY s.started DESC, s.id DESC, t.tree
+)sql";
+
+// Each run's tree, R/T and car delay, a session's runs together: the figures racers count come
+// from the slip's own countedFigures on the R/Ts as kept (the slip's shown thousandths), never a
+// second way in SQL.
+constexpr const char* kRuns = R"sql(
+SELECT session, tree, rt, COALESCE(car_delay, 0) FROM run WHERE session >= ?1 ORDER BY session
 )sql";
 
 constexpr const char* kBestRun = R"sql(
@@ -63,12 +71,61 @@ SessionTree sessionTree(const Statement& row) {
 }
 
 void addRow(History& history, const Statement& row) {
-    if (row.integer(3) != kBothTrees) {
-        history.sessions.push_back(sessionTree(row));
-        return;
-    }
+    const bool both = row.integer(3) == kBothTrees;
+    if (!both) history.sessions.push_back(sessionTree(row));
+    const std::optional<Tree> tree =
+        both ? std::nullopt : std::optional<Tree>(history.sessions.back().tree);
     history.trend.push_back({row.integer(1), count(row, 2), optionalReal(row, 9),
-                             row.real(6) / row.real(4), row.integer(0)});
+                             row.real(6) / row.real(4), row.integer(0), tree});
+}
+
+// One session's runs: each one's tree, R/T as shown (none during staging) and car delay.
+struct SessionRuns {
+    long long session = 0;
+    std::vector<Tree> trees;
+    std::vector<std::optional<long long>> rts;
+    std::vector<int> carDelays;
+};
+
+using TreesOfSession = std::map<long long, std::vector<SessionTree*>>;
+
+void addSessionRuns(const TreesOfSession& trees, const SessionRuns& read) {
+    const auto found = trees.find(read.session);
+    if (found == trees.end()) return;
+    for (SessionTree* tree : found->second) {
+        SessionTree& s = *tree;
+        std::vector<std::optional<long long>> rts;
+        std::vector<int> delays;
+        for (std::size_t i = 0; i < read.trees.size(); ++i) {
+            if (read.trees[i] != s.tree) continue;
+            rts.push_back(read.rts[i]);
+            delays.push_back(read.carDelays[i]);
+        }
+        s.counted = countedFigures(rts);
+        if (delays.empty()) continue;
+        const auto [low, high] = std::minmax_element(delays.begin(), delays.end());
+        s.carDelays = {*low, *high};
+    }
+}
+
+// The counted figures and car delays of every session from FROM on.
+void addRunFigures(Database& db, std::vector<SessionTree>& sessions, long long from) {
+    TreesOfSession trees;
+    for (SessionTree& s : sessions) trees[s.session].push_back(&s);
+    Statement query(db, kRuns);
+    query.bind(1, from);
+    SessionRuns read;
+    while (query.step()) {
+        if (query.integer(0) != read.session) {
+            addSessionRuns(trees, read);
+            read = {query.integer(0), {}, {}, {}};
+        }
+        read.trees.push_back(query.integer(1) == 1 ? Tree::Pro : Tree::Standard);
+        read.rts.push_back(query.isNull(2) ? std::nullopt
+                                           : std::optional<long long>(query.integer(2)));
+        read.carDelays.push_back(count(query, 3));
+    }
+    addSessionRuns(trees, read);
 }
 
 constexpr const char* kNewestSession = "SELECT MAX(id) FROM session";
@@ -107,6 +164,7 @@ History readHistory(Database& db, long long fromSession) {
     Statement query(db, kSessions);
     query.bind(1, fromSession);
     while (query.step()) addRow(history, query);
+    addRunFigures(db, history.sessions, fromSession);
     std::reverse(history.trend.begin(), history.trend.end());
     history.bests = personalBests(db, history.sessions);
     return history;

@@ -10,7 +10,15 @@
 
 namespace korvane::logbook {
 
-// One tree played in one session, with the figures treeFigures gives its runs.
+// The car delays a session's runs on a tree were released with, in milliseconds (0 for none).
+struct CarDelays {
+    int low = 0;
+    int high = 0;
+
+    bool operator==(const CarDelays&) const = default;
+};
+
+// One tree played in one session, with the figures treeFigures and countedFigures give its runs.
 struct SessionTree {
     long long session = 0;
     long long started = 0;  // UTC milliseconds since 1970
@@ -18,6 +26,8 @@ struct SessionTree {
     Tree tree = Tree::Standard;
     int clean = 0;
     TreeFigures figures;
+    CountedFigures counted;
+    CarDelays carDelays;
 
     bool operator==(const SessionTree&) const = default;
 };
@@ -32,13 +42,14 @@ struct PersonalBest {
     bool operator==(const PersonalBest&) const = default;
 };
 
-// One session's median clean R/T on both trees and the share of its runs started early.
+// One session's median clean R/T on a tree, or both, and the share of its runs started early.
 struct TrendPoint {
     long long started = 0;  // UTC milliseconds since 1970
     int utcOffset = 0;
     std::optional<double> median;
     double earlyShare = 0;
     long long session = 0;
+    std::optional<Tree> tree;  // none for both trees together
 
     bool operator==(const TrendPoint&) const = default;
 };
@@ -49,7 +60,7 @@ struct History {
     std::vector<SessionTree> sessions;
     // A best for each tree with a clean reaction, Standard first.
     std::vector<PersonalBest> bests;
-    // A point for each session with a run, oldest first.
+    // A point for each tree played in each session and one for both, oldest first.
     std::vector<TrendPoint> trend;
 
     bool operator==(const History&) const = default;

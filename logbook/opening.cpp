@@ -46,6 +46,15 @@ void migrate(Database& db) {
     }
 }
 
+// A migration that rebuilt a table leaves its old pages free inside the file: they are given
+// back once, here at the start. Best effort: another game reading the file at once keeps them.
+void giveBackFreedPages(Database& db) {
+    try {
+        db.exec("VACUUM");
+    } catch (const DatabaseError&) {
+    }
+}
+
 // Opens a file looked at and found ours, or none yet, for writing and brings it up to date.
 Opened openFile(const std::string& path) {
     Opened opened;
@@ -57,7 +66,9 @@ Opened openFile(const std::string& path) {
     }
     // A commit is in the write-ahead log before the call returns: a killed game loses nothing.
     db.exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON");
+    const int version = userVersion(db);
     migrate(db);
+    if (version > 0 && version < kSchemaVersion) giveBackFreedPages(db);
     opened.state = LogbookState::Writing;
     return opened;
 }
@@ -80,12 +91,16 @@ bool busy(int code) {
     return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
 }
 
-Opened off(const std::string& path, const std::string& reason) {
+// A logbook kept off for the session, with the one line that says why: WHAT is said of PATH.
+Opened notKept(const std::string& path, const std::string& what) {
     Opened opened;
     opened.path = path;
-    opened.line = "korvane: cannot keep the runs in " + path + " (" + reason +
-                  "); this session's runs are not being kept";
+    opened.line = "korvane: " + what + "; this session's runs are not being kept";
     return opened;
+}
+
+Opened off(const std::string& path, const std::string& reason) {
+    return notKept(path, "cannot keep the runs in " + path + " (" + reason + ")");
 }
 
 std::string systemWords(const std::error_code& error) {
@@ -122,11 +137,7 @@ Opened shownOnly(const std::string& path) {
 }
 
 Opened leftAlone(const std::string& path, const std::string& why) {
-    Opened opened;
-    opened.path = path;
-    opened.line = "korvane: the logbook " + path + " is left as it is (" + why +
-                  "); this session's runs are not being kept";
-    return opened;
+    return notKept(path, "the logbook " + path + " is left as it is (" + why + ")");
 }
 
 Opened startedAfresh(const std::string& path, std::chrono::system_clock::time_point now) {

@@ -7,9 +7,17 @@ void RaceMoments::timerStarted(const Timer& timer, Moment at) {
         ++race_;
         green_ = {};
         source_.clear();
+        walkStarted_ = at;
+        handedOver_.reset();
     } else if (const auto delay = main_.greenDueAfterStart(timer)) {
         green_.due = at + *delay;
+        handedOver_ = at;
     }
+}
+
+std::optional<std::chrono::nanoseconds> RaceMoments::walkToHandOver() const {
+    if (!handedOver_) return std::nullopt;
+    return *handedOver_ - walkStarted_;
 }
 
 void RaceMoments::greenShown(std::uint64_t race, Moment handedOver, Moment at, std::string source) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/moment.h"
@@ -26,12 +28,16 @@ class RaceMoments {
     void greenShown(std::uint64_t race, Moment handedOver, Moment at, std::string source);
 
     const GreenMoments& green() const { return green_; }
+    // From the start of the walk (its press) to the hand-over; none before the hand-over.
+    std::optional<std::chrono::nanoseconds> walkToHandOver() const;
     const std::string& onsetSource() const { return source_; }
 
   private:
     const Main& main_;
     std::uint64_t race_ = 0;
     GreenMoments green_;
+    Moment walkStarted_;
+    std::optional<Moment> handedOver_;
     std::string source_;
 };
 

@@ -33,7 +33,9 @@ struct RaceRecord {
     std::string onsetSource;  // what told the green's onset: "flushed" or "presented"
     std::optional<std::chrono::nanoseconds> rt;  // the true R/T; none before the hand-over
     std::optional<int> startDelayMs;             // the practice wait after "Staged", if on
-    int carDelayMs = 0;                          // the car's wait after the release, as set then
+    // With that wait: the time from the press to the hand-over, where the press began the walk.
+    std::optional<int> pressToHandOverMs;
+    int carDelayMs = 0;  // the car's wait after the release, as set then
 };
 
 // When the car left: the release plus the car delay. R/T counts from here.

@@ -9,19 +9,8 @@ namespace korvane {
 namespace {
 
 constexpr double kConsistencyMs = 10;
-constexpr double kPerfectMs = 9;
-constexpr double kNearPerfectMs = 20;
-
-// The shown R/T of every clean reaction on the tree, in milliseconds.
-std::vector<double> cleanMillis(const std::vector<RaceRecord>& runs, std::optional<Tree> tree) {
-    std::vector<double> clean;
-    for (const RaceRecord& run : runs) {
-        if ((!tree || run.tree == *tree) && startOf(run) == Start::Clean) {
-            clean.push_back(static_cast<double>(*reactionMillis(run)));
-        }
-    }
-    return clean;
-}
+constexpr long long kPerfectMs = 9;
+constexpr long long kNearPerfectMs = 20;
 
 // Partial ordering is enough, which keeps a long session's release cheap.
 double median(std::vector<double> values) {
@@ -94,20 +83,28 @@ TreeFigures treeFigures(const std::vector<RaceRecord>& runs, std::optional<Tree>
 }
 
 CountedFigures countedFigures(const std::vector<RaceRecord>& runs, std::optional<Tree> tree) {
+    std::vector<std::optional<long long>> shown;
+    for (const RaceRecord& run : runs) {
+        if (!tree || run.tree == *tree) shown.push_back(reactionMillis(run));
+    }
+    return countedFigures(shown);
+}
+
+CountedFigures countedFigures(std::span<const std::optional<long long>> shownRts) {
     CountedFigures figures;
-    const auto onTree = std::count_if(runs.begin(), runs.end(), [tree](const RaceRecord& run) {
-        return !tree || run.tree == *tree;
-    });
-    if (onTree == 0) return figures;
-    const std::vector<double> clean = cleanMillis(runs, tree);
-    const auto upTo = [&clean](double ms) {
-        return std::count_if(clean.begin(), clean.end(), [ms](double v) { return v <= ms; });
-    };
-    const double all = static_cast<double>(onTree);
-    figures.perfect = static_cast<int>(upTo(kPerfectMs));
-    figures.perfectShare = figures.perfect / all;
-    figures.withinPerfect20 = static_cast<double>(upTo(kNearPerfectMs)) / all;
-    if (!clean.empty()) figures.slowest = *std::max_element(clean.begin(), clean.end());
+    if (shownRts.empty()) return figures;
+    int perfect = 0;
+    int near = 0;
+    for (const std::optional<long long>& ms : shownRts) {
+        if (!ms || *ms < 0) continue;
+        perfect += *ms <= kPerfectMs;
+        near += *ms <= kNearPerfectMs;
+        figures.slowest = std::max(figures.slowest.value_or(0), static_cast<double>(*ms));
+    }
+    const auto all = static_cast<double>(shownRts.size());
+    figures.perfect = perfect;
+    figures.perfectShare = perfect / all;
+    figures.withinPerfect20 = near / all;
     return figures;
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "session/race_record.h"
@@ -50,9 +51,14 @@ struct CountedFigures {
     std::optional<double> perfectShare;
     std::optional<double> slowest;
     std::optional<double> withinPerfect20;
+
+    bool operator==(const CountedFigures&) const = default;
 };
 
 CountedFigures countedFigures(const std::vector<RaceRecord>& runs, std::optional<Tree> tree);
+// The same of runs given by their R/Ts as shown, in whole milliseconds (none for a release during
+// staging): the logbook keeps them so, and History counts through here.
+CountedFigures countedFigures(std::span<const std::optional<long long>> shownRts);
 
 // The session's figures, each tree apart and both together.
 struct SessionFigures {

@@ -13,6 +13,14 @@ std::chrono::system_clock::time_point wallClockAt(Moment at) {
            std::chrono::duration_cast<std::chrono::system_clock::duration>(since);
 }
 
+// The wait the racer had from the press to the hand-over, in whole ms, where a start delay was
+// drawn for a press that began the walk; none where the walk was already running or is off.
+std::optional<int> pressToHandOverMs(const RaceRecord& run, const RaceMoments& moments) {
+    const auto waited = moments.walkToHandOver();
+    if (!run.startDelayMs || !waited) return std::nullopt;
+    return static_cast<int>(std::chrono::round<std::chrono::milliseconds>(*waited).count());
+}
+
 }  // namespace
 
 bool SlipLog::released(const ReleaseOutcome& outcome, Moment at, const RaceMoments& moments) {
@@ -25,6 +33,7 @@ bool SlipLog::released(const ReleaseOutcome& outcome, Moment at, const RaceMomen
     record.green = moments.green();
     record.onsetSource = moments.onsetSource();
     record.rt = trueReactionTime(carLeft(record), record.green);
+    record.pressToHandOverMs = pressToHandOverMs(record, moments);
     runs_.push_back(std::move(record));
     newestRace_ = moments.race();
     return true;

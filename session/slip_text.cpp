@@ -96,7 +96,7 @@ std::string onsetText(const RaceRecord& run) {
 }
 
 std::string startDelayText(const RaceRecord& run) {
-    return run.startDelayMs ? plainDecimal(*run.startDelayMs) : std::string();
+    return run.pressToHandOverMs ? plainDecimal(*run.pressToHandOverMs) : std::string();
 }
 
 std::string releaseText(const RaceRecord& run) {

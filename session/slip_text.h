@@ -27,7 +27,8 @@ std::string resultName(const RaceRecord& run);
 // else "sent to screen"; empty where the R/T does not count from it.
 std::string onsetText(const RaceRecord& run);
 
-// The practice start delay a run waited, as a plain decimal; empty when it was off.
+// With the practice start delay on, the wait from the press to the hand-over as a plain decimal;
+// empty when the delay was off or the press came while a tap's walk was running.
 std::string startDelayText(const RaceRecord& run);
 // With a car delay: when the racer let go, from the green as the R/T counts (R/T less the delay),
 // and the delay; both empty without one.

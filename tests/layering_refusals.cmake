@@ -7,6 +7,7 @@ set(rows
     "ui/practice/p.h|ui/shell/s.h|refused"
     "ui/controllers/c.h|ui/practice/p.h|refused"
     "ui/kit/k.h|ui/race_window/w.h|refused"
+    "ui/history/h.h|ui/time_slip/t.h|refused"
     "ui/shell/s.h|ui/race_window/w.h|allowed"
     "ui/practice/p.h|ui/controllers/c.h|allowed"
     "tests/ui/t.cpp|ui/shell/s.h|allowed"

@@ -56,12 +56,7 @@ echo "released on the last amber: launched ${red_ms:-never} ms later, ${red_lamp
 [[ "${red_lamp:-}" == red ]] || fail "the release on the last amber did not light red"
 ((${red_ms:-0} >= 330)) || fail "the red lamp came ${red_ms:-never} ms after the release"
 
-xdotool key --window "$window" ctrl+t
-slip=$(find_window '^Korvane Time Slip$' 10)
-[[ -n "$slip" ]] || die "Ctrl+T showed no time slip"
-xdotool mousemove --window "$slip" 300 60 click 1 sleep 0.3 key --window "$slip" ctrl+c
-sleep 0.5
-mapfile -t rows < <(xclip -o -selection clipboard)
+copy_slip_rows
 printf '%s\n' "${rows[@]}"
 ((${#rows[@]} == 4)) || fail "${#rows[@]} lines copied, expected a header and three runs"
 # Fields: reaction 5, result 8, release 11, car delay 12.

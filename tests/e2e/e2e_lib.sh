@@ -290,3 +290,14 @@ wait_for_lamp() {  # LAMP COLOUR LIMIT [MORE...]
         fi
     done
 }
+
+# Opens the time slip with Ctrl+T, selects its table and copies it; sets $slip to the slip's X
+# id and $rows to the lines copied (a header, then one line a run).
+copy_slip_rows() {
+    xdotool key --window "$window" ctrl+t
+    slip=$(find_window '^Korvane Time Slip$' 10)
+    [[ -n "$slip" ]] || die "Ctrl+T showed no time slip"
+    xdotool mousemove --window "$slip" 300 60 click 1 sleep 0.3 key --window "$slip" ctrl+c
+    sleep 0.5
+    mapfile -t rows < <(xclip -o -selection clipboard)
+}

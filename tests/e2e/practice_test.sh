@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Practice settings with real X input: with a random start delay of 0.5 to 1.0 s and F as the
 # race key, ten races held on the key reach the green 0.5 to 1.0 s later than the tree's own
-# 4.4 s, spread over that range, and each run reaches the slip with its R/T and its delay.
+# 4.4 s, spread over that range, and each run reaches the slip with its R/T and the wait from
+# the press to the hand-over.
 # Turned off in the Practice dialog (Ctrl+P), the delay stays off after a restart.
 # Usage: practice_test.sh GAME   (on an X display, with a sound server)
 set -uo pipefail
@@ -48,18 +49,16 @@ for g in "${greens[@]}"; do
 done
 ((high - low >= 150)) || fail "the greens came $low to $high ms after the press: no spread"
 
-xdotool key --window "$window" ctrl+t
-slip=$(find_window '^Korvane Time Slip$' 10)
-[[ -n "$slip" ]] || die "Ctrl+T showed no time slip"
-xdotool mousemove --window "$slip" 300 60 click 1 sleep 0.3 key --window "$slip" ctrl+c
-sleep 0.5
-mapfile -t rows < <(xclip -o -selection clipboard)
+copy_slip_rows
 ((${#rows[@]} == 11)) || fail "${#rows[@]} lines copied, expected a header and ten runs"
 for ((run = 1; run < ${#rows[@]}; run++)); do
     IFS=$'\t' read -r -a f <<<"${rows[$run]}"
     delay_ms=$(awk -v d="${f[9]:-0}" 'BEGIN { printf "%d", d * 1000 + 0.5 }')
     [[ "${f[4]}" =~ ^0\.[0-9]{3}$ ]] || fail "run $run's R/T is '${f[4]}'"
-    ((delay_ms >= 500 && delay_ms <= 1000)) || fail "run $run's start delay is '${f[9]:-}'"
+    # The press to the hand-over: the walk's 2.4 s and the extra wait, 2 s before the green seen.
+    ((delay_ms >= 2900 && delay_ms <= 3700)) || fail "run $run's delay is '${f[9]:-}'"
+    off=$((greens[run - 1] - 2000 - delay_ms))
+    ((off > -250 && off < 250)) || fail "run $run's delay '${f[9]:-}' is not its green less 2 s"
 done
 
 # The dialog's first control is the delay's check box: Space clears it, Return says OK.

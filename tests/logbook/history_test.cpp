@@ -75,6 +75,9 @@ class Logbook {
         for (const LoggedRun& r : runs) summary.write(r.session);
     }
     Database open() const { return Database(path_.string(), Database::Mode::ReadOnly); }
+    void exec(const char* sql) const {
+        Database(path_.string(), Database::Mode::ReadWrite).exec(sql);
+    }
 
   private:
     void makeSteps(std::size_t from, std::size_t to) {
@@ -115,7 +118,8 @@ const std::vector<LoggedRun> kRuns{
     {1, S, 204, 3 * kDay},  {1, S, 226, 3 * kDay}, {1, S, -41, 3 * kDay}, {1, S, kStaging, 1},
     {1, P, 402, 3 * kDay},  {1, P, 0, 4 * kDay},   {1, P, -1, 4 * kDay},  {2, S, -5, kDay},
     {2, S, kStaging, kDay}, {3, P, 0, 2 * kDay},   {3, P, 150, 2 * kDay}, {3, P, 161, 2 * kDay},
-    {3, S, 180, 2 * kDay},
+    {3, S, 180, 2 * kDay},  {3, P, 9, 2 * kDay},   {3, P, 10, 2 * kDay},  {3, P, 20, 2 * kDay},
+    {3, P, 21, 2 * kDay},
 };
 
 TEST(History, EachSessionAndTreeHasTheSlipsFiguresNewestFirst) {
@@ -136,7 +140,9 @@ TEST(History, EachSessionAndTreeHasTheSlipsFiguresNewestFirst) {
         TreeFigures read = t.figures;
         read.deviation = f.deviation;  // summed in SQL: equal to the last few bits
         EXPECT_EQ(read, f) << i;
+        EXPECT_EQ(t.counted, countedFigures(records(kRuns, t.session), t.tree)) << i;
     }
+    EXPECT_EQ(trees[3].counted.perfect, 2);            // .000 and .009 of Pro's seven
     EXPECT_EQ(trees[0].figures.median, 215);           // the mean of the middle two
     EXPECT_EQ(trees[0].figures.consistency, 2.0 / 6);  // 205 and 225 in, 204 and 226 out
     for (const Made made : {Made::Migrated, Made::Version1}) {
@@ -165,18 +171,39 @@ TEST(History, PersonalBestsKeepTheFirstRunThatSetThem) {
     }
 }
 
-TEST(History, TheTrendGoesOldestFirstWithBothTreesTogether) {
+// A point for each tree played and one for both, oldest first, each with its own runs' figures.
+TEST(History, TheTrendGoesOldestFirstPerTreeAndBothTogether) {
     const Logbook logbook(kSessions, kRuns);
     Database db = logbook.open();
     const std::vector<logbook::TrendPoint> points = logbook::readHistory(db).trend;
     const std::map<long long, long long> startedToSession{{kDay, 2}, {2 * kDay, 3}, {3 * kDay, 1}};
-    ASSERT_EQ(points.size(), 3u);
+    const std::optional<Tree> both;
+    const std::pair<long long, std::optional<Tree>> order[] = {
+        {kDay, both},  {kDay, S},        {2 * kDay, both}, {2 * kDay, P},
+        {2 * kDay, S}, {3 * kDay, both}, {3 * kDay, P},    {3 * kDay, S}};
+    ASSERT_EQ(points.size(), std::size(order));
     for (std::size_t i = 0; i < points.size(); ++i) {
-        EXPECT_EQ(points[i].started, static_cast<long long>(i + 1) * kDay);
+        EXPECT_EQ(std::pair(points[i].started, points[i].tree), order[i]) << i;
         const TreeFigures f =
-            treeFigures(records(kRuns, startedToSession.at(points[i].started)), std::nullopt);
+            treeFigures(records(kRuns, startedToSession.at(points[i].started)), points[i].tree);
         EXPECT_EQ(points[i].median, f.median) << i;
         EXPECT_DOUBLE_EQ(points[i].earlyShare, static_cast<double>(f.early) / f.runs) << i;
+    }
+}
+
+// Each tree's car delays from its runs, one or the lowest and highest; none as 0.
+TEST(History, ASessionsCarDelayComesFromItsRuns) {
+    Logbook logbook(kSessions, kRuns);
+    logbook.exec(
+        "UPDATE run SET car_delay = 400 WHERE session = 1 AND tree = 1;"
+        "UPDATE run SET car_delay = CASE WHEN rt > 100 THEN 450 ELSE 300 END WHERE session = 3 "
+        "AND tree = 1;");
+    Database db = logbook.open();
+    const std::vector<logbook::SessionTree> trees = logbook::readHistory(db).sessions;
+    const logbook::CarDelays expected[] = {{0, 0}, {400, 400}, {0, 0}, {300, 450}, {0, 0}};
+    ASSERT_EQ(trees.size(), std::size(expected));
+    for (std::size_t i = 0; i < trees.size(); ++i) {
+        EXPECT_EQ(trees[i].carDelays, expected[i]) << i;
     }
 }
 

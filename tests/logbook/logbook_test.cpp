@@ -500,7 +500,8 @@ TEST(PlainReason, TellsTheSystemsCauseOnlyWhereTheSystemRefused) {
     }
 }
 
-// A file the game kept words in is brought to codes with every run, and exported in the same words.
+// A file the game kept words in is brought to codes with every run, and exported in the same
+// words; the pages the old table held are given back, so the file shrinks.
 TEST(OpenLogbook, AVersion2FileKeepsEveryRunAsCodesAndExportsItsWords) {
     const struct {
         const char* kept;  // level, roll-out, R/T, onset, player, computer and result in version 2
@@ -523,9 +524,18 @@ TEST(OpenLogbook, AVersion2FileKeepsEveryRunAsCodesAndExportsItsWords) {
         sql += "INSERT INTO run VALUES (1, " + std::to_string(&r - rows + 1) + ", 0, 0, 0, " +
                r.kept + ", NULL);";
     }
+    sql +=
+        "WITH RECURSIVE n(i) AS (SELECT 5 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
+        "INSERT INTO run SELECT 1, i, 0, 0, 0, 'Normal', 465, 213, 'shown', '0.505', "
+        "'0.500', 'win', NULL FROM n;";
     Database(folder.file(), Database::Mode::ReadWrite).exec(sql.c_str());
+    const auto before = fs::file_size(folder.file());
     ASSERT_EQ(openLogbook(folder.file(), kNoon).state, LogbookState::Writing);
+    EXPECT_LT(fs::file_size(folder.file()), before);
     Database db(folder.file(), Database::Mode::ReadOnly);
+    Statement unused(db, "PRAGMA freelist_count");
+    ASSERT_TRUE(unused.step());
+    EXPECT_EQ(unused.integer(0), 0);
     Statement codes(db,
                     "SELECT level || '|' || onset || '|' || ifnull(player, '') || '|' || "
                     "ifnull(computer, '') || '|' || ifnull(result, '') FROM run ORDER BY run");

@@ -8,6 +8,7 @@
 #include "session/slip_log.h"
 #include "session/slip_text.h"
 #include "tests/race/race_fixture.h"
+#include "tests/support/virtual_timers.h"
 
 namespace korvane::testing {
 namespace {
@@ -141,7 +142,8 @@ TEST(SlipText, WritesEveryRunAsTabAndCommaSeparatedRows) {
     RaceRecord a = run(1213, 1000, 1004);
     a.run = 1, a.tree = Tree::Pro, a.level = "Race of Champions", a.rollOutMs = 465;
     a.playerTime = " .404", a.computerTime = ".401", a.winner = Winner::Computer;
-    a.onsetSource = "presented", a.startDelayMs = 1230, a.carDelayMs = 400;
+    a.onsetSource = "presented", a.startDelayMs = 1230, a.pressToHandOverMs = 3630;
+    a.carDelayMs = 400;
     RaceRecord b = run(500, kNone, kNone, true);
     b.run = 2, b.level = "Novice Trophy", b.rollOutMs = 455, b.playerTime = " .455";
     const std::vector<RaceRecord> runs{a, b};
@@ -150,12 +152,12 @@ TEST(SlipText, WritesEveryRunAsTabAndCommaSeparatedRows) {
          "run\ttree\tlevel\trollout\treaction\tplayer\tcomputer\tresult\tonset\tstart "
          "delay\trelease\tcar delay\n"
          "1\tPro\tRace of "
-         "Champions\t0.465\t0.209\t0.404\t0.401\tloss\tshown\t1.230\t-0.191\t0.400\n"
+         "Champions\t0.465\t0.209\t0.404\t0.401\tloss\tshown\t3.630\t-0.191\t0.400\n"
          "2\tStandard\tNovice Trophy\t0.455\t\t0.455\t\tred light\t\t\t\t\n"},
         {slipCsv(runs),
          "run,tree,level,rollout,reaction,player,computer,result,onset,start delay,release,car "
          "delay\r\n"
-         "1,Pro,Race of Champions,0.465,0.209,0.404,0.401,loss,shown,1.230,-0.191,0.400\r\n"
+         "1,Pro,Race of Champions,0.465,0.209,0.404,0.401,loss,shown,3.630,-0.191,0.400\r\n"
          "2,Standard,Novice Trophy,0.455,,0.455,,red light,,,,\r\n"},
         {plainDecimal(-41) + " " + plainDecimal(5) + " " + boardTimeText(" .5"),
          "-0.041 0.005 0.500"},
@@ -230,6 +232,53 @@ TEST_F(SlipLogTest, TheNewestRunTakesItsRacesOnsetWhenItComesAfterTheRelease) {
     moments.greenShown(moments.race(), at(10402), at(10403), "presented");
     EXPECT_FALSE(log.greenShownLate(moments.race(), moments));
     EXPECT_EQ(reactionText(log.runs().back()), "");
+}
+
+// A race window with a start delay on a virtual clock whose timers' starts reach the slip's
+// moments, as the game's timer service tells them.
+struct DelayRig : VirtualTimers {
+    explicit DelayRig(bool delayOn) {
+        delay.setRange(delayOn ? std::optional(DelayRange{500, 2000}) : std::nullopt);
+        for (Timer* t : main.raceTimers()) t->setHost(this);
+    }
+    void timerEnabled(Timer& timer) override {
+        VirtualTimers::timerEnabled(timer);
+        moments.timerStarted(timer, kT0 + milliseconds(now()));
+    }
+    StartDelay delay{7};
+    RandomSource random;
+    RecordingWavePlayer sound;
+    RecordingMessageBoxes messages;
+    Main main{{random, sound, messages, "/data", &delay}};
+    RaceMoments moments{main};
+    SlipLog log{main};
+};
+
+// The Delay column is the wait from the press to the hand-over on the game's clock, the walk and
+// the extra wait together, where the press began the walk with the delay on; else empty.
+TEST(SlipDelay, IsThePressToTheHandOverWhereThePressBeganTheWalk) {
+    const struct {
+        bool delayOn;
+        int tapAheadMs;  // a tap this long before the press, its walk still running; 0 for none
+        bool shown;
+    } rows[] = {{true, 0, true}, {false, 0, false}, {true, 1000, false}, {false, 1000, false}};
+    for (const auto& row : rows) {
+        DelayRig rig(row.delayOn);
+        if (row.tapAheadMs > 0) {
+            rig.main.stagePressed();
+            rig.main.launched();
+            rig.advanceBy(row.tapAheadMs);
+        }
+        const std::int64_t pressed = rig.now();
+        rig.main.stagePressed();
+        while (!rig.main.reactionClockTicker.enabled()) rig.advanceBy(1);
+        const auto handOver = static_cast<int>(rig.now() - pressed);
+        rig.advanceBy(300);
+        ASSERT_TRUE(
+            rig.log.released(rig.main.launched(), kT0 + milliseconds(rig.now()), rig.moments));
+        EXPECT_EQ(startDelayText(rig.log.runs().back()), row.shown ? plainDecimal(handOver) : "")
+            << row.delayOn << " " << row.tapAheadMs;
+    }
 }
 
 }  // namespace

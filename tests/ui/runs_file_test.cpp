@@ -7,8 +7,9 @@
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
+#include <stdexcept>
 
-#include "ui/time_slip/runs_file.h"
+#include "ui/runs/runs_file.h"
 
 namespace korvane::ui {
 namespace {
@@ -18,6 +19,7 @@ struct SaveRow {
     const char* path;  // absolute, or a file holding "old" in a fresh folder
     bool fullFolder;   // that folder a tmpfs with no room left
     bool saved;
+    bool readFails = false;  // the rows' source fails after the first row was written
 };
 
 void PrintTo(const SaveRow& row, std::ostream* os) {
@@ -72,13 +74,23 @@ TEST_P(SaveRuns, SavesWholeOrSaysSoAndLeavesTheOldFileWhole) {
     const QStringList before = entries();
     const bool wasFile = QFileInfo(path).isFile();
     const QByteArray csv("run,tree,reaction\n1,pro,.412\n");
+    const auto rows = [&csv, &row](QIODevice& file) {
+        if (file.write(csv.left(17)) != 17) return false;
+        if (row.readFails) throw std::runtime_error("the file is damaged");
+        return file.write(csv.mid(17)) == csv.size() - 17;
+    };
 
-    const std::optional<QString> error = saveRuns(path, csv);
+    std::optional<QString> error;
+    if (row.readFails) {
+        EXPECT_THROW(saveRuns(path, rows), std::runtime_error);
+    } else {
+        error = saveRuns(path, rows);
+    }
 
     const QString notSaved = QStringLiteral("The runs were not saved to %1: %2")
                                  .arg(path, QString::fromLocal8Bit(std::strerror(ENOSPC)));
     EXPECT_EQ(error.value_or(QString()).toStdString(),
-              (row.saved ? QString() : notSaved).toStdString());
+              (row.saved || row.readFails ? QString() : notSaved).toStdString());
     if (ownFile) {
         EXPECT_EQ(contents(path).toStdString(), row.saved ? csv.toStdString() : "old");
     }
@@ -90,7 +102,9 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, SaveRuns,
     ::testing::Values(SaveRow{"AlwaysFullDevice", "/dev/full", false, false},
                       SaveRow{"OverAFileOnAFullFilesystem", "time-slip.csv", true, false},
-                      SaveRow{"OverAFileWithRoom", "time-slip.csv", false, true}),
+                      SaveRow{"OverAFileWithRoom", "time-slip.csv", false, true},
+                      SaveRow{"OverAFileWhileTheRowsFailToBeRead", "time-slip.csv", false, false,
+                              true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -48,6 +48,7 @@ std::vector<RaceRecord> fourRuns() {
     RaceRecord early = runOf(3, -41, true, "flushed");
     RaceRecord late = runOf(4, 10500, false, "flushed");
     late.rollOutMs = 475, late.playerTime = "10.965", late.startDelayMs = 850;
+    late.pressToHandOverMs = 3250;
     late.carDelayMs = 400;
     return {loss, tap, early, late};
 }
@@ -60,7 +61,7 @@ TEST(SlipTable, ShowsEachRunNewestFirstWithItsRtInTheBoardsStyleRedWhenEarly) {
         const char* cells;
         bool red;
     } rows[] = {
-        {"4|Standard|Normal|.475|10.500|10.965||win|sent to screen|.850|10.100|.400", false},
+        {"4|Standard|Normal|.475|10.500|10.965||win|sent to screen|3.250|10.100|.400", false},
         {"3|Standard|Normal|.465|-.041|||red light||||", true},
         {"2|Standard|Novice Powder Puff Trophy|.455|\u2013|.455||red light||||", false},
         {"1|Pro|Race of Champions|.465|.213|.404|.401|loss|shown|||", false},
@@ -143,7 +144,7 @@ TEST(SlipFigures, TheNewestResultStaysHiddenWhileTheBlockerCoversIt) {
     window.runAdded();
     EXPECT_EQ(table.rowCount(), 2);
     EXPECT_EQ(table.index(0, 4).data().toString().toStdString(), "hidden");
-    EXPECT_EQ(table.index(0, 9).data().toString().toStdString(), ".850");
+    EXPECT_EQ(table.index(0, 9).data().toString().toStdString(), "3.250");
     EXPECT_EQ(figuresOf(window).toStdString(), "1|.213|.213|0|0|0|.213");
     window.setNewestHidden(false);
     EXPECT_EQ(table.index(0, 4).data().toString().toStdString(), "10.500");

@@ -7,15 +7,15 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
-#include <sstream>
+#include <string_view>
 #include <vector>
 
 #include "logbook/csv_export.h"
 #include "logbook/logbook_path.h"
 #include "logbook/older_file.h"
 #include "logbook/plain_words.h"
+#include "ui/runs/runs_file.h"
 #include "ui/startup/standard_streams.h"
-#include "ui/time_slip/runs_file.h"
 
 namespace korvane::ui {
 
@@ -37,31 +37,30 @@ namespace {
     std::exit(1);
 }
 
-// Every write and the last flush checked: a full disk or a closed stdout is no export.
-void writeToOutput(const std::string& path, const std::string& csv) {
+// Row by row as read, every write and the last flush checked: a full disk or a closed stdout is
+// no export.
+void writeToOutput(const std::string& path, logbook::Database& db) {
     if (outputWasClosed()) cannotExport(path, "standard output is closed");
-    if (std::fwrite(csv.data(), 1, csv.size(), stdout) != csv.size() || std::fflush(stdout) != 0) {
-        cannotExport(path, std::strerror(errno));
-    }
+    const bool whole = logbook::exportCsv(db, [](std::string_view row) {
+        return std::fwrite(row.data(), 1, row.size(), stdout) == row.size();
+    });
+    if (!whole || std::fflush(stdout) != 0) cannotExport(path, std::strerror(errno));
 }
 
-// Every run in the logbook at PATH as CSV to FILE ("-": standard output), written whole or not
-// at all; ends the program.
+// Every run in the logbook at PATH as CSV to FILE ("-": standard output; a file is written whole
+// or not at all); ends the program.
 [[noreturn]] void exportLogbook(const std::string& path, const std::string& file) {
-    std::ostringstream csv;
     try {
         const auto db = logbook::openForReading(path);
-        logbook::exportCsv(*db, csv);
+        if (file == "-") {
+            writeToOutput(path, *db);
+        } else if (const auto error = saveRuns(QString::fromStdString(file), logbookRows(*db))) {
+            cannotExport(path, error->toStdString());
+        }
     } catch (const logbook::DatabaseError& error) {
         cannotExport(path, logbook::plainReason(error));
     } catch (const std::exception& error) {
         cannotExport(path, error.what());
-    }
-    if (file == "-") {
-        writeToOutput(path, csv.str());
-    } else if (const auto error =
-                   saveRuns(QString::fromStdString(file), QByteArray::fromStdString(csv.str()))) {
-        cannotExport(path, error->toStdString());
     }
     std::exit(0);
 }

@@ -5,7 +5,7 @@
 
 #include "session/session_figures.h"
 #include "session/slip_text.h"
-#include "ui/time_slip/table_columns.h"
+#include "ui/runs/table_columns.h"
 
 namespace korvane::ui {
 
@@ -26,8 +26,8 @@ const std::array<TableColumn, 12> kColumns{{
      "What timed the green: shown, when the compositor said its frame reached the "
      "screen; sent to screen, when the game handed the frame over"},
     {"Delay",
-     "The random extra wait this press had before the tree started, on top of the "
-     "walk; empty when off or when a tap's walk was still under way"},
+     "The wait this press had before the tree started: the walk and the random extra "
+     "wait together; empty when off or when a tap's walk was still under way"},
     {"Let go", "When you let go, from the green: the R/T less the car delay, when one is set"},
     {"Car delay", "The car's own delay after you let go, when one is set"},
 }};

@@ -18,9 +18,9 @@
 
 #include "session/session_figures.h"
 #include "session/slip_text.h"
+#include "ui/history/history_view.h"
 #include "ui/placement/window_placement.h"
-#include "ui/time_slip/history_view.h"
-#include "ui/time_slip/runs_file.h"
+#include "ui/runs/runs_file.h"
 #include "ui/time_slip/slip_figures.h"
 #include "ui/time_slip/slip_plots.h"
 #include "ui/time_slip/slip_table_model.h"

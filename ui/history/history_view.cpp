@@ -1,5 +1,6 @@
-#include "ui/time_slip/history_view.h"
+#include "ui/history/history_view.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -11,17 +12,16 @@
 #include <QVBoxLayout>
 #include <filesystem>
 #include <memory>
-#include <sstream>
 #include <utility>
 
-#include "logbook/csv_export.h"
 #include "logbook/database.h"
 #include "logbook/history.h"
 #include "logbook/older_file.h"
+#include "logbook/writer_urgency.h"
 #include "session/slip_text.h"
-#include "ui/time_slip/history_table_model.h"
-#include "ui/time_slip/history_trend_plot.h"
-#include "ui/time_slip/runs_file.h"
+#include "ui/history/history_table_model.h"
+#include "ui/history/history_trend_plot.h"
+#include "ui/runs/runs_file.h"
 
 namespace korvane::ui {
 
@@ -29,6 +29,9 @@ namespace {
 
 // How long after the latest run History reads the logbook again.
 constexpr int kSettleMs = 1000;
+// History exports beside a race: a rest after each 500 rows (a few ms of work) leaves a busy
+// machine's cores to the race window at once.
+constexpr int kRowsBetweenRests = 500;
 // Rows measured for the columns' widths: every row would cost too much with years of sessions.
 constexpr int kMeasuredRows = 40;
 
@@ -84,14 +87,13 @@ HistoryView::Reading readLogbook(const std::string& path,
 
 // Every run of the logbook at PATH as CSV in FILE; what to tell the player when it failed.
 std::optional<QString> exportLogbook(const std::string& path, const QString& file) {
-    std::ostringstream csv;
     try {
-        logbook::exportCsv(*logbook::openForReading(path), csv);
+        const auto db = logbook::openForReading(path);
+        return saveRuns(file, logbookRows(*db, kRowsBetweenRests));
     } catch (const std::exception& error) {
         return QObject::tr("The logbook %1 could not be read: %2")
             .arg(QString::fromStdString(path), error.what());
     }
-    return saveRuns(file, QByteArray::fromStdString(std::move(csv).str()));
 }
 
 }  // namespace
@@ -184,11 +186,18 @@ void HistoryView::showHistory(const logbook::History& history) {
     bests_->setText(bestsText(history.bests));
     // Only the first rows change after a run: the widths are measured again when all did.
     if (!model_->setSessions(history.sessions)) fitColumns();
+    // The tree of the newest session, until the racer chooses one.
+    if (!treeChosen_ && !history.sessions.empty()) {
+        const QSignalBlocker quiet(trendTree_);
+        trendTree_->setCurrentIndex(history.sessions.front().tree == Tree::Pro ? 1 : 0);
+        plot_->setTree(history.sessions.front().tree);
+    }
     plot_->setPoints(history.trend);
     message_->hide();
     bests_->show();
     export_->show();
     table_->show();
+    trendTree_->show();
     plot_->show();
 }
 
@@ -228,7 +237,24 @@ void HistoryView::build() {
     auto* layout = static_cast<QVBoxLayout*>(this->layout());
     layout->insertLayout(1, top);
     layout->insertWidget(2, table_, 1);
-    layout->insertWidget(3, plot_);
+    layout->insertWidget(3, buildTreeChoice());
+    layout->insertWidget(4, plot_);
+}
+
+// Each tree's trend apart, so that a Pro session never reads as an improvement on Standard.
+QComboBox* HistoryView::buildTreeChoice() {
+    trendTree_ = new QComboBox(this);
+    trendTree_->addItems({tr("Standard tree"), tr("Pro tree"), tr("Both trees together")});
+    trendTree_->setAccessibleName(tr("The tree the trend shows"));
+    trendTree_->setToolTip(tr("The tree whose sessions the trend shows"));
+    trendTree_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    connect(trendTree_, &QComboBox::activated, this, [this](int index) {
+        treeChosen_ = true;
+        plot_->setTree(index == 2 ? std::nullopt
+                                  : std::optional<Tree>(index == 1 ? Tree::Pro : Tree::Standard));
+    });
+    trendTree_->hide();
+    return trendTree_;
 }
 
 // Read and written on a thread of its own, so the race window never waits for the file.
@@ -239,6 +265,7 @@ void HistoryView::exportRuns() {
     export_->setEnabled(false);
     if (exporter_.joinable()) exporter_.join();
     exporter_ = std::thread([this, path = path_, file] {
+        logbook::yieldToWakers();  // a press on the race window never waits for the export
         auto problem = std::make_shared<std::optional<QString>>(exportLogbook(path, file));
         QMetaObject::invokeMethod(
             this, [this, problem] { exported(*problem); }, Qt::QueuedConnection);
@@ -257,6 +284,7 @@ void HistoryView::say(const QString& message) {
         bests_->hide();
         export_->hide();
         table_->hide();
+        trendTree_->hide();
         plot_->hide();
     }
 }

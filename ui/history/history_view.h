@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -47,6 +48,7 @@ class HistoryView : public QWidget {
     void showHistory(const logbook::History& history);
     // The table, bests and trend, made when first needed.
     void build();
+    QComboBox* buildTreeChoice();
     // Each column as wide as its header and the newest rows need.
     void fitColumns();
     // Every kept run as CSV to a file the player picks.
@@ -68,6 +70,8 @@ class HistoryView : public QWidget {
     QTableView* table_ = nullptr;
     HistoryTableModel* model_ = nullptr;
     HistoryTrendPlot* plot_ = nullptr;
+    QComboBox* trendTree_ = nullptr;
+    bool treeChosen_ = false;  // by the racer, not followed from the newest session
 };
 
 }  // namespace korvane::ui

@@ -1,26 +1,49 @@
-#include "ui/time_slip/history_table_model.h"
+#include "ui/history/history_table_model.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 
 #include "session/slip_text.h"
-#include "ui/time_slip/table_columns.h"
+#include "ui/runs/table_columns.h"
 
 namespace korvane::ui {
 
 namespace {
 
-const std::array<TableColumn, 9> kColumns{{
+enum Column {
+    kDate,
+    kTree,
+    kCarDelay,
+    kRuns,
+    kClean,
+    kEarly,
+    kStaging,
+    kBest,
+    kMedian,
+    kDeviation,
+    kConsistency,
+    kPerfect,
+    kSlowest,
+    kWithin20,
+    kColumnCount
+};
+
+const std::array<TableColumn, kColumnCount> kColumns{{
     {"Date", "When the session started, in the local time of then"},
     {"Tree", ""},
+    {"Car delay", "The car delay the runs were released with (\u2013 for none)"},
     {"Runs", "Judged releases on this tree"},
     {"Clean", "Clean reactions: an R/T at or above .000"},
     {"Early", "Early starts: an R/T below .000"},
+    {"Staging", "Releases during staging, before the tree started, so without an R/T"},
     {"Best", "The quickest clean reaction"},
     {"Median", "The middle clean reaction"},
     {"SD", "Standard deviation: how widely clean reactions spread around their mean"},
     {"Consistency", "The share of clean reactions within \u00b1.010 of the median"},
+    {"Perfect", "Perfect lights: an R/T from .000 to .009, and their share of the runs"},
+    {"Slowest", "The slowest clean reaction"},
+    {"Within .020", "The share of the runs with an R/T from .000 to .020"},
 }};
 
 const QString kNone = QStringLiteral("\u2013");
@@ -29,29 +52,54 @@ QString seconds(std::optional<double> millis) {
     return millis ? QString::fromStdString(boardMillis(*millis)) : kNone;
 }
 
+QString percent(std::optional<double> share) {
+    return share ? QString::number(std::lround(*share * 100)) + QLatin1Char('%') : kNone;
+}
+
+// One delay, or the lowest and highest where it was changed during the session.
+QString carDelays(const logbook::CarDelays& delays) {
+    if (delays.high == 0) return kNone;
+    const QString high = QString::fromStdString(boardMillis(delays.high));
+    if (delays.low == delays.high) return high;
+    return QString::fromStdString(boardMillis(delays.low)) + QStringLiteral(" to ") + high;
+}
+
+// A count with its share of the runs: "2 (25%)".
+QString countOf(int count, std::optional<double> share) {
+    return count == 0 ? QStringLiteral("0")
+                      : QStringLiteral("%1 (%2)").arg(count).arg(percent(share));
+}
+
 QString cell(const logbook::SessionTree& s, int column) {
     switch (column) {
-        case 0:
+        case kDate:
             return QString::fromStdString(logbook::localDateTime(s.started, s.utcOffset));
-        case 1:
+        case kTree:
             return QString::fromStdString(treeName(s.tree));
-        case 2:
+        case kCarDelay:
+            return carDelays(s.carDelays);
+        case kRuns:
             return QString::number(s.figures.runs);
-        case 3:
+        case kClean:
             return QString::number(s.clean);
-        case 4:
+        case kEarly:
             return QString::number(s.figures.early);
-        case 5:
+        case kStaging:
+            return QString::number(s.figures.staging);
+        case kBest:
             return seconds(s.figures.best);
-        case 6:
+        case kMedian:
             return seconds(s.figures.median);
-        case 7:
+        case kDeviation:
             return seconds(s.figures.deviation);
+        case kConsistency:
+            return percent(s.figures.consistency);
+        case kPerfect:
+            return countOf(s.counted.perfect, s.counted.perfectShare);
+        case kSlowest:
+            return seconds(s.counted.slowest);
         default:
-            return s.figures.consistency
-                       ? QString::number(std::lround(*s.figures.consistency * 100)) +
-                             QLatin1Char('%')
-                       : kNone;
+            return percent(s.counted.withinPerfect20);
     }
 }
 
@@ -91,11 +139,9 @@ int HistoryTableModel::columnCount(const QModelIndex& parent) const {
 QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
     const logbook::SessionTree& s = sessions_[static_cast<std::size_t>(index.row())];
     if (role == Qt::DisplayRole) return cell(s, index.column());
-    if (role == Qt::ToolTipRole && s.figures.staging > 0 && index.column() == 2) {
-        return tr("%n left during staging", nullptr, s.figures.staging);
-    }
     if (role == Qt::TextAlignmentRole) {
-        return QVariant((index.column() < 2 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+        return QVariant((index.column() < kCarDelay ? Qt::AlignLeft : Qt::AlignRight) |
+                        Qt::AlignVCenter);
     }
     return {};
 }

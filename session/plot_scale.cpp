@@ -37,6 +37,14 @@ Span cleanSpan(const std::vector<PlotPoint>& runs) {
     return span;
 }
 
+Span earlySpan(const std::vector<PlotPoint>& runs) {
+    long long earliest = 0;
+    for (const PlotPoint& run : runs) {
+        if (earlyStart(run)) earliest = std::min(earliest, *run.ms);
+    }
+    return {-niceStep(-earliest, 1, 1, kLeastBin), 0};
+}
+
 double spanShare(const Span& span, double value) {
     return (value - static_cast<double>(span.low)) /
            static_cast<double>(std::max<long long>(span.high - span.low, 1));

@@ -25,6 +25,10 @@ struct Span {
 // The R/T scale of the clean reactions, never narrower than .100 to .300; early starts and runs
 // left during staging play no part in it.
 Span cleanSpan(const std::vector<PlotPoint>& runs);
+// The early strip's scale, from .000 down to a nice bound (1, 2, 2.5 or 5 times a power of ten,
+// at least .010) at or below the earliest start: how early each was shows, -1.492 far below
+// -.021.
+Span earlySpan(const std::vector<PlotPoint>& runs);
 // How far up SPAN a value lies: 0 at its low end, 1 at its high end.
 double spanShare(const Span& span, double value);
 // How far along the plot run i of count lies: the first at 0, the last at 1.

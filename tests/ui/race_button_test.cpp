@@ -12,8 +12,8 @@ class RaceButtonTest : public ::testing::Test, private QtAppFirst {
   protected:
     RaceButtonTest() {
         button.resize(97, 41);
-        button.onMouseDown([this](Moment) { ++downs; });
-        button.onMouseUp([this](Moment) { ++ups; });
+        QObject::connect(&button, &ui::RaceButton::mouseDown, [this](Moment) { ++downs; });
+        QObject::connect(&button, &ui::RaceButton::mouseUp, [this](Moment) { ++ups; });
     }
     ui::RaceButton button;
     int downs = 0;

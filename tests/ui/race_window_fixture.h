@@ -34,7 +34,9 @@ inline void expectWholeTextShows(QLineEdit& box) {
 // The race window on screen (offscreen platform) over a model on a virtual clock.
 class RaceWindowTest : public ::testing::Test, private QtAppFirst {
   protected:
-    RaceWindowTest() : main({random, sound, messages, "/data"}), window(main) {
+    RaceWindowTest()
+        : main({random, sound, messages, "/data"}),
+          window(main, [this](const std::exception& e) { reported = e.what(); }) {
         for (Timer* t : main.timers()) t->setHost(&clock);
         main.setSurface(&window);
         window.show();
@@ -56,6 +58,7 @@ class RaceWindowTest : public ::testing::Test, private QtAppFirst {
     RecordingMessageBoxes messages;
     VirtualTimers clock;
     Main main;
+    std::string reported;  // what the window's error report was given
     ui::RaceWindow window;
 };
 

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "ui/time_slip/runs_file.h"
+#include "ui/runs/runs_file.h"
 
 namespace korvane::ui {
 namespace {

@@ -8,7 +8,7 @@
 #include "race/computer_time.h"
 #include "race_window_fixture.h"
 #include "ui/kit/control_geometry.h"
-#include "ui/kit/qt_colour.h"
+#include "ui/kit/qt_values.h"
 
 namespace korvane::testing {
 namespace {

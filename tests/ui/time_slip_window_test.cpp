@@ -10,6 +10,7 @@
 
 #include "qt_app.h"
 #include "session/plot_scale.h"
+#include "ui/time_slip/slip_plots.h"
 #include "ui/time_slip/slip_table_model.h"
 #include "ui/time_slip/time_slip_window.h"
 
@@ -224,6 +225,41 @@ TEST(SlipPlots, PlaceAnRtUpTheSpanAndARunAlongThePlot) {
         EXPECT_EQ(runShare(p.i, p.count), p.share) << p.i << "/" << p.count;
 }
 
+// The early strip has a scale of its own down to a nice bound past the earliest start, and its
+// points lie on it: -1.492 far below -.021, not beside it as if they were alike.
+TEST(SlipPlots, TheEarlyStripShowsHowEarly) {
+    const struct {
+        std::vector<std::optional<long long>> ms;
+        long long bound;
+    } rows[] = {{{}, -10},         {{150, std::nullopt}, -10}, {{-10}, -10}, {{-11}, -20},
+                {{-21, 200}, -25}, {{-1492, -21}, -2000},      {{-1}, -10}};
+    for (const auto& row : rows) {
+        std::vector<PlotPoint> runs;
+        for (const auto ms : row.ms) runs.push_back({ms, false});
+        EXPECT_EQ(std::pair(earlySpan(runs).low, earlySpan(runs).high), std::pair(row.bound, 0LL))
+            << row.ms.size();
+    }
+    qtApp();
+    const std::vector<PlotPoint> runs{{-21}, {-1492}};
+    ui::RtPlot plot(runs);
+    plot.resize(240, 300);
+    const QImage image = plot.grab().toImage();
+    // The mean height of the red points in each half of the plot: the first run's, the second's.
+    double heights[2] = {0, 0};
+    int counts[2] = {0, 0};
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) != QColor(Qt::red)) continue;
+            heights[x < image.width() / 2 ? 0 : 1] += y;
+            ++counts[x < image.width() / 2 ? 0 : 1];
+        }
+    }
+    ASSERT_GT(counts[0], 0);
+    ASSERT_GT(counts[1], 0);
+    EXPECT_GT(heights[1] / counts[1] - heights[0] / counts[0], 8)
+        << "-1.492 drawn no lower than -.021";
+}
+
 // R/Ts of 1.800 and 10.500 scrolled into view below later runs of .210, and a Pro figure of
 // 10.500, on a slip narrowed as on a tiny screen.
 TEST(TimeSlipWindow, LongTimesAndFiguresShowWhole) {
@@ -278,6 +314,31 @@ TEST(TimeSlipWindow, RunRtResultAndDelayFitTheDefaultWidth) {
         while (table->model()->headerData(column, Qt::Horizontal).toString() != name) ++column;
         const int right = table->columnViewportPosition(column) + table->columnWidth(column);
         EXPECT_LE(right, shown) << name;
+    }
+}
+
+// Both plots show whole, unscrolled, at each size the desktop gives the slip: its default, on
+// 1366x768 and 1024x768, and on 1920x1080 at scale 2 (in the scale's own pixels).
+TEST(TimeSlipWindow, ThePlotsShowWholeAtEverySizeTheDesktopGivesTheSlip) {
+    qtApp();
+    std::vector<RaceRecord> runs = fourRuns();
+    for (const QSize size : {QSize(560, 760), QSize(560, 747), QSize(377, 747), QSize(345, 529)}) {
+        ui::TimeSlipWindow window(runs);
+        window.resize(size);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        EXPECT_EQ(window.size(), size);
+        int plots = 0;
+        for (QWidget* plot : window.findChildren<QWidget*>()) {
+            if (plot->accessibleName() != "R/T per run" &&
+                plot->accessibleName() != "R/T histogram")
+                continue;
+            ++plots;
+            EXPECT_EQ(plot->visibleRegion().boundingRect(), plot->rect())
+                << plot->accessibleName().toStdString() << " at " << size.width() << "x"
+                << size.height();
+        }
+        EXPECT_EQ(plots, 2);
     }
 }
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/kit/window_placement.h"
+#include "ui/placement/window_placement.h"
 
 namespace korvane::ui {
 namespace {

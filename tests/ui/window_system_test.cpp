@@ -7,8 +7,8 @@
 #include "app/splash_form.h"
 #include "qt_app.h"
 #include "tests/race/race_fixture.h"
+#include "ui/controllers/controller_route.h"
 #include "ui/race_window/race_window.h"
-#include "ui/shell/controller_route.h"
 #include "ui/shell/qt_timer_service.h"
 #include "ui/shell/qt_window_system.h"
 #include "ui/splash/splash_window.h"
@@ -107,7 +107,7 @@ TEST(QtWindowSystemTest, AReleaseCountsEveryPeriodElapsedSinceTheHandOver) {
 // so its release is not judged, even when its press is delivered only after the window shows.
 // With an input chosen, only that controller's input races.
 TEST(QtWindowSystemTest, AControllerReleaseCountsOnlyWhenItsPressReachedTheRaceWindow) {
-    using Chosen = std::optional<ui::ChosenInput>;
+    using Chosen = std::optional<input::ChosenInput>;
     enum class Press { InTheRace, DuringTheSplash, DuringTheSplashDeliveredLate };
     const struct {
         Press press;
@@ -116,15 +116,14 @@ TEST(QtWindowSystemTest, AControllerReleaseCountsOnlyWhenItsPressReachedTheRaceW
     } rows[] = {{Press::DuringTheSplash, {}, 0},
                 {Press::DuringTheSplashDeliveredLate, {}, 0},
                 {Press::InTheRace, {}, 1},
-                {Press::InTheRace, ui::ChosenInput{"pad", 0, 2}, 1},
-                {Press::InTheRace, ui::ChosenInput{"pedal", 0, 2}, 0},
-                {Press::InTheRace, ui::ChosenInput{"pad", 1, 2}, 0}};
+                {Press::InTheRace, input::ChosenInput{"pad", 0, 2}, 1},
+                {Press::InTheRace, input::ChosenInput{"pedal", 0, 2}, 0},
+                {Press::InTheRace, input::ChosenInput{"pad", 1, 2}, 0}};
     qtApp();
     for (const auto& row : rows) {
         ui::QtTimerService timers;
         WindowedRace race(timers);
-        ui::ControllerRoute route(race.windows);
-        route.choose(row.chosen);
+        ui::ControllerRoute& route = race.windows.controllerRoute();
         const auto sink = route.sink();
         const input::HeldInputs::Input button{0, input::HeldInputs::Kind::Button, 2};
         const auto showRace = [&race] {
@@ -132,6 +131,8 @@ TEST(QtWindowSystemTest, AControllerReleaseCountsOnlyWhenItsPressReachedTheRaceW
             race.windows.showMain();
         };
         if (row.press == Press::InTheRace) showRace();
+        // After the load, which applies the practice settings' choice.
+        route.choose(row.chosen);
         sink({true, 1, std::chrono::steady_clock::now(), button, "pad"});
         if (row.press != Press::DuringTheSplashDeliveredLate) QCoreApplication::processEvents();
         if (row.press != Press::InTheRace) showRace();

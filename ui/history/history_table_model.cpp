@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "session/slip_text.h"
-#include "ui/time_slip/table_columns.h"
+#include "ui/runs/table_columns.h"
 
 namespace korvane::ui {
 

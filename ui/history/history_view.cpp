@@ -21,7 +21,7 @@
 #include "session/slip_text.h"
 #include "ui/history/history_table_model.h"
 #include "ui/history/history_trend_plot.h"
-#include "ui/time_slip/runs_file.h"
+#include "ui/runs/runs_file.h"
 
 namespace korvane::ui {
 

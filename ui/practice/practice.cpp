@@ -8,6 +8,7 @@
 #include "race/car_delay.h"
 #include "race/result_sound_gate.h"
 #include "race/start_delay.h"
+#include "ui/controllers/controller_route.h"
 #include "ui/practice/practice_dialog.h"
 #include "ui/practice/race_key.h"
 #include "ui/race_window/race_window.h"

@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "input/unreadable_controllers.h"
+#include "ui/controllers/controller_route.h"
 
 namespace korvane::ui {
 
@@ -198,7 +199,7 @@ void PracticeDialog::addControllerRows() {
         });
         connect(route_, &ControllerRoute::devicesChanged, this, [this] { showControllers(); });
         connect(route_, &ControllerRoute::inputOffered, this,
-                [this](const ChosenInput& input) { inputOffered(input); });
+                [this](const input::ChosenInput& input) { inputOffered(input); });
     }
     showControllers();
     showInput();
@@ -221,7 +222,7 @@ void PracticeDialog::showInput() {
             : tr("Choose input (any)"));
 }
 
-void PracticeDialog::inputOffered(const ChosenInput& input) {
+void PracticeDialog::inputOffered(const input::ChosenInput& input) {
     route_->listen(false);
     QString controller = tr("a controller");
     for (const input::ControllerInfo& device : route_->devices()) {

@@ -11,6 +11,8 @@ class QPushButton;
 
 namespace korvane::ui {
 
+class ControllerRoute;
+
 // The practice settings: a random start delay, the car's delay, the results blocker, a key as
 // the race button and the one controller input to race with. The key is the next one pressed after
 // "Choose key", the input the next one going down after "Choose input"; the controllers the game
@@ -34,7 +36,7 @@ class PracticeDialog : public QDialog {
     void showKey();
     void showControllers();
     void showInput();
-    void inputOffered(const ChosenInput& input);
+    void inputOffered(const input::ChosenInput& input);
 
     PracticeSettings settings_;
     QCheckBox* delayOn_ = nullptr;

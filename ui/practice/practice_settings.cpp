@@ -43,9 +43,10 @@ std::optional<DelayRange> delayRange(const PracticeSettings& settings) {
     return DelayRange{settings.delayFromMs, settings.delayToMs};
 }
 
-std::optional<ChosenInput> chosenInput(const PracticeSettings& settings) {
+std::optional<input::ChosenInput> chosenInput(const PracticeSettings& settings) {
     if (settings.controllerGuid.empty()) return std::nullopt;
-    return ChosenInput{settings.controllerGuid, settings.controllerKind, settings.controllerIndex};
+    return input::ChosenInput{settings.controllerGuid, settings.controllerKind,
+                              settings.controllerIndex};
 }
 
 }  // namespace korvane::ui

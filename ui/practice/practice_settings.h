@@ -3,8 +3,8 @@
 #include <optional>
 
 #include "app/practice_options.h"
+#include "input/chosen_input.h"
 #include "race/start_delay.h"
-#include "ui/shell/controller_route.h"
 
 namespace korvane::ui {
 
@@ -17,6 +17,6 @@ PracticeSettings loadPracticeSettings();
 void savePracticeSettings(const PracticeSettings& settings);
 
 std::optional<DelayRange> delayRange(const PracticeSettings& settings);
-std::optional<ChosenInput> chosenInput(const PracticeSettings& settings);
+std::optional<input::ChosenInput> chosenInput(const PracticeSettings& settings);
 
 }  // namespace korvane::ui

@@ -7,7 +7,7 @@
 
 #include "ui/kit/control_geometry.h"
 #include "ui/kit/font_choice.h"
-#include "ui/kit/qt_alignment.h"
+#include "ui/kit/qt_values.h"
 #include "ui/kit/text_box.h"
 
 namespace korvane::ui {

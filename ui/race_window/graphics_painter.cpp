@@ -5,8 +5,7 @@
 
 #include "ui/kit/control_geometry.h"
 #include "ui/kit/font_choice.h"
-#include "ui/kit/qt_alignment.h"
-#include "ui/kit/qt_colour.h"
+#include "ui/kit/qt_values.h"
 
 namespace korvane::ui {
 

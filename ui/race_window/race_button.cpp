@@ -22,7 +22,7 @@ void RaceButton::mousePressEvent(QMouseEvent* event) {
     event->accept();
     mouseHeld_ = true;
     showHeld();
-    if (down_) down_(momentOf(*event));
+    emit mouseDown(momentOf(*event));
 }
 
 // Qt delivers a second press soon after a release as a double click alone, with no press before
@@ -35,7 +35,7 @@ void RaceButton::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     mouseHeld_ = event->buttons() != Qt::NoButton;
     showHeld();
-    if (up_) up_(momentOf(*event));
+    emit mouseUp(momentOf(*event));
 }
 
 void RaceButton::setHeldElsewhere(bool held) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include "common/moment.h"
 #include "ui/kit/coloured_button.h"
 
@@ -13,15 +11,15 @@ class RaceButton : public ColouredButton {
     Q_OBJECT
 
   public:
-    // Which mouse button, which modifiers and where in the button make no difference; the
-    // handler gets the moment the event happened.
-    using MouseHandler = std::function<void(Moment)>;
-
     explicit RaceButton(QWidget* parent = nullptr);
-    void onMouseDown(MouseHandler handler) { down_ = std::move(handler); }
-    void onMouseUp(MouseHandler handler) { up_ = std::move(handler); }
     // Held by another input (a controller): the button looks pressed while either holds it.
     void setHeldElsewhere(bool held);
+
+  signals:
+    // Any mouse button goes down or comes up, at the moment the event happened; which button,
+    // which modifiers and where in the button make no difference.
+    void mouseDown(korvane::Moment at);
+    void mouseUp(korvane::Moment at);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -34,8 +32,6 @@ class RaceButton : public ColouredButton {
   private:
     void showHeld() { setDown(mouseHeld_ || heldElsewhere_); }
 
-    MouseHandler down_;
-    MouseHandler up_;
     bool mouseHeld_ = false;
     bool heldElsewhere_ = false;
 };

@@ -10,11 +10,11 @@
 
 #include "ui/kit/control_geometry.h"
 #include "ui/kit/font_choice.h"
-#include "ui/kit/paint_threads.h"
-#include "ui/kit/window_placement.h"
+#include "ui/placement/window_placement.h"
 #include "ui/race_window/assistive_names.h"
 #include "ui/race_window/control_widgets.h"
 #include "ui/race_window/frame_widget.h"
+#include "ui/race_window/paint_threads.h"
 #include "ui/race_window/race_button.h"
 #include "ui/race_window/result_cover.h"
 #include "ui/race_window/widget_mirror.h"
@@ -34,12 +34,13 @@ std::vector<const Control*> paintedControls(const std::vector<const Control*>& a
 
 }  // namespace
 
-RaceWindow::RaceWindow(Main& main, QWidget* parent)
+RaceWindow::RaceWindow(Main& main, ErrorReport report, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       main_(main),
       graphics_(std::as_const(main).controls(), nullptr, pictures_, main.font),
-      changed_(paintedControls(std::as_const(main).controls())) {
+      changed_(paintedControls(std::as_const(main).controls())),
+      report_(std::move(report)) {
     setWindowTitle(QString::fromLatin1(MainForm::kCaption));
     setFixedSize(toPixels(MainForm::kClientWidth), toPixels(MainForm::kClientHeight));
     setFont(chooseFont(main.font, main.font));
@@ -108,8 +109,10 @@ QWidget* RaceWindow::makeWidget(Control& control, QWidget* parent) {
 
 RaceButton* RaceWindow::makeRaceButton(QWidget* parent) {
     auto* button = new RaceButton(parent);
-    button->onMouseDown([this](Moment /*at*/) { raceButtonDown(); });
-    button->onMouseUp([this](Moment at) { raceButtonUp(at); });
+    // Direct: the press and release reach their handlers inside the mouse event, no hop later.
+    connect(button, &RaceButton::mouseDown, this, &RaceWindow::raceButtonDown,
+            Qt::DirectConnection);
+    connect(button, &RaceButton::mouseUp, this, &RaceWindow::raceButtonUp, Qt::DirectConnection);
     return button;
 }
 

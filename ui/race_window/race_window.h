@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/handler_guard.h"
 #include "common/moment.h"
 #include "input/race_button_holders.h"
 #include "race/main.h"
@@ -13,7 +14,6 @@
 #include "ui/kit/picture_book.h"
 #include "ui/race_window/changed_controls.h"
 #include "ui/race_window/graphics_painter.h"
-#include "ui/shell/handler_guard.h"
 
 namespace korvane::ui {
 
@@ -28,7 +28,8 @@ class RaceWindow : public QWidget, public Surface, public ReleaseWatch {
     Q_OBJECT
 
   public:
-    explicit RaceWindow(Main& main, QWidget* parent = nullptr);
+    // An error no handler traps goes to the report (to stderr when there is none).
+    explicit RaceWindow(Main& main, ErrorReport report = {}, QWidget* parent = nullptr);
 
     // Copies the model onto the widgets and schedules a repaint of what changed since the last
     // time; when nothing did, nothing is painted.
@@ -37,8 +38,6 @@ class RaceWindow : public QWidget, public Surface, public ReleaseWatch {
     void refreshWindow() override;
     // Sends the release the handler judged on, before the handler goes on to its sound.
     void judged(const ReleaseOutcome& outcome) override;
-
-    void setErrorReport(ErrorReport report) { report_ = std::move(report); }
 
     // The race button goes down or comes up, from the mouse or any other input; a release comes
     // with the moment the platform stamped it.

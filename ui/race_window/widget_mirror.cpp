@@ -8,7 +8,7 @@
 #include <QScrollBar>
 
 #include "ui/kit/coloured_button.h"
-#include "ui/kit/qt_colour.h"
+#include "ui/kit/qt_values.h"
 
 namespace korvane::ui {
 

@@ -13,7 +13,6 @@
 #include "race/result_sound_gate.h"
 #include "sound/sound_folder.h"
 #include "ui/kit/built_icon_engine.h"
-#include "ui/shell/controller_route.h"
 #include "ui/shell/loaded_devices.h"
 #include "ui/shell/qt_message_boxes.h"
 #include "ui/shell/qt_timer_service.h"
@@ -94,16 +93,11 @@ int main(int argc, char* argv[]) {
     if (!korvane::ui::colourDepthUsable(beforeTheSplash)) return 1;
     korvane::ui::LoadedDevices sound(
         korvane::ui::devicesModulePath(QStringLiteral(KORVANE_DEVICES_MODULE)), messages);
-    korvane::ui::QtTimerService timers;
     const auto report = [&messages](const std::exception& error) { messages.show(error.what()); };
-    timers.setErrorReport(report);
-
-    korvane::ui::QtWindowSystem windows(timers, report);
-    windows.setLogbook(logbook.get());
-    korvane::ui::ControllerRoute route(windows);
-    windows.setControllerRoute(&route);
+    korvane::ui::QtTimerService timers(report);
     korvane::ResultSoundGate gatedSound(sound);
-    windows.setResultSoundGate(&gatedSound);
+    korvane::ui::QtWindowSystem windows(timers, report, logbook.get(), &gatedSound);
+    korvane::ui::ControllerRoute& route = windows.controllerRoute();
     korvane::Lifecycle life(
         {random, gatedSound, messages, checkedSoundFolder(), &startDelay, &carDelay}, windows,
         timers);

@@ -17,10 +17,11 @@ int wakeUpDelayMs(FixedRateSchedule::Time untilDue) {
     return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(untilDue).count());
 }
 
-QtTimerService::QtTimerService(QObject* parent) : QtTimerService(monotonicNow, parent) {}
+QtTimerService::QtTimerService(ErrorReport report, QObject* parent)
+    : QtTimerService(monotonicNow, std::move(report), parent) {}
 
-QtTimerService::QtTimerService(Clock clock, QObject* parent)
-    : QObject(parent), clock_(std::move(clock)), started_(clock_()) {
+QtTimerService::QtTimerService(Clock clock, ErrorReport report, QObject* parent)
+    : QObject(parent), clock_(std::move(clock)), started_(clock_()), report_(std::move(report)) {
     wakeUp_.setSingleShot(true);
     wakeUp_.setTimerType(Qt::PreciseTimer);
     connect(&wakeUp_, &QTimer::timeout, this, &QtTimerService::wakeUp);

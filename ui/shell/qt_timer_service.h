@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "common/fixed_rate_schedule.h"
+#include "common/handler_guard.h"
 #include "common/timer.h"
-#include "ui/shell/handler_guard.h"
 
 namespace korvane::ui {
 
@@ -22,15 +22,14 @@ class QtTimerService : public QObject, public TimerHost {
     using Time = FixedRateSchedule::Time;
     using Clock = std::function<Time()>;
 
-    // On the system's monotonic clock.
-    explicit QtTimerService(QObject* parent = nullptr);
+    // On the system's monotonic clock; an error a tick raises goes to the report.
+    explicit QtTimerService(ErrorReport report = {}, QObject* parent = nullptr);
     // On a clock of the caller's, which tests move by hand.
-    explicit QtTimerService(Clock clock, QObject* parent = nullptr);
+    explicit QtTimerService(Clock clock, ErrorReport report = {}, QObject* parent = nullptr);
 
     void timerEnabled(Timer& timer) override;
     void timerDisabled(Timer& timer) override;
 
-    void setErrorReport(ErrorReport report) { report_ = std::move(report); }
     // Milliseconds since the service started: the clock the deadlines are counted on.
     std::int64_t now() const;
     // Delivers, in deadline order, every tick due by the clock as it reads now. Input calls

@@ -11,6 +11,7 @@
 #include "ui/practice/practice.h"
 #include "ui/race_window/race_window.h"
 #include "ui/shell/qt_timer_service.h"
+#include "ui/shell/race_wiring.h"
 #include "ui/splash/splash_window.h"
 #include "ui/time_slip/time_slip.h"
 #include "ui/timing/presented_green_onset.h"
@@ -38,8 +39,11 @@ void waitUntilExposed(const QWidget& window) {
 
 }  // namespace
 
-QtWindowSystem::QtWindowSystem(QtTimerService& timers, ErrorReport report)
-    : timers_(timers), report_(std::move(report)) {}
+QtWindowSystem::QtWindowSystem(QtTimerService& timers, ErrorReport report,
+                               logbook::Logbook* logbook, ResultSoundGate* gate)
+    : timers_(timers), report_(std::move(report)), logbook_(logbook), gate_(gate), route_([this] {
+          return race_.get();
+      }) {}
 
 QtWindowSystem::~QtWindowSystem() {
     unloadMain();
@@ -67,31 +71,16 @@ void QtWindowSystem::unloadSplash() {
 }
 
 void QtWindowSystem::loadMain(Main& main) {
-    race_ = std::make_unique<RaceWindow>(main);
+    race_ = std::make_unique<RaceWindow>(main, report_);
     main.setSurface(race_.get());
     main.setReleaseWatch(race_.get());
-    race_->setErrorReport(report_);
-    connect(race_.get(), &RaceWindow::quitClicked, this, &QtWindowSystem::quitClicked);
-    connect(race_.get(), &RaceWindow::inputArriving, &timers_, &QtTimerService::deliverDue);
-    connect(&timers_, &QtTimerService::ticksDelivered, race_.get(), &RaceWindow::mirror);
-    addTimeSlip(main);
+    slip_ = std::make_unique<TimeSlip>(*race_, main, greenOnsetFor(*race_), logbook_);
+    connectRaceWindow(*race_, timers_, *slip_, *this);
     practice_ = std::make_unique<Practice>(
-        *race_, PracticeTargets{main.startDelay(), main.carDelay(), gate_}, route_);
+        *race_, PracticeTargets{main.startDelay(), main.carDelay(), gate_}, &route_);
     slip_->addWindowAction(practice_->action());
     // Destroyed by another program, the race window ends the game as a close of it does.
     raceDestroyed_ = std::make_unique<DestroyedWindowFilter>(*race_, [this] { endProgram(0); });
-}
-
-void QtWindowSystem::addTimeSlip(Main& main) {
-    slip_ = std::make_unique<TimeSlip>(*race_, main, greenOnsetFor(*race_), logbook_);
-    // The slip lives as long as the race window, which the connections are made on.
-    connect(&timers_, &QtTimerService::timerStarted, race_.get(),
-            [this](const Timer& timer, FixedRateSchedule::Time start) {
-                slip_->timerStarted(timer,
-                                    Moment(std::chrono::duration_cast<Moment::duration>(start)));
-            });
-    connect(race_.get(), &RaceWindow::released, race_.get(),
-            [this](Moment at, const ReleaseOutcome& outcome) { slip_->released(outcome, at); });
 }
 
 void QtWindowSystem::showMain() {

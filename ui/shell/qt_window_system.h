@@ -4,7 +4,8 @@
 #include <memory>
 
 #include "app/window_system.h"
-#include "ui/shell/handler_guard.h"
+#include "common/handler_guard.h"
+#include "ui/controllers/controller_route.h"
 
 namespace korvane {
 class ResultSoundGate;
@@ -16,7 +17,6 @@ class Logbook;
 
 namespace korvane::ui {
 
-class ControllerRoute;
 class DestroyedWindowFilter;
 class Practice;
 class QtTimerService;
@@ -24,12 +24,15 @@ class RaceWindow;
 class SplashWindow;
 class TimeSlip;
 
-// Creates, shows and destroys the two windows on screen as the program's life asks.
+// Creates, shows and destroys the two windows on screen as the program's life asks. The slip
+// keeps each run in the logbook and the results blocker silences the gate's sounds, when given;
+// the controllers reach the race window through the route this owns.
 class QtWindowSystem : public QObject, public WindowSystem {
     Q_OBJECT
 
   public:
-    QtWindowSystem(QtTimerService& timers, ErrorReport report);
+    QtWindowSystem(QtTimerService& timers, ErrorReport report, logbook::Logbook* logbook = nullptr,
+                   ResultSoundGate* gate = nullptr);
     ~QtWindowSystem() override;
 
     void showSplash(SplashForm& splash) override;
@@ -39,28 +42,21 @@ class QtWindowSystem : public QObject, public WindowSystem {
     void unloadMain() override;
     void endProgram(int status) override;
 
-    // Where the slip keeps each run across sessions; none by default.
-    void setLogbook(logbook::Logbook* logbook) { logbook_ = logbook; }
-
     SplashWindow* splashWindow() const { return splash_.get(); }
     RaceWindow* raceWindow() const { return race_.get(); }
     // The controllers' way to the race window, which the practice settings choose from.
-    void setControllerRoute(ControllerRoute* route) { route_ = route; }
-    // The race sounds, which the results blocker silences.
-    void setResultSoundGate(ResultSoundGate* gate) { gate_ = gate; }
+    ControllerRoute& controllerRoute() { return route_; }
 
   signals:
     // The quit button's click, which the program's life handles.
     void quitClicked();
 
   private:
-    void addTimeSlip(Main& main);
-
     QtTimerService& timers_;
     ErrorReport report_;
-    ControllerRoute* route_ = nullptr;
-    logbook::Logbook* logbook_ = nullptr;
-    ResultSoundGate* gate_ = nullptr;
+    logbook::Logbook* logbook_;
+    ResultSoundGate* gate_;
+    ControllerRoute route_;
     std::unique_ptr<SplashWindow> splash_;
     std::unique_ptr<RaceWindow> race_;
     std::unique_ptr<TimeSlip> slip_;  // beside the race window, gone before it

@@ -7,7 +7,7 @@
 
 #include "app/splash_form.h"
 #include "ui/kit/control_geometry.h"
-#include "ui/kit/window_placement.h"
+#include "ui/placement/window_placement.h"
 
 namespace korvane::ui {
 

@@ -14,8 +14,8 @@
 #include "logbook/logbook_path.h"
 #include "logbook/older_file.h"
 #include "logbook/plain_words.h"
+#include "ui/runs/runs_file.h"
 #include "ui/startup/standard_streams.h"
-#include "ui/time_slip/runs_file.h"
 
 namespace korvane::ui {
 

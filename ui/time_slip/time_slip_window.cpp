@@ -19,8 +19,8 @@
 #include "session/session_figures.h"
 #include "session/slip_text.h"
 #include "ui/history/history_view.h"
-#include "ui/kit/window_placement.h"
-#include "ui/time_slip/runs_file.h"
+#include "ui/placement/window_placement.h"
+#include "ui/runs/runs_file.h"
 #include "ui/time_slip/slip_figures.h"
 #include "ui/time_slip/slip_plots.h"
 #include "ui/time_slip/slip_table_model.h"
@@ -103,8 +103,7 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
     contentLayout->addWidget(table_, 1);
     contentLayout->addWidget(figures_);
     contentLayout->addWidget(clocks);
-    contentLayout->addLayout(plots);
-    // On a small screen the runs, figures and plots scroll and the buttons stay in view.
+    // On a small screen the runs and figures scroll; the plots and the buttons stay in view whole.
     auto* scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setFocusPolicy(Qt::NoFocus);
@@ -114,6 +113,7 @@ TimeSlipWindow::TimeSlipWindow(const std::vector<RaceRecord>& runs, QWidget* par
     session->setAccessibleName(tr("This session"));
     auto* sessionLayout = new QVBoxLayout(session);
     sessionLayout->addWidget(scroll, 1);
+    sessionLayout->addLayout(plots);
     sessionLayout->addLayout(buttons);
     tabs_->setAccessibleName(tr("This session or the history"));
     tabs_->setDocumentMode(true);

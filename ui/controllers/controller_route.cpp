@@ -1,11 +1,10 @@
-#include "ui/shell/controller_route.h"
+#include "ui/controllers/controller_route.h"
 
 #include "ui/race_window/race_window.h"
-#include "ui/shell/qt_window_system.h"
 
 namespace korvane::ui {
 
-ControllerRoute::ControllerRoute(const QtWindowSystem& windows) : windows_(windows) {}
+ControllerRoute::ControllerRoute(RaceWindowNow race) : race_(std::move(race)) {}
 
 // Queued to this object, so nothing arrives once it is gone.
 input::ControllerReader::Sink ControllerRoute::sink() {
@@ -29,7 +28,7 @@ input::ControllerReader::DevicesSink ControllerRoute::devicesSink() {
 
 bool ControllerRoute::passes(const input::ControllerChange& change) const {
     const auto& [device, kind, index] = change.input;
-    return !chosen_ || *chosen_ == ChosenInput{change.guid, static_cast<int>(kind), index};
+    return !chosen_ || *chosen_ == input::ChosenInput{change.guid, static_cast<int>(kind), index};
 }
 
 void ControllerRoute::take(const input::ControllerChange& change) {
@@ -38,7 +37,7 @@ void ControllerRoute::take(const input::ControllerChange& change) {
         emit inputOffered({change.guid, static_cast<int>(kind), index});
         return;
     }
-    RaceWindow* race = windows_.raceWindow();
+    RaceWindow* race = race_();
     const std::optional<Moment> shown = race ? race->shownSince() : std::nullopt;
     if (change.down) {
         if (!passes(change) || !seen_.down(change.input, change.at, shown)) return;

@@ -1,4 +1,4 @@
-#include "ui/time_slip/table_columns.h"
+#include "ui/runs/table_columns.h"
 
 #include <QString>
 

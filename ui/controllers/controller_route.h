@@ -1,23 +1,17 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <optional>
 #include <vector>
 
+#include "input/chosen_input.h"
 #include "input/controller_reader.h"
 #include "input/seen_presses.h"
 
 namespace korvane::ui {
 
-class QtWindowSystem;
-
-// One input of one controller, known again when the controller comes back.
-struct ChosenInput {
-    std::string guid;
-    int kind = 0;  // an input::HeldInputs::Kind
-    int index = 0;
-    friend bool operator==(const ChosenInput&, const ChosenInput&) = default;
-};
+class RaceWindow;
 
 // Takes the controllers' presses and releases, read on their own thread, to the race window on
 // the event loop's thread: only the chosen input's when one is chosen, and none before the race
@@ -26,24 +20,27 @@ class ControllerRoute : public QObject {
     Q_OBJECT
 
   public:
-    explicit ControllerRoute(const QtWindowSystem& windows);
+    // The race window the presses go to, none while it is not loaded.
+    using RaceWindowNow = std::function<RaceWindow*()>;
+
+    explicit ControllerRoute(RaceWindowNow race);
 
     input::ControllerReader::Sink sink();
     input::ControllerReader::DevicesSink devicesSink();
-    void choose(std::optional<ChosenInput> chosen) { chosen_ = std::move(chosen); }
+    void choose(std::optional<input::ChosenInput> chosen) { chosen_ = std::move(chosen); }
     void listen(bool on) { listening_ = on; }
     const std::vector<input::ControllerInfo>& devices() const { return devices_; }
 
   signals:
     void devicesChanged();
-    void inputOffered(const korvane::ui::ChosenInput& input);
+    void inputOffered(const korvane::input::ChosenInput& input);
 
   private:
     void take(const input::ControllerChange& change);
     bool passes(const input::ControllerChange& change) const;
 
-    const QtWindowSystem& windows_;
-    std::optional<ChosenInput> chosen_;
+    RaceWindowNow race_;
+    std::optional<input::ChosenInput> chosen_;
     bool listening_ = false;
     input::SeenPresses seen_;
     std::vector<input::ControllerInfo> devices_;

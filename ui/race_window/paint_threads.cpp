@@ -1,4 +1,4 @@
-#include "ui/kit/paint_threads.h"
+#include "ui/race_window/paint_threads.h"
 
 #include <QThreadPool>
 #include <latch>

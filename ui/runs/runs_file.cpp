@@ -1,4 +1,4 @@
-#include "ui/time_slip/runs_file.h"
+#include "ui/runs/runs_file.h"
 
 #include <QFile>
 #include <QFileInfo>

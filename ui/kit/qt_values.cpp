@@ -1,4 +1,4 @@
-#include "qt_colour.h"
+#include "ui/kit/qt_values.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -23,6 +23,18 @@ QColor backOrFace(const std::optional<Colour>& colour) {
 
 QColor foreOrText(const std::optional<Colour>& colour) {
     return colour ? toQColor(*colour) : windowTextColour();
+}
+
+Qt::Alignment toQtAlignment(Alignment alignment) {
+    switch (alignment) {
+        case Alignment::Right:
+            return Qt::AlignRight | Qt::AlignTop;
+        case Alignment::Center:
+            return Qt::AlignHCenter | Qt::AlignTop;
+        case Alignment::Left:
+            break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
 }
 
 }  // namespace korvane::ui

@@ -1,8 +1,8 @@
-#include "handler_guard.h"
+#include "common/handler_guard.h"
 
-#include <QtGlobal>
+#include <cstdio>
 
-namespace korvane::ui {
+namespace korvane {
 
 void runGuarded(const std::function<void()>& handler, const ErrorReport& report) {
     try {
@@ -11,9 +11,9 @@ void runGuarded(const std::function<void()>& handler, const ErrorReport& report)
         if (report) {
             report(error);
         } else {
-            qWarning("korvane: %s", error.what());
+            std::fprintf(stderr, "korvane: %s\n", error.what());
         }
     }
 }
 
-}  // namespace korvane::ui
+}  // namespace korvane

@@ -1,4 +1,4 @@
-#include "window_placement.h"
+#include "ui/placement/window_placement.h"
 
 #include <QGuiApplication>
 #include <algorithm>

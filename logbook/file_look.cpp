@@ -109,6 +109,42 @@ FileLook readAsIs(const std::string& path) {
     return {Kind::Ours, version, {}};
 }
 
+// PATH and its rollback journal copied beside it, removed again when done.
+class JournalCopy {
+  public:
+    explicit JournalCopy(const std::string& path) : file_(path + "-look") {
+        remove();
+        try {
+            fs::copy_file(path, file_);
+            fs::copy_file(path + "-journal", file_ + "-journal");
+        } catch (...) {
+            remove();
+            throw;
+        }
+    }
+    ~JournalCopy() { remove(); }
+    JournalCopy(const JournalCopy&) = delete;
+    JournalCopy& operator=(const JournalCopy&) = delete;
+
+    const std::string& file() const { return file_; }
+
+  private:
+    void remove() const {
+        std::error_code error;
+        for (const char* log : {"", "-journal", "-wal", "-shm"}) fs::remove(file_ + log, error);
+    }
+
+    std::string file_;
+};
+
+// A game that died while making its file can leave a rollback journal that only a writer may play
+// back: it is played back on a copy, so a journal not the file's own changes nothing of it.
+FileLook readThroughCopy(const std::string& path) {
+    const JournalCopy copy(path);
+    Database(copy.file(), Database::Mode::ReadWrite).exec("PRAGMA user_version");
+    return readAsIs(copy.file());
+}
+
 bool damaged(int code) {
     const int primary = code & 0xff;
     return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT;
@@ -142,16 +178,18 @@ FileLook lookAtFile(const std::string& path) {
         if (logged) return {Kind::Damaged, 0, "a -wal was there without its logbook"};
         return {};
     }
+    // A journal left beside the file may need playing back first, which only a writer may do.
+    const bool journal = sizeOf(path + "-journal") > 0;
     std::optional<std::int32_t> version;
-    if (sizeOf(path) > 0) {
+    if (!journal && sizeOf(path) > 0) {
         version = headerVersion(path);
         if (!version) return {Kind::Damaged, 0, "it is not an SQLite database"};
         if (auto look = outOfRange(*version)) return *look;
-    } else if (!logged) {
+    } else if (!journal && !logged) {
         return {};
     }
     try {
-        const FileLook look = readAsIs(path);
+        const FileLook look = journal ? readThroughCopy(path) : readAsIs(path);
         // A logbook that reads as something else through its -wal has another file's -wal.
         const bool ours = version.value_or(0) > 0;
         if (ours && logged && look.kind != Kind::Ours) {

@@ -80,7 +80,7 @@ std::string setAside(const std::string& path, std::chrono::system_clock::time_po
     for (int n = 2; fs::exists(aside) || fs::exists(aside + "-wal"); ++n) {
         aside = base + "-" + std::to_string(n);
     }
-    for (const char* log : {"", "-wal", "-shm"}) {
+    for (const char* log : {"", "-wal", "-shm", "-journal"}) {
         if (fs::exists(path + log)) fs::rename(path + log, aside + log);
     }
     return aside;

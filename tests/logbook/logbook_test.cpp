@@ -14,6 +14,7 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "common/utc_offset.h"
@@ -105,6 +106,18 @@ std::string withLog(const std::string& file, const std::string& before, const ch
     return file + "-wal";
 }
 
+// FILE as a game killed inside the first transaction of a new file leaves it: its journal hot.
+void withJournal(const std::string& file) {
+    if (::fork() == 0) {
+        Database db(file, Database::Mode::ReadWrite);
+        db.exec(
+            "PRAGMA cache_size = 1; BEGIN; CREATE TABLE t (x); INSERT INTO t VALUES "
+            "(zeroblob(65536))");
+        std::_Exit(0);
+    }
+    ::wait(nullptr);
+}
+
 const std::string kNewest = [] {
     std::string sql;
     for (const char* step : schemaSteps()) sql += std::string(step) + ";";
@@ -148,6 +161,7 @@ struct Found {
 TEST(OpenLogbook, EachKindOfFileGivesItsStateAndOneLineAndKeepsItsBytes) {
     const OpeningRow rows[] = {
         {"a new file", nullptr, LogbookState::Writing, ""},
+        {"a new file its game died making", withJournal, LogbookState::Writing, ""},
         {"a newer game's", [](auto& f) { runSql(f, "PRAGMA user_version = 9"); },
          LogbookState::ReadOnly, "from a newer version of the game; it is shown"},
         {"the newest version's, in WAL mode",
@@ -206,6 +220,9 @@ TEST(OpenLogbook, EachKindOfFileGivesItsStateAndOneLineAndKeepsItsBytes) {
         const Opened opened = openLogbook(file, kNoon);
         EXPECT_EQ(opened.state, row.state) << row.name;
         EXPECT_NE(opened.line.find(row.line), std::string::npos) << row.name << ": " << opened.line;
+        if (*row.line == '\0') {
+            EXPECT_EQ(opened.line, "") << row.name;
+        }
         if (std::string(row.line).find("damaged") != std::string::npos) {
             // Its -shm may be made in the look; it holds nothing of the file's own.
             const Found aside(file + ".damaged-2026-12-08T120000");
